@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace HostExchange {
+
+// A growable table that takes its storage in blocks of 1000 zero-initialised records and never
+// moves a stored record: appending the millionth record costs no more than the first.
+template <typename Record>
+class BlockTable {
+ public:
+  static constexpr std::size_t kBlockSize = 1000;
+
+  std::size_t size() const noexcept { return count_; }
+  bool empty() const noexcept { return count_ == 0; }
+  // Always the next multiple of 1000 at or above the count.
+  std::size_t capacity() const noexcept { return blocks_.size() * kBlockSize; }
+
+  // Appends a value-initialised record and returns it.
+  Record& Append() {
+    if (count_ == capacity()) blocks_.push_back(std::make_unique<Record[]>(kBlockSize));
+    return (*this)[count_++];
+  }
+  Record& Append(const Record& record) { return Append() = record; }
+
+  Record& operator[](std::size_t i) noexcept { return blocks_[i / kBlockSize][i % kBlockSize]; }
+  const Record& operator[](std::size_t i) const noexcept {
+    return blocks_[i / kBlockSize][i % kBlockSize];
+  }
+  const Record& back() const noexcept { return (*this)[count_ - 1]; }
+
+  // Gives the storage back; the table is empty afterwards.
+  void Release() noexcept {
+    blocks_.clear();
+    blocks_.shrink_to_fit();
+    count_ = 0;
+  }
+
+ private:
+  std::vector<std::unique_ptr<Record[]>> blocks_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace HostExchange
