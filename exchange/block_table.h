@@ -31,6 +31,13 @@ class BlockTable {
   }
   const Record& back() const noexcept { return (*this)[count_ - 1]; }
 
+  // Drops the records from `count` on, keeping the storage: lets a caller undo a run of appends
+  // that failed part-way.
+  void Truncate(std::size_t count) noexcept {
+    for (std::size_t i = count; i < count_; ++i) (*this)[i] = Record{};
+    if (count < count_) count_ = count;
+  }
+
   // Gives the storage back; the table is empty afterwards.
   void Release() noexcept {
     blocks_.clear();
