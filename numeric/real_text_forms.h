@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// Internal to the numeric module.
+namespace MyFunc {
+
+// The general number text with up to `significant` (1..18) significant digits.
+std::string GeneralTextWithDigits(double x, int significant, char decimal);
+
+}  // namespace MyFunc

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstdint>
+#include <string_view>
+
+#include "numeric/float_error.h"
+#include "numeric/number_text.h"
+#include "numeric/tests/same_double.h"
+
+namespace MyFunc {
+namespace {
+
+struct IntCase {
+  std::string_view text;
+  std::int32_t expected;
+};
+
+TEST(TextToIntTest, ReadsExactFormsAndRejectsTheRest) {
+  const IntCase cases[] = {
+      {"", 0},
+      {"  42", 42},
+      {"42 ", 0},
+      {"\t42", 0},
+      {"\x81\x40"
+       "42",
+       0},
+      {"+7", 7},
+      {"-7", -7},
+      {"+-7", 0},
+      {"-", 0},
+      {"   ", 0},
+      {"1.0", 0},
+      {"1e3", 0},
+      {"12a", 0},
+      {"007", 7},
+      {"0", 0},
+      {"$A", 10},
+      {"$f", 15},
+      {"$", 0},
+      {"$G", 0},
+      {"$ A", 0},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"x1F", 31},
+      {"X1F", 31},
+      {"0x", 0},
+      {"00x1", 0},
+      {"-$A", -10},
+      {"$FFFFFFFF", -1},
+      {"$80000000", INT32_MIN},
+      {"$7FFFFFFF", INT32_MAX},
+      {"$000000001", 1},
+      {"$100000000", 0},
+      {"2147483647", 2147483647},
+      {"2147483648", 0},
+      {"-2147483648", INT32_MIN},
+      {"-2147483649", 0},
+      {"99999999999999999999", 0},
+      {"0000000000002147483647", 2147483647},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TextToInt(c.text), c.expected) << "input '" << c.text << "'";
+  }
+}
+
+struct RealCase {
+  std::string_view text;
+  double expected;
+};
+
+TEST(TextToRealTest, ReadsExactFormsAndRejectsTheRest) {
+  const RealCase cases[] = {
+      {"", 0.0},
+      {" 2.5", 2.5},
+      {"2.5 ", 0.0},
+      {"\t2.5", 0.0},
+      {"1,5", 0.0},
+      {".5", 0.5},
+      {"5.", 5.0},
+      {"-.5", -0.5},
+      {"+2.5", 2.5},
+      {"-2.5", -2.5},
+      {"+-2.5", 0.0},
+      {"1e3", 1000.0},
+      {"1E-3", 0.001},
+      {"1e+3", 1000.0},
+      {"5.e2", 500.0},
+      {"1e", 0.0},
+      {"1e+", 0.0},
+      {"1e3.5", 0.0},
+      {"1.2.3", 0.0},
+      {"-", 0.0},
+      {"+", 0.0},
+      {"   ", 0.0},
+      {".", 0.0},
+      {"e5", 0.0},
+      {"\x82\x51", 0.0},
+      {"inf", 0.0},
+      {"-INF", 0.0},
+      {"nan", 0.0},
+      {"0x1p3", 0.0},
+      {"0x10", 0.0},
+      {"-0", -0.0},
+      {"0.1", 0.1},
+      {"1234.5678", 1234.5678},
+      {"-62.5", -62.5},
+      {"0e99999", 0.0},
+      {"1.7976931348623157e308", DBL_MAX},
+      {"1.7976931348623158e308", DBL_MAX},
+      {"4.9406564584124654e-324", 4.9406564584124654e-324},
+      {"1e-310", 1e-310},
+      {"1e-400", 0.0},
+      {"-1e-400", -0.0},
+      {"2e-324", 0.0},
+      {"0.000000000000000000000000000001e-300", 0.0},
+      {"1e-99999999999999999999", 0.0},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(SameDouble(c.text, c.expected, TextToReal(c.text)));
+}
+
+TEST(TextToRealTest, MagnitudeBeyondTheDoubleRangeThrowsOverflow) {
+  const std::string_view cases[] = {
+      "1e400",
+      "-1e400",
+      "1.7976931348623159e308",
+      "1e99999999999999999999",
+      "0.00001e314",
+      "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+      "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+      "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+      "00000000000000000000000000000000000000000000000000000000",
+  };
+  for (const auto text : cases) {
+    try {
+      TextToReal(text);
+      ADD_FAILURE() << "no error for '" << text << "'";
+    } catch (const FloatingPointError& error) {
+      EXPECT_EQ(error.kind(), FloatingPointError::Kind::Overflow) << "input '" << text << "'";
+      EXPECT_STREQ(error.what(), kOverflowMessage);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace MyFunc
