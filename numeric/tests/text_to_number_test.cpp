@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "numeric/float_error.h"
@@ -117,6 +119,40 @@ TEST(TextToRealTest, ReadsExactFormsAndRejectsTheRest) {
       {"1e-99999999999999999999", 0.0},
   };
   for (const auto& c : cases) EXPECT_TRUE(SameDouble(c.text, c.expected, TextToReal(c.text)));
+}
+
+// Short texts take an exact shortcut, the rest go to std::from_chars: both must give the double
+// nearest the text, so std::from_chars is the reference on both sides of every shortcut limit.
+TEST(TextToRealTest, AgreesWithCorrectRoundingAcrossShortcutLimits) {
+  const std::string_view cases[] = {
+      "9007199254740992",
+      "9007199254740993",
+      "9007199254740995",
+      "1e22",
+      "1e23",
+      "1e-22",
+      "1e-23",
+      "8.98846567431158e307",
+      "1234567890123456789",
+      "12345678901234567890",
+      "0.1234567890123456789",
+      "0.12345678901234567891",
+      "000000000000000000001.5",
+      "1.00000000000000011102230246251565404236316680908203125",
+      "2.2250738585072014e-308",
+      "2.2250738585072011e-308",
+      "9007199254740993e-22",
+      "123.456e-5",
+      "0.000001",
+      "4503599627370497.5",
+  };
+  for (const auto text : cases) {
+    double expected = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    EXPECT_TRUE(SameDouble(text, expected, TextToReal(text)));
+    std::string negative = "-" + std::string(text);
+    EXPECT_TRUE(SameDouble(negative, -expected, TextToReal(negative)));
+  }
 }
 
 TEST(TextToRealTest, MagnitudeBeyondTheDoubleRangeThrowsOverflow) {
