@@ -3,7 +3,8 @@
 #include <string_view>
 
 // Plane geometry of the dimension. Angles count counter-clockwise from the positive x axis.
-// Results that would leave the double range throw FloatingPointError.
+// Results that would leave the double range throw FloatingPointError (Overflow); a NaN argument
+// throws it too (Invalid).
 namespace MyFunc {
 
 struct Point {

@@ -9,6 +9,7 @@ namespace {
 constexpr long double kTenDecimalsStep = 1e-10L;
 // Mode 1 rounds up unless the scaled fraction is below 1e-10.
 constexpr long double kRoundUpAddend = 0.9999999999L;
+constexpr long double kRoundUpThreshold = 1e-10L;
 constexpr long double kHalf = 0.5L;
 constexpr int kMaxDigits = 9;
 
@@ -31,13 +32,16 @@ double RoundTenDecimals(double x) {
 
 double RoundDecimals(int digits, int mode, double x) {
   const long double scale = ScaleFor(digits);
-  long double m = std::fabs(static_cast<long double>(x)) * scale;
+  const long double m = std::fabs(static_cast<long double>(x)) * scale;
+  long double t = std::trunc(m);
   if (mode == 1) {
-    m += kRoundUpAddend;
+    // Where the sum's last bit exceeds 1e-10 it would round an exact 1e12 up to 1e12 + 1, so a
+    // fraction below 1e-10 is left alone explicitly.
+    if (m - t >= kRoundUpThreshold) t = std::trunc(m + kRoundUpAddend);
   } else if (mode != 0) {
-    m += kHalf;
+    t = std::trunc(m + kHalf);
   }
-  const double r = ToCheckedDouble(std::trunc(m) / scale);
+  const double r = ToCheckedDouble(t / scale);
   return x < 0 ? -r : r;
 }
 
