@@ -1,5 +1,6 @@
 #include <cfloat>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <system_error>
 
@@ -80,15 +81,15 @@ double TextToReal(std::string_view text) {
 
   const char* const number = p;
   std::uint64_t mantissa = 0;
-  int digits = 0;
+  std::ptrdiff_t digits = 0;
   const char* const integerStart = p;
   for (; p != end && IsDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-  digits += static_cast<int>(p - integerStart);
-  int fractionDigits = 0;
+  digits += p - integerStart;
+  std::ptrdiff_t fractionDigits = 0;
   if (p != end && *p == '.') {
     const char* const fractionStart = ++p;
     for (; p != end && IsDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-    fractionDigits = static_cast<int>(p - fractionStart);
+    fractionDigits = p - fractionStart;
     digits += fractionDigits;
   }
   long exponent = 0;
@@ -109,7 +110,7 @@ double TextToReal(std::string_view text) {
   if (digits == 0) return 0.0;  // '.', 'e5': a mantissa without digits reads as 0
 
   double value;
-  const long power = exponent - fractionDigits;
+  const std::ptrdiff_t power = exponent - fractionDigits;
   // The fast path needs double arithmetic without excess precision.
   if (FLT_EVAL_METHOD == 0 && digits <= kMaxFastDigits && mantissa <= kMaxExactMantissa &&
       power >= -kMaxExactPower && power <= kMaxExactPower) {

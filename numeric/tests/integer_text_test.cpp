@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "numeric/number_text.h"
@@ -38,6 +39,10 @@ TEST(HexIntegerTextTest, WritesUpperCaseTwosComplement) {
   for (const auto& c : cases) {
     EXPECT_EQ(HexIntegerText(c.v, c.minDigits), c.expected) << c.v << " min " << c.minDigits;
   }
+}
+
+TEST(HexIntegerTextTest, PaddingStopsAtALineLength) {
+  EXPECT_EQ(HexIntegerText(1, 100000), std::string(254, '0') + "1");
 }
 
 }  // namespace
