@@ -23,15 +23,15 @@ void SetLineColor(ExchangeState& state, std::int32_t color, std::int32_t mode);
 void SetLineType(ExchangeState& state, std::int32_t lineType, std::int32_t mode);
 void SetLineWidth(ExchangeState& state, std::int32_t width);
 void SetPnColor(ExchangeState& state, std::int32_t color, std::int32_t mode);
-void SetTextType(ExchangeState& state, std::int32_t textType, std::int32_t color,
-                 std::int32_t mode, double width, double height, double gap);
+void SetTextType(ExchangeState& state, std::int32_t textType, std::int32_t color, std::int32_t mode,
+                 double width, double height, double gap);
 void SetFontName(ExchangeState& state, std::string_view name);
 void PutEntityFlags(ExchangeState& state, std::uint8_t flags);
 void PutLine(ExchangeState& state, double x1, double y1, double x2, double y2);
 void PutMarkPoint(ExchangeState& state, std::int32_t kind, double x, double y, double scale,
                   double angle);
-void PutDimensionText(ExchangeState& state, std::string_view text, double x1, double y1,
-                      double x2, double y2, double x, double y, double dx, double dy);
+void PutDimensionText(ExchangeState& state, std::string_view text, double x1, double y1, double x2,
+                      double y2, double x, double y, double dx, double dy);
 
 std::int32_t MapColorNumber(const ExchangeState& state, std::int32_t n);
 std::int32_t MapLineTypeNumber(const ExchangeState& state, std::int32_t n);

@@ -12,7 +12,9 @@
 namespace HostExchange {
 
 // "<ＭＳ ゴシック>" in Shift_JIS: the writer's font before anything was written.
-inline constexpr const char* kDefaultFontName = "<\x82l\x82r \x83S\x83V\x83b\x83N>";
+inline constexpr const char* kDefaultFontName =
+    "<\x82l\x82r \x83S\x83V\x83"
+    "b\x83N>";
 
 inline constexpr int kLayerGroupCount = 16;
 inline constexpr int kLayerCount = 16 * 16;
@@ -135,6 +137,16 @@ struct SoRecord {  // kinds 14 (So) and 15 (Sg)
   std::array<double, 8> Values{};
 };
 
+// The line a message carries when no line was read in message mode: colour 1, line type 1,
+// from (0, 0) to (1, 0).
+constexpr LineRecord StartMessageLine() {
+  LineRecord line;
+  line.Header.Color = 1;
+  line.Header.LineType = 1;
+  line.X2 = 1.0;
+  return line;
+}
+
 struct OrderEntry {
   std::int32_t Kind = 0;   // ElementKind
   std::int32_t Index = 0;  // 0-based position in that kind's table
@@ -144,7 +156,8 @@ struct ExchangeState {
   // Host settings.
   std::string HostFileName;
   double HkAngle = 0.0;
-  std::array<double, kLayerGroupCount> LayerGroupScale{};
+  std::array<double, kLayerGroupCount> LayerGroupScale{1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0,
+                                                       1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
   double SheetWidth = 1189.0;
   double SheetHeight = 841.0;
   std::array<TextTypeInfo, kTextTypeCount> TextTypes{};  // [0] is text type 1
@@ -163,12 +176,12 @@ struct ExchangeState {
   std::string InitialFontName;
 
   // Layer tables: 16 entries per group table, 256 (group * 16 + layer) per layer table.
-  std::vector<std::int32_t> LayerGroupArg;
-  std::vector<std::string> LayerGroupName;
-  std::vector<std::int32_t> LayerArg;
-  std::vector<std::string> LayerName;
+  std::vector<std::int32_t> LayerGroupArg = std::vector<std::int32_t>(kLayerGroupCount);
+  std::vector<std::string> LayerGroupName = std::vector<std::string>(kLayerGroupCount);
+  std::vector<std::int32_t> LayerArg = std::vector<std::int32_t>(kLayerCount);
+  std::vector<std::string> LayerName = std::vector<std::string>(kLayerCount);
 
-  std::vector<HpPoint> HpPoints;  // 100 entries after a reset
+  std::vector<HpPoint> HpPoints = std::vector<HpPoint>(kHpPointCount);  // 100 after a reset
   std::int32_t HpPointCount = 0;
 
   // Current attributes: while reading, in force for the next element; after ResetCommandWriter,
@@ -218,7 +231,7 @@ struct ExchangeState {
   BlockTable<SoRecord> Sgs;
   BlockTable<OrderEntry> OrderList;
 
-  LineRecord MessageLine;  // set to its start value by ResetExchangeState
+  LineRecord MessageLine = StartMessageLine();
 
   // Output lines, each at most 255 bytes without line end.
   BlockTable<std::string> CommandBuffer;

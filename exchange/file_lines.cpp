@@ -1,0 +1,69 @@
+#include "exchange/file_lines.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace HostExchange {
+
+namespace {
+
+constexpr char kEndOfFileMark = 0x1A;
+
+}  // namespace
+
+FileLines::FileLines(std::FILE* file, std::size_t chunkBytes)
+    : file_(file), chunk_(std::max<std::size_t>(chunkBytes, 1)) {}
+
+bool FileLines::Refill() {
+  const std::size_t got = std::fread(chunk_.data(), 1, chunk_.size(), file_);
+  pos_ = 0;
+  end_ = got;
+  if (got == 0) {
+    if (std::ferror(file_)) failed_ = true;
+    atEnd_ = true;
+  }
+  return got != 0;
+}
+
+std::optional<std::string_view> FileLines::Next() {
+  if (done_) return std::nullopt;
+  carry_.clear();
+  bool carrying = false;
+  for (;;) {
+    if (pos_ == end_ && (atEnd_ || !Refill())) {
+      done_ = true;
+      if (failed_ || !carrying) return std::nullopt;
+      return Finish(carry_);
+    }
+    const char* const from = chunk_.data() + pos_;
+    const std::size_t available = end_ - pos_;
+    const auto* lineFeed = static_cast<const char*>(std::memchr(from, '\n', available));
+    if (lineFeed == nullptr) {
+      carry_.append(from, available);
+      carrying = true;
+      pos_ = end_;
+      continue;
+    }
+    const std::size_t length = static_cast<std::size_t>(lineFeed - from);
+    pos_ += length + 1;
+    if (!carrying) return Finish(std::string_view(from, length));
+    carry_.append(from, length);
+    return Finish(carry_);
+  }
+}
+
+std::optional<std::string_view> FileLines::Finish(std::string_view line) {
+  if (!line.empty() && line.front() == kEndOfFileMark) {
+    done_ = true;
+    return std::nullopt;
+  }
+  while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (line.find('\r') == std::string_view::npos) return line;
+  withoutCr_.clear();
+  for (const char byte : line) {
+    if (byte != '\r') withoutCr_.push_back(byte);
+  }
+  return std::string_view(withoutCr_);
+}
+
+}  // namespace HostExchange

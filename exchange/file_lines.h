@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace HostExchange {
+
+// The lines of an open file, read in large chunks so that the file is never held whole. A line
+// ends at LF; every CR in it is dropped; a 0x1A at the start of a line ends the file; the last
+// line needs no line end. Lines have no length limit.
+class FileLines {
+ public:
+  static constexpr std::size_t kChunkBytes = 1 << 20;
+
+  explicit FileLines(std::FILE* file, std::size_t chunkBytes = kChunkBytes);
+
+  // The next line without its line end, valid until the next call; nothing at the end of the file
+  // or after a read error.
+  std::optional<std::string_view> Next();
+
+  bool Failed() const noexcept { return failed_; }
+
+ private:
+  bool Refill();
+  std::optional<std::string_view> Finish(std::string_view line);
+
+  std::FILE* file_;
+  std::vector<char> chunk_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  std::string carry_;  // the start of a line that runs over a chunk boundary
+  std::string withoutCr_;
+  bool atEnd_ = false;
+  bool failed_ = false;
+  bool done_ = false;
+};
+
+}  // namespace HostExchange

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace HostExchange {
+
+inline constexpr int kTokenSlots = 32;
+
+// The token table of one exchange-file line. Splitting is byte by byte: blanks and tabs separate
+// tokens; the first double quote (dropped) or equals sign (kept) switches separating off for the
+// rest of the line; a double-byte character is never split or taken for a separator; control
+// bytes, 0xFE and 0xFF are dropped, and so is a lead byte that ends the line. Tokens beyond slot
+// 31 are dropped. One table is reused line after line without allocating per token.
+class LineTokens {
+ public:
+  // The views of the previous line become invalid.
+  void Split(std::string_view line);
+
+  // Number of the last slot reached plus one, at most 32: "hk 30 " has 3 slots.
+  int SlotCount() const noexcept { return slotCount_; }
+
+  // Empty for a slot beyond the slot count.
+  std::string_view operator[](int slot) const noexcept {
+    return slot >= 0 && slot < kTokenSlots ? tokens_[slot] : std::string_view();
+  }
+
+  // A line of blanks (or nothing) only.
+  bool IsBlank() const noexcept { return slotCount_ == 1 && tokens_[0].empty(); }
+
+ private:
+  void Reserve(std::size_t bytes);
+
+  std::array<std::string_view, kTokenSlots> tokens_{};
+  int slotCount_ = 0;
+  std::unique_ptr<char[]> bytes_;
+  std::size_t capacity_ = 0;
+};
+
+}  // namespace HostExchange

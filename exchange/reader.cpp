@@ -1,0 +1,45 @@
+#include "exchange/reader.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "exchange/file_lines.h"
+#include "exchange/keyword_rows.h"
+#include "exchange/line_tokens.h"
+
+namespace HostExchange {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+
+}  // namespace
+
+bool ReadExchangeFile(ExchangeState& state, const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return false;
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) return false;
+  try {
+    FileLines lines(file.get());
+    LineTokens tokens;
+    while (const auto line = lines.Next()) {
+      tokens.Split(*line);
+      ApplyLineTokens(state, tokens);
+    }
+    return !lines.Failed();
+  } catch (...) {
+    return false;
+  }
+}
+
+void ParseExchangeLine(ExchangeState& state, std::string_view line) {
+  LineTokens tokens;
+  tokens.Split(line);
+  ApplyLineTokens(state, tokens);
+}
+
+}  // namespace HostExchange

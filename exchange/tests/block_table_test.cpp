@@ -1,0 +1,50 @@
+#include "exchange/block_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "exchange/exchange_state.h"
+
+namespace HostExchange {
+namespace {
+
+TEST(BlockTable, GrowsInBlocksOfAThousand) {
+  struct Case {
+    std::size_t count;
+    std::size_t capacity;
+  };
+  const Case cases[] = {{0, 0}, {1, 1000}, {999, 1000}, {1000, 1000}, {1001, 2000}, {2001, 3000}};
+  for (const Case& c : cases) {
+    BlockTable<int> table;
+    for (std::size_t i = 0; i < c.count; ++i) table.Append(static_cast<int>(i));
+    EXPECT_EQ(table.size(), c.count);
+    EXPECT_EQ(table.capacity(), c.capacity) << c.count;
+  }
+}
+
+TEST(BlockTable, StoredRecordsNeverMoveAndNewOnesAreZero) {
+  BlockTable<LineRecord> table;
+  LineRecord& first = table.Append();
+  first.X1 = 7.0;
+  const LineRecord* const address = &first;
+  for (int i = 0; i < 5000; ++i) {
+    const LineRecord& added = table.Append();
+    EXPECT_EQ(added.X2, 0.0);
+    EXPECT_EQ(added.Header.Color, 0);
+  }
+  EXPECT_EQ(&table[0], address);
+  EXPECT_EQ(table[0].X1, 7.0);
+}
+
+TEST(BlockTable, ReleaseEmptiesTheTable) {
+  BlockTable<std::string> table;
+  table.Append("a");
+  table.Release();
+  EXPECT_TRUE(table.empty());
+  EXPECT_EQ(table.capacity(), 0u);
+  EXPECT_EQ(table.Append(), "");
+}
+
+}  // namespace
+}  // namespace HostExchange

@@ -1,0 +1,119 @@
+#include "exchange/line_tokens.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace HostExchange {
+namespace {
+
+struct SplitCase {
+  std::string line;
+  int slots;
+  std::vector<std::string> tokens;
+};
+
+std::vector<std::string> TokensOf(const LineTokens& t) {
+  std::vector<std::string> out;
+  for (int i = 0; i < t.SlotCount(); ++i) out.emplace_back(t[i]);
+  return out;
+}
+
+TEST(LineTokens, SplitsByTheByteRules) {
+  const SplitCase cases[] = {
+      {"hk 30", 2, {"hk", "30"}},
+      {"hk 30   ", 3, {"hk", "30", ""}},
+      {"   hk   30", 2, {"hk", "30"}},
+      {"hk\t30", 2, {"hk", "30"}},
+      {"hk \t 30", 2, {"hk", "30"}},
+      {"", 1, {""}},
+      {"    ", 1, {""}},
+      // A quote is dropped and ends splitting; blanks and quotes after it are text.
+      {"ch 10 20 1 0 \"A B", 6, {"ch", "10", "20", "1", "0", "A B"}},
+      {"ch 10 20 1 0 A B", 7, {"ch", "10", "20", "1", "0", "A", "B"}},
+      {"cn\"$<MS Gothic>", 1, {"cn$<MS Gothic>"}},
+      {"a\"b \"c\" d", 1, {"ab \"c\" d"}},
+      // An equals sign is kept and ends splitting as well.
+      {"file=C:\\a b.jww", 1, {"file=C:\\a b.jww"}},
+      {"x = 1 2", 2, {"x", "= 1 2"}},
+      // A tab after splitting ended is a control byte and is dropped.
+      {"a \"b\tc", 2, {"a", "bc"}},
+      // Control bytes, 0xFE and 0xFF are dropped; 0x7F and half-width kana are kept.
+      {"a\x01\x1b"
+       "b \xfe\xff"
+       "c",
+       2,
+       {"ab", "c"}},
+      {"\x7f\xa0\xdf", 1, {"\x7f\xa0\xdf"}},
+      // A double-byte character is never split, whatever its second byte is.
+      {"\x82\x20"
+       "A",
+       1,
+       {"\x82\x20"
+        "A"}},
+      {"\x81\x40 x", 2, {"\x81\x40", "x"}},
+      {"\x83\x22 x", 2, {"\x83\x22", "x"}},
+      {"\xe0\x09"
+       "b",
+       1,
+       {"\xe0\x09"
+        "b"}},
+      {"\x82\x3d b", 2, {"\x82\x3d", "b"}},
+      // A lead byte at the very end is dropped.
+      {"ab \x82", 2, {"ab", ""}},
+      {"ab\x82", 1, {"ab"}},
+      {"\x88\x9f\x82", 1, {"\x88\x9f"}},
+  };
+  LineTokens tokens;
+  for (const SplitCase& c : cases) {
+    tokens.Split(c.line);
+    EXPECT_EQ(tokens.SlotCount(), c.slots) << c.line;
+    EXPECT_EQ(TokensOf(tokens), c.tokens) << c.line;
+  }
+}
+
+TEST(LineTokens, BlankLinesAreRecognised) {
+  LineTokens tokens;
+  for (const char* line : {"", "   ", "\t\t", "\x01\x02", "\""}) {
+    tokens.Split(line);
+    EXPECT_TRUE(tokens.IsBlank()) << line;
+  }
+  tokens.Split("\"x");
+  EXPECT_FALSE(tokens.IsBlank());
+}
+
+TEST(LineTokens, SlotsBeyondTheCountAreEmpty) {
+  LineTokens tokens;
+  tokens.Split("a b");
+  EXPECT_EQ(tokens[2], "");
+  EXPECT_EQ(tokens[31], "");
+  EXPECT_EQ(tokens[32], "");
+  EXPECT_EQ(tokens[-1], "");
+}
+
+TEST(LineTokens, TokensBeyondSlot31AreDropped) {
+  std::string line;
+  for (int i = 0; i < 40; ++i) line += std::to_string(i) + "  ";
+  line += "\"tail text";
+  LineTokens tokens;
+  tokens.Split(line);
+  EXPECT_EQ(tokens.SlotCount(), 32);
+  EXPECT_EQ(tokens[0], "0");
+  EXPECT_EQ(tokens[31], "31");
+
+  tokens.Split(std::string(5000, 'x') + " y");
+  EXPECT_EQ(tokens.SlotCount(), 2);
+  EXPECT_EQ(tokens[0].size(), 5000u);
+}
+
+TEST(LineTokens, ALongLineAfterAShortOneKeepsNothingOfIt) {
+  LineTokens tokens;
+  tokens.Split("a b c d e");
+  tokens.Split("x");
+  EXPECT_EQ(tokens.SlotCount(), 1);
+  EXPECT_EQ(tokens[1], "");
+}
+
+}  // namespace
+}  // namespace HostExchange

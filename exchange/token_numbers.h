@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "exchange/line_tokens.h"
+#include "numeric/float_error.h"
+#include "numeric/number_text.h"
+
+namespace HostExchange {
+
+// I(k): token k as an integer, 0 when it is missing or not wholly a number.
+inline std::int32_t IntToken(const LineTokens& tokens, int slot) {
+  return MyFunc::TextToInt(tokens[slot]);
+}
+
+// R(k): token k as a real. A number beyond the double range reads as 0.0 like any unusable
+// number, so that one bad field cannot drop the rest of the file.
+inline double RealToken(const LineTokens& tokens, int slot) {
+  try {
+    return MyFunc::TextToReal(tokens[slot]);
+  } catch (const MyFunc::FloatingPointError&) {
+    return 0.0;
+  }
+}
+
+}  // namespace HostExchange

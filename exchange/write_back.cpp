@@ -1,0 +1,59 @@
+#include "exchange/write_back.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "exchange/exchange_state.h"
+
+namespace HostExchange {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kNothingDrawn = "hq";
+
+bool Write(std::FILE* file, std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool EndsWithQuote(std::string_view entry) {
+  return !entry.empty() && entry.back() == '"';
+}
+
+bool WriteEntries(const ExchangeState& state, std::FILE* file) {
+  const BlockTable<std::string>& buffer = state.CommandBuffer;
+  if (buffer.empty()) return Write(file, kNothingDrawn) && Write(file, kLineEnd);
+  for (std::size_t i = 0; i < buffer.size(); ++i) {
+    const std::string& entry = buffer[i];
+    if (!Write(file, entry)) return false;
+    // A text head ending in a quote shares its file line with the text after it.
+    if (EndsWithQuote(entry)) {
+      if (i + 1 == buffer.size()) break;
+      if (!Write(file, buffer[++i])) return false;
+    }
+    if (!Write(file, kLineEnd)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileName) {
+  std::FILE* file = nullptr;
+  try {
+    file = std::fopen(fileName.c_str(), "wb");
+    if (file != nullptr) {
+      const bool written = WriteEntries(state, file);
+      std::FILE* const closing = file;
+      file = nullptr;
+      if (std::fclose(closing) == 0 && written) return true;
+    }
+  } catch (...) {
+  }
+  // No partial answer may be left for the host.
+  if (file != nullptr) std::fclose(file);
+  std::remove(fileName.c_str());
+  return false;
+}
+
+}  // namespace HostExchange
