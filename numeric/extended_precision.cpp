@@ -5,12 +5,20 @@
 #include "numeric/float_error.h"
 
 namespace MyFunc {
+namespace {
+
+// DBL_MAX plus half its last place: from here on a value rounds to infinity. Checked before the
+// conversion, which is undefined for values outside the double range.
+constexpr long double kFirstOverflowing = 0x1.fffffffffffffcp1023L;
+
+}  // namespace
 
 double ToCheckedDouble(long double value) {
-  const double rounded = static_cast<double>(value);
-  if (std::isnan(rounded)) throw FloatingPointError(FloatingPointError::Kind::Invalid);
-  if (std::isinf(rounded)) throw FloatingPointError(FloatingPointError::Kind::Overflow);
-  return rounded;
+  if (std::isnan(value)) throw FloatingPointError(FloatingPointError::Kind::Invalid);
+  if (std::fabs(value) >= kFirstOverflowing) {
+    throw FloatingPointError(FloatingPointError::Kind::Overflow);
+  }
+  return static_cast<double>(value);
 }
 
 }  // namespace MyFunc

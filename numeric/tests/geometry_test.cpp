@@ -25,6 +25,7 @@ TEST(PointDistanceTest, MeasuresEitherWay) {
   EXPECT_TRUE(SameDouble("equal", 0.0, PointDistance(1.5, -2.5, 1.5, -2.5)));
   EXPECT_TRUE(SameDouble("big", 5e300, PointDistance(0, 0, 3e300, 4e300)));
   EXPECT_TRUE(SameDouble("tiny", 5e-320, PointDistance(0, 0, 3e-320, 4e-320)));
+  EXPECT_TRUE(SameDouble("largest", DBL_MAX, PointDistance(-DBL_MAX / 2, 0, DBL_MAX / 2, 0)));
   EXPECT_EQ(PointDistance(1.25, 7.5, -3.0, 2.0), PointDistance(-3.0, 2.0, 1.25, 7.5));
 }
 
