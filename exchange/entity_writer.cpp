@@ -10,7 +10,9 @@ namespace HostExchange {
 
 namespace {
 
-constexpr long double kZeroTolerance = 1e-8L;
+// A value typed as 1e-8 counts as zero, so the bound is the double nearest 1e-8.
+constexpr long double kZeroTolerance = 1e-8;
+constexpr long double kLengthStep = 1e-8L;
 constexpr std::int32_t kFallbackMarkKind = -3;
 constexpr std::int32_t kMinMarkKind = -7;
 constexpr std::int32_t kMaxMarkKind = 11;
@@ -32,8 +34,7 @@ std::string FourNumbers(double a, double b, double c, double d) {
 // The length of the line to 8 decimals, the text of a dimension whose own text is blank.
 std::string LengthText(double x1, double y1, double x2, double y2) {
   const long double length = MyFunc::PointDistance(x1, y1, x2, y2);
-  const double rounded =
-      static_cast<double>(std::trunc(length / kZeroTolerance + 0.5L) * kZeroTolerance);
+  const double rounded = static_cast<double>(std::trunc(length / kLengthStep + 0.5L) * kLengthStep);
   return Number(std::isfinite(rounded) ? rounded : static_cast<double>(length));
 }
 

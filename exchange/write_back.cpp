@@ -1,6 +1,7 @@
 #include "exchange/write_back.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 
 #include "exchange/exchange_state.h"
@@ -50,9 +51,14 @@ bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileNa
     }
   } catch (...) {
   }
-  // No partial answer may be left for the host.
+  // No partial answer may be left for the host; a folder of that name is not the answer.
   if (file != nullptr) std::fclose(file);
-  std::remove(fileName.c_str());
+  try {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(fileName, error);
+    if (!error && !std::filesystem::is_directory(status)) std::filesystem::remove(fileName, error);
+  } catch (...) {
+  }
   return false;
 }
 

@@ -1,1 +1,106 @@
+#include "exchange/write_back.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "exchange/exchange_state.h"
+
+namespace HostExchange {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WriteBack : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("exchange_write_back_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const char* name = "JWC_TEMP.TXT") const { return (folder_ / name).string(); }
+
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  static ExchangeState WithEntries(const std::vector<std::string>& entries) {
+    ExchangeState state;
+    for (const std::string& e : entries) state.CommandBuffer.Append(e);
+    return state;
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(WriteBack, FileBytes) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> entries;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"empty buffer", {}, "hq\r\n"},
+      {"plain lines", {"lg0", "ly0"}, "lg0\r\nly0\r\n"},
+      {"dimension",
+       {"msg", "0 500 1000 500", "cs -62.5 550 10 0 \"", "1,000.000", "z3"},
+       "msg\r\n0 500 1000 500\r\ncs -62.5 550 10 0 \"1,000.000\r\nz3\r\n"},
+      {"last entry ends in a quote", {"a", "cs 0 0 1 0 \""}, "a\r\ncs 0 0 1 0 \""},
+      {"joined text ending in a quote is not joined again",
+       {"cs 0 0 1 0 \"", "say \"", "z3"},
+       "cs 0 0 1 0 \"say \"\r\nz3\r\n"},
+      {"empty entries", {"", "x", ""}, "\r\nx\r\n\r\n"},
+      {"head followed by an empty text", {"cs 1 1 1 0 \"", "", "z1"}, "cs 1 1 1 0 \"\r\nz1\r\n"},
+      {"Shift_JIS bytes pass unchanged", {"\x82\xa0\x81\x40"}, "\x82\xa0\x81\x40\r\n"},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(Path(), std::ios::binary) << "host input that must go\r\nhk 0\r\n";
+    const ExchangeState state = WithEntries(c.entries);
+    EXPECT_TRUE(WriteBackExchangeFile(state, Path())) << c.name;
+    EXPECT_EQ(Contents(Path()), c.bytes) << c.name;
+  }
+}
+
+TEST_F(WriteBack, AMissingFileIsCreated) {
+  EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, Path("new.txt")));
+  EXPECT_EQ(Contents(Path("new.txt")), "hq\r\n");
+}
+
+TEST_F(WriteBack, AMissingFolderFailsWithoutAFile) {
+  const std::string path = (folder_ / "missing" / "JWC_TEMP.TXT").string();
+  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({"lg0"}), path));
+  EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(WriteBack, FailedWritesLeaveNoFileBehind) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  const std::string path = Path();
+  fs::create_symlink("/dev/full", path);
+  std::vector<std::string> entries(3000, std::string(200, 'x'));
+  for (const auto& buffer :
+       {std::vector<std::string>{}, std::vector<std::string>{"lg0"}, entries}) {
+    if (!fs::is_symlink(path)) fs::create_symlink("/dev/full", path);
+    EXPECT_FALSE(WriteBackExchangeFile(WithEntries(buffer), path));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path)));  // the link is gone, /dev/full stays
+  }
+  EXPECT_TRUE(fs::exists("/dev/full"));
+}
+
+TEST_F(WriteBack, AFolderInPlaceOfTheFileFails) {
+  fs::create_directories(Path());
+  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({"lg0"}), Path()));
+  EXPECT_TRUE(fs::is_directory(Path()));
+}
+
+}  // namespace
+}  // namespace HostExchange

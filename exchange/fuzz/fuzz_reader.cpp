@@ -1,0 +1,69 @@
+// Feeds arbitrary bytes to the exchange-file reader, in chunks of 1 to 16 bytes so that every
+// line-end rule meets a chunk boundary, and checks what the records may hold.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "exchange/command_writer.h"
+#include "exchange/exchange_state.h"
+#include "exchange/file_lines.h"
+#include "exchange/keyword_rows.h"
+#include "exchange/line_tokens.h"
+#include "exchange/shift_jis_text.h"
+
+namespace {
+
+void Check(bool holds) {
+  if (!holds) std::abort();
+}
+
+bool WholeText(std::string_view text) {
+  return text.size() <= 255 && HostExchange::CutWhole(text, 255).size() == text.size();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::size_t chunk = 1 + size % 16;
+  std::FILE* file = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
+  if (file == nullptr) return 0;
+
+  HostExchange::ExchangeState state;
+  HostExchange::ResetExchangeState(state);
+  {
+    HostExchange::FileLines lines(file, chunk);
+    HostExchange::LineTokens tokens;
+    while (const auto line = lines.Next()) {
+      Check(line->find('\r') == std::string_view::npos);
+      tokens.Split(*line);
+      Check(tokens.SlotCount() >= 1 && tokens.SlotCount() <= HostExchange::kTokenSlots);
+      HostExchange::ApplyLineTokens(state, tokens);
+    }
+  }
+  std::fclose(file);
+
+  for (std::size_t i = 0; i < state.Texts.size(); ++i) {
+    Check(WholeText(state.Texts[i].Text) && WholeText(state.Texts[i].FontName));
+  }
+  for (std::size_t i = 0; i < state.OrderList.size(); ++i) {
+    const HostExchange::OrderEntry& entry = state.OrderList[i];
+    Check(entry.Kind >= HostExchange::kLine && entry.Kind <= HostExchange::kSg && entry.Index >= 0);
+  }
+  for (const auto& point : state.HpPoints) Check(point.Kind >= 0 && point.Kind <= 4);
+  Check(!state.HpPoints[0].Defined);
+  Check(state.CurLayerGroup >= 0 && state.CurLayerGroup <= 15);
+
+  // Whatever the text, a command entry stays one bounded line of whole characters.
+  HostExchange::ResetCommandWriter(state);
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  HostExchange::PutDimensionText(state, text, 0, 0, 1, 0, 0, 0, 10, 0);
+  HostExchange::SetFontName(state, text);
+  for (std::size_t i = 0; i < state.CommandBuffer.size(); ++i) {
+    const std::string_view entry = state.CommandBuffer[i];
+    Check(WholeText(entry) && entry.find_first_of("\r\n") == std::string_view::npos);
+  }
+  HostExchange::ReleaseExchangeState(state);
+  return 0;
+}
