@@ -1,0 +1,173 @@
+#include "host/host_commands.h"
+
+#include <fstream>
+#include <memory>
+#include <ostream>
+
+#include "exchange/exchange_state.h"
+#include "exchange/reader.h"
+#include "host/exchange_summary.h"
+#include "host/host_error.h"
+#include "host/host_input.h"
+#include "host/program_runner.h"
+#include "host/run_options.h"
+#include "host/sjis_text.h"
+#include "host/summary_json.h"
+#include "host/summary_text.h"
+#include "host/svg_picture.h"
+
+namespace MorvenHost {
+
+const std::string_view kUsageText =
+    R"(usage: morven-host inspect FILE [--json]
+       morven-host run --points X1,Y1 X2,Y2 X3,Y3 [--angle DEG] [--scale S]
+                       [--text-type N] [--text-size W,H,D,COLOR]
+                       [--layer-group G] [--layer L] [--color C]
+                       [--program PATH] [--svg OUT.svg] [--json]
+       morven-host run --exchange FILE [--program PATH] [--svg OUT.svg] [--json]
+
+inspect  shows what an exchange file holds: the host's settings, the initial
+         attributes, the numbered points, the elements, and for an answer of the
+         program the drawing step by step.
+run      does what the host does: writes JWC_TEMP.TXT into the program's folder,
+         starts the program, waits for it to end and shows its answer.
+
+  --points X1,Y1 X2,Y2 X3,Y3  the picked points: 1 and 2 are measured, 3 lies
+                              on the dimension line
+  --angle DEG                 the drawing angle in degrees (default 0)
+  --scale S                   the scale of the current layer group (default 1)
+  --text-type N               the current text type, 1 to 10, or 0 for the
+                              free size (default 1)
+  --text-size W,H,D,COLOR     width, height, gap (paper mm) and color of that
+                              text type
+  --layer-group G             the current layer group, 0 to 15 (default 0)
+  --layer L                   the current layer, 0 to 15 (default 0)
+  --color C                   the current line color (default 1)
+  --exchange FILE             hand over a prepared exchange file as it is
+  --program PATH              the program to start (default: morven beside
+                              this build, in tool/ or in this folder)
+  --svg OUT.svg               also draw the answer, y pointing up
+  --json                      print the report as one JSON document
+)";
+
+namespace {
+
+constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
+
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) throw HostError("cannot write " + path.string());
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) throw HostError("cannot write " + path.string());
+}
+
+int Inspect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  bool json = false;
+  std::vector<std::string> files;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--json") {
+      json = true;
+    } else if (args[i].rfind("--", 0) == 0) {
+      throw UsageError("unknown option " + args[i]);
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() != 1) throw UsageError("inspect needs exactly one FILE");
+
+  const ExchangeSummary summary = ReadExchangeSummary(files[0]);
+  if (json) {
+    PrintSummaryJson(summary, out);
+  } else {
+    PrintSummaryText(summary, out);
+  }
+  if (summary.ReadToEnd) return kExitOk;
+  err << "morven-host: " << files[0] << ": the reader stopped part-way through the file\n";
+  return kExitFailure;
+}
+
+int Run(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
+        std::ostream& out, std::ostream& err) {
+  const RunOptions options = ParseRunOptions({args.begin() + 1, args.end()});
+  const std::filesystem::path program = CheckProgram(
+      options.Program ? std::filesystem::path(*options.Program) : FindDefaultProgram(selfPath));
+  const std::filesystem::path exchangePath = program.parent_path() / kExchangeFileName;
+
+  const std::string input = options.ExchangeFile ? ReadFileBytes(*options.ExchangeFile)
+                                                 : BuildHostExchangeText(options.Input);
+  WriteFileBytes(exchangePath, input);
+  auto hostInput = std::make_unique<HostExchange::ExchangeState>();
+  HostExchange::ResetExchangeState(*hostInput);
+  HostExchange::ReadExchangeFile(*hostInput, exchangePath.string());
+
+  const ProgramEnd end = RunProgramAndWait(program);
+  if (!end.Exited) {
+    throw HostError("the program was ended by signal " + std::to_string(end.Code));
+  }
+  if (end.Code != 0)
+    throw HostError("the program ended with exit code " + std::to_string(end.Code));
+
+  std::error_code ec;
+  if (!std::filesystem::exists(exchangePath, ec)) {
+    throw HostError("the program left no answer: " + exchangePath.string() + " is missing");
+  }
+  if (ReadFileBytes(exchangePath.string()) == input) {
+    throw HostError("the program did not answer: " + exchangePath.string() +
+                    " still holds the host's input");
+  }
+
+  const ExchangeSummary summary = ReadExchangeSummary(exchangePath.string());
+  if (summary.Content == ContentKind::Empty) {
+    throw HostError("the program's answer is empty: " + exchangePath.string());
+  }
+  if (summary.Content == ContentKind::NothingDrawn && !options.Json) {
+    out << "nothing was drawn (the program answered \"hq\")\n";
+    return kExitOk;
+  }
+  if (options.Json) {
+    PrintSummaryJson(summary, out);
+  } else {
+    PrintSummaryText(summary, out);
+  }
+  if (options.SvgPath && summary.Content != ContentKind::NothingDrawn) {
+    WriteFileBytes(*options.SvgPath, DrawAnswerSvg(*hostInput, summary.State));
+    if (!options.Json) out << "svg: " << *options.SvgPath << "\n";
+  }
+  if (summary.ReadToEnd) return kExitOk;
+  err << "morven-host: " << exchangePath.string()
+      << ": the reader stopped part-way through the answer\n";
+  return kExitFailure;
+}
+
+}  // namespace
+
+int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
+                   std::ostream& out, std::ostream& err) {
+  try {
+    if (args.empty()) {
+      err << kUsageText;
+      return kExitUsage;
+    }
+    const std::string& command = args[0];
+    if (command == "help" || command == "--help" || command == "-h") {
+      out << kUsageText;
+      return kExitOk;
+    }
+    if (command == "inspect") return Inspect(args, out, err);
+    if (command == "run") return Run(args, selfPath, out, err);
+    throw UsageError("unknown command '" + command + "' (try morven-host --help)");
+  } catch (const UsageError& e) {
+    err << "morven-host: " << e.what() << "\n";
+    return kExitUsage;
+  } catch (const HostError& e) {
+    err << "morven-host: " << e.what() << "\n";
+    return kExitFailure;
+  } catch (const std::exception& e) {
+    // The project's own errors carry Shift_JIS messages.
+    err << "morven-host: " << SjisToUtf8(e.what()) << "\n";
+    return kExitFailure;
+  }
+}
+
+}  // namespace MorvenHost

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace MorvenHost {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+extern const std::string_view kUsageText;
+
+// Carries out one command line of morven-host (the arguments after the executable's name) and
+// returns the exit code. The report goes to `out`, a one-line error to `err`; it never throws.
+// `selfPath` is morven-host's own executable, from which the program is found by default.
+int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
+                   std::ostream& out, std::ostream& err);
+
+}  // namespace MorvenHost

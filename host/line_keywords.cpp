@@ -1,0 +1,80 @@
+#include "host/line_keywords.h"
+
+#include <array>
+
+namespace MorvenHost {
+namespace {
+
+bool IsLeadByte(unsigned char c) {
+  return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD);
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitExchangeLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    if (bytes[start] == '\x1A') break;
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string FirstToken(std::string_view line) {
+  std::string token;
+  bool splitting = true;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (IsLeadByte(c)) {
+      if (i + 1 == line.size()) break;
+      token += line.substr(i, 2);
+      ++i;
+    } else if (c == '"' && splitting) {
+      splitting = false;
+    } else if (c == '=' && splitting) {
+      token += '=';
+      splitting = false;
+    } else if ((c == ' ' || c == '\t') && splitting) {
+      if (!token.empty()) break;
+    } else if (c >= 0x20 && c <= 0xFD) {
+      token += static_cast<char>(c);
+    }
+  }
+  return token;
+}
+
+bool IsHostHeaderToken(std::string_view token0) {
+  static constexpr std::array<std::string_view, 9> kSettings = {"hk",  "hs",  "hzs", "hcw", "hch",
+                                                                "hcd", "hcc", "bz",  "hn"};
+  for (std::string_view keyword : kSettings) {
+    if (token0 == keyword) return true;
+  }
+  return StartsWith(token0, "hp") || StartsWith(token0, "hhp") ||
+         token0.find("file=") != std::string_view::npos;
+}
+
+std::optional<AttributeKind> AttributeOfToken(std::string_view token0) {
+  if (token0.find("file=") != std::string_view::npos) return std::nullopt;
+  if (StartsWith(token0, "lgn") || StartsWith(token0, "lyn")) return std::nullopt;
+  if (StartsWith(token0, "lg")) return AttributeKind::LayerGroup;
+  if (StartsWith(token0, "ly")) return AttributeKind::Layer;
+  if (StartsWith(token0, "lc")) return AttributeKind::LineColor;
+  if (StartsWith(token0, "lt")) return AttributeKind::LineType;
+  if (StartsWith(token0, "lw")) return AttributeKind::LineWidth;
+  if (StartsWith(token0, "cn$")) return AttributeKind::FontName;
+  if (StartsWith(token0, "cn")) return AttributeKind::TextType;
+  if (StartsWith(token0, "pn")) return AttributeKind::PenColor;
+  return std::nullopt;
+}
+
+}  // namespace MorvenHost

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual display of its own and presses Enter in the dialog it opens, for
+# machines without a screen. Exits with the command's exit code.
+#   press_enter_headless.sh COMMAND [ARGS...]
+# PRESS_ENTER_TIMEOUT (seconds, default 60) bounds the wait for the command to end.
+set -uo pipefail
+
+for tool in Xvfb xdotool xdpyinfo; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "press_enter_headless: $tool is not installed" >&2
+    exit 127
+  fi
+done
+
+xvfb_pid=""
+command_pid=""
+cleanup() {
+  [ -n "$command_pid" ] && kill "$command_pid" 2>/dev/null
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+}
+trap cleanup EXIT
+
+# A display number nobody uses; another Xvfb may take it first, so try the next one then.
+display=""
+for n in $(seq 90 189); do
+  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+      display=":$n"
+      break
+    fi
+    sleep 0.1
+  done
+  [ -n "$display" ] && break
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+done
+if [ -z "$display" ]; then
+  echo "press_enter_headless: could not start a virtual display" >&2
+  exit 1
+fi
+export DISPLAY=$display
+
+"$@" &
+command_pid=$!
+deadline=$((SECONDS + ${PRESS_ENTER_TIMEOUT:-60}))
+while kill -0 "$command_pid" 2>/dev/null; do
+  if [ "$SECONDS" -ge "$deadline" ]; then
+    echo "press_enter_headless: the command did not end within ${PRESS_ENTER_TIMEOUT:-60} s" >&2
+    exit 124
+  fi
+  # The display is ours alone: any visible window with a name is the dialog.
+  window=$(xdotool search --onlyvisible --name '.' 2>/dev/null | head -n 1)
+  if [ -n "$window" ]; then
+    xdotool windowfocus "$window" >/dev/null 2>&1
+    xdotool key Return >/dev/null 2>&1
+  fi
+  sleep 0.3
+done
+status=0
+wait "$command_pid" || status=$?
+command_pid=""
+exit "$status"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace MorvenHost {
+
+struct ExchangeSummary;
+
+// The report of `inspect --json`: the same content as the text report as one JSON document,
+// texts in UTF-8, followed by a line end.
+void PrintSummaryJson(const ExchangeSummary& summary, std::ostream& out);
+
+}  // namespace MorvenHost

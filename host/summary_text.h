@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace HostExchange {
+struct ExchangeState;
+struct OrderEntry;
+}  // namespace HostExchange
+
+namespace MorvenHost {
+
+struct ExchangeSummary;
+struct AttributeChange;
+
+// The report of `inspect`, in UTF-8: file, contents, host settings, initial attributes, numbered
+// points, element counts, and for an answer the drawing step by step.
+void PrintSummaryText(const ExchangeSummary& summary, std::ostream& out);
+
+// One element as a line of the drawing: "line (0, 200) to (0, 700) [z3]".
+std::string DescribeElement(const HostExchange::ExchangeState& state,
+                            const HostExchange::OrderEntry& entry);
+
+// One attribute line of the drawing: "layer group 0", "font \"<ＭＳ ゴシック>\"".
+std::string DescribeChange(const AttributeChange& change);
+
+}  // namespace MorvenHost

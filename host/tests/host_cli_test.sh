@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The morven-host executable: exit codes and one-line errors on bad input, and one host cycle
+# with a fake program that answers a fixed dimension.
+#   host_cli_test.sh PATH/TO/morven-host
+set -uo pipefail
+host=${1:?usage: host_cli_test.sh MORVEN_HOST}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# expect CODE ARGS...: runs morven-host, checks the exit code and that stderr is one line.
+expect() {
+  local code=$1
+  shift
+  "$host" "$@" >"$work/out" 2>"$work/err"
+  local got=$?
+  [ "$got" -eq "$code" ] || fail "morven-host $*: exit $got, expected $code"
+  if [ "$code" -ne 0 ]; then
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "morven-host $*: stderr is not one line: $(cat "$work/err")"
+    grep -q '^morven-host: ' "$work/err" || fail "morven-host $*: stderr lacks the prefix"
+  fi
+}
+
+expect 0 --help
+grep -q '^usage: morven-host inspect FILE \[--json\]$' "$work/out" || fail "--help shows no usage"
+expect 2 run --angle x
+expect 2 run --points 1,2
+expect 2 bogus
+expect 1 inspect "$work/missing.txt"
+expect 1 run --program "$work/missing" --points 0,0 1,0 1,1
+touch "$work/plain"
+expect 1 run --program "$work/plain" --points 0,0 1,0 1,1
+
+mkdir "$work/prog"
+cat >"$work/prog/morven" <<'SCRIPT'
+#!/bin/sh
+dir=$(dirname "$0")
+printf 'lg0\r\nz3\r\n0 200 0 700\r\nmsg\r\n0 500 1000 500\r\ncs -62.5 550 10 0 "1,000.000\r\nz3\r\npt 0 500 1 180 1\r\n' >"$dir/JWC_TEMP.TXT"
+SCRIPT
+chmod +x "$work/prog/morven"
+expect 0 run --program "$work/prog/morven" --points 0,0 1000,0 500,500 --scale 100 \
+  --svg "$work/out.svg"
+grep -q 'message line (0, 500) to (1000, 500), text "1,000.000"' "$work/out" ||
+  fail "run does not show the dimension: $(cat "$work/out")"
+grep -q '<line class="dimension-line" x1="0" y1="500" x2="1000" y2="500"/>' "$work/out.svg" ||
+  fail "the SVG lacks the dimension line"
+
+expect 0 run --program "$work/prog/morven" --points 0,0 1000,0 500,500 --json
+if command -v python3 >/dev/null 2>&1; then
+  python3 -c 'import json,sys; d=json.load(sys.stdin); assert d["contents"]=="answer"; assert d["drawing"][-1]["element"]=="pointEx"' \
+    <"$work/out" || fail "run --json is not the expected JSON document"
+fi
+expect 0 inspect "$work/prog/JWC_TEMP.TXT" --json
+if command -v python3 >/dev/null 2>&1; then
+  python3 -c 'import json,sys; json.load(sys.stdin)' <"$work/out" || fail "inspect --json is not JSON"
+fi
+
+[ "$failures" -eq 0 ] || exit 1
+echo "host cli: all checks passed"

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "host/host_input.h"
+#include "host/tests/test_files.h"
+
+namespace {
+
+using MorvenHostTest::ReadBytes;
+using MorvenHostTest::RunHost;
+using MorvenHostTest::TempDir;
+
+// A stand-in for the program: keeps a copy of what the host handed over, then answers.
+std::string FakeProgram(const std::string& answerCommand) {
+  return "dir=$(dirname \"$0\")\n"
+         "cp \"$dir/JWC_TEMP.TXT\" \"$dir/seen.txt\"\n" +
+         answerCommand + "\n";
+}
+
+const char* kDimensionAnswer =
+    "printf 'lg0\\r\\nly0\\r\\nlc1\\r\\npn1\\r\\nlt1\\r\\nlw0\\r\\nz3\\r\\n0 200 0 700\\r\\n"
+    "z3\\r\\n1000 200 1000 700\\r\\ncn1\\r\\nmsg\\r\\n0 500 1000 500\\r\\n"
+    "cs -62.5 550 10 0 \"1,000.000\\r\\nz3\\r\\npt 0 500 1 180 1\\r\\nz3\\r\\n"
+    "pt 1000 500 1 0 1\\r\\n' > \"$dir/JWC_TEMP.TXT\"";
+
+const std::vector<std::string> kPoints = {"--points", "0,0", "1000,0", "500,500"};
+
+std::vector<std::string> RunArgs(const std::string& program, std::vector<std::string> more = {}) {
+  std::vector<std::string> args = {"run", "--program", program};
+  args.insert(args.end(), kPoints.begin(), kPoints.end());
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+TEST(RunTest, HostCycleWithAFakeProgram) {
+  TempDir dir;
+  const std::string program = dir.WriteScript("prog/morven", FakeProgram(kDimensionAnswer));
+  const std::string svg = (dir.Path() / "out.svg").string();
+  const auto result = RunHost(RunArgs(program, {"--scale", "100", "--svg", svg}));
+  EXPECT_EQ(result.Code, 0) << result.Err;
+  EXPECT_EQ(result.Err, "");
+
+  MorvenHost::HostInput input;
+  input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
+  input.Scale = 100;
+  EXPECT_EQ(ReadBytes(dir.Path() / "prog" / "seen.txt"), MorvenHost::BuildHostExchangeText(input));
+
+  const std::string answerFile = (dir.Path() / "prog" / "JWC_TEMP.TXT").string();
+  EXPECT_EQ(result.Out.rfind("file: " + answerFile + "\ncontents: answer\n", 0), 0u) << result.Out;
+  EXPECT_NE(result.Out.find("  message line (0, 500) to (1000, 500), text \"1,000.000\""),
+            std::string::npos);
+  EXPECT_EQ(result.Out.substr(result.Out.size() - svg.size() - 6), "svg: " + svg + "\n");
+  EXPECT_NE(ReadBytes(svg).find("<line class=\"dimension-line\" x1=\"0\" y1=\"500\""),
+            std::string::npos);
+}
+
+TEST(RunTest, PreparedExchangeFileIsHandedOverAsItIs) {
+  TempDir dir;
+  const std::string program =
+      dir.WriteScript("morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const std::string prepared = dir.Write("prepared.txt", "hk 45\r\nhp1 1 2\r\nodd line\n");
+  const auto result = RunHost({"run", "--exchange", prepared, "--program", program});
+  EXPECT_EQ(result.Code, 0) << result.Err;
+  EXPECT_EQ(ReadBytes(dir.Path() / "seen.txt"), "hk 45\r\nhp1 1 2\r\nodd line\n");
+}
+
+TEST(RunTest, HowTheProgramEndsDecidesTheExitCode) {
+  struct Case {
+    const char* name;
+    std::string answer;
+    int code;
+    std::string out;
+    std::string err;  // with PATH standing for the exchange file
+  };
+  const Case cases[] = {
+      {"hq", "printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\"", 0,
+       "nothing was drawn (the program answered \"hq\")\n", ""},
+      {"no file", "rm \"$dir/JWC_TEMP.TXT\"", 1, "",
+       "morven-host: the program left no answer: PATH is missing\n"},
+      {"untouched", "true", 1, "",
+       "morven-host: the program did not answer: PATH still holds the host's input\n"},
+      {"empty", ": > \"$dir/JWC_TEMP.TXT\"", 1, "",
+       "morven-host: the program's answer is empty: PATH\n"},
+      {"exit 3", "exit 3", 1, "", "morven-host: the program ended with exit code 3\n"},
+      {"killed", "kill -9 $$", 1, "", "morven-host: the program was ended by signal 9\n"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string program = dir.WriteScript("morven", FakeProgram(c.answer));
+    const std::string svg = (dir.Path() / "out.svg").string();
+    const auto result = RunHost(RunArgs(program, {"--svg", svg}));
+    std::string err = c.err;
+    if (const auto at = err.find("PATH"); at != std::string::npos) {
+      err.replace(at, 4, (std::filesystem::canonical(dir.Path()) / "JWC_TEMP.TXT").string());
+    }
+    EXPECT_EQ(result.Code, c.code) << c.name;
+    EXPECT_EQ(result.Out, c.out) << c.name;
+    EXPECT_EQ(result.Err, err) << c.name;
+    EXPECT_FALSE(std::filesystem::exists(svg)) << c.name;
+  }
+}
+
+TEST(RunTest, ProgramPathsThatCannotRun) {
+  TempDir dir;
+  const std::string plain = dir.Write("plain", "not a program");
+  const std::string missing = (dir.Path() / "missing").string();
+  const std::string folder = dir.Path().string();
+  const std::string noInterpreter = dir.WriteScript("broken", "");
+  dir.Write("broken", "#!/nonexistent/shell\n");  // keeps its execute bits
+  struct Case {
+    std::string program;
+    std::string err;
+  };
+  const Case cases[] = {
+      {missing, "no such program: " + missing},
+      {plain, "the program is not executable: " + plain},
+      {folder, "the program is not a file: " + folder},
+  };
+  for (const Case& c : cases) {
+    const auto result = RunHost(RunArgs(c.program));
+    EXPECT_EQ(result.Code, 1) << c.program;
+    EXPECT_EQ(result.Err, "morven-host: " + c.err + "\n");
+  }
+  const auto broken = RunHost(RunArgs(noInterpreter));
+  EXPECT_EQ(broken.Code, 1);
+  EXPECT_EQ(broken.Err.rfind("morven-host: cannot start ", 0), 0u) << broken.Err;
+}
+
+TEST(RunTest, DefaultProgramIsFoundBesideTheBuild) {
+  TempDir dir;
+  dir.WriteScript("build/tool/morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const auto found = RunHost({"run", "--points", "0,0", "1,0", "1,1"},
+                             dir.Path() / "build" / "host" / "morven-host");
+  EXPECT_EQ(found.Code, 0) << found.Err;
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "build" / "tool" / "seen.txt"));
+
+  dir.WriteScript("flat/morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const auto beside =
+      RunHost({"run", "--points", "0,0", "1,0", "1,1"}, dir.Path() / "flat" / "morven-host");
+  EXPECT_EQ(beside.Code, 0) << beside.Err;
+
+  const auto none =
+      RunHost({"run", "--points", "0,0", "1,0", "1,1"}, dir.Path() / "host" / "morven-host");
+  EXPECT_EQ(none.Code, 1);
+  EXPECT_EQ(none.Err, "morven-host: cannot find the program (looked for " +
+                          (dir.Path() / "tool" / "morven").string() + " and " +
+                          (dir.Path() / "host" / "morven").string() + "); give --program PATH\n");
+}
+
+TEST(RunTest, MissingExchangeFileToHandOver) {
+  TempDir dir;
+  const std::string program = dir.WriteScript("morven", FakeProgram("true"));
+  const std::string missing = (dir.Path() / "nope.txt").string();
+  const auto result = RunHost({"run", "--exchange", missing, "--program", program});
+  EXPECT_EQ(result.Code, 1);
+  EXPECT_EQ(result.Err, "morven-host: no such file: " + missing + "\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "seen.txt"));
+}
+
+}  // namespace

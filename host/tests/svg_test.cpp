@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+
+#include "exchange/exchange_state.h"
+#include "exchange/reader.h"
+#include "host/host_input.h"
+#include "host/mark_shapes.h"
+#include "host/svg_picture.h"
+#include "host/tests/test_files.h"
+
+namespace {
+
+using MorvenHostTest::CrLf;
+using MorvenHostTest::TempDir;
+
+std::unique_ptr<HostExchange::ExchangeState> Read(const TempDir& dir, const std::string& name,
+                                                  const std::string& bytes) {
+  auto state = std::make_unique<HostExchange::ExchangeState>();
+  HostExchange::ResetExchangeState(*state);
+  HostExchange::ReadExchangeFile(*state, dir.Write(name, bytes));
+  return state;
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+class SvgTest : public ::testing::Test {
+ protected:
+  std::string Draw(const std::string& answer, double scale = 100) {
+    MorvenHost::HostInput input;
+    input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
+    input.Scale = scale;
+    const auto host = Read(dir_, "input.txt", MorvenHost::BuildHostExchangeText(input));
+    const auto reply = Read(dir_, "answer.txt", answer);
+    return MorvenHost::DrawAnswerSvg(*host, *reply);
+  }
+
+  TempDir dir_;
+};
+
+const std::string kAnswer =
+    CrLf({"lg0", "ly0", "lc1", "pn1", "lt1", "lw0", "z3", "0 200 0 700", "z3", "1000 200 1000 700",
+          "cn1", "msg", "0 500 1000 500", "cs -62.5 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1",
+          "z3", "pt 1000 500 1 0 1"});
+
+TEST_F(SvgTest, DimensionAnswerHasEveryPartInDrawingUnits) {
+  const std::string svg = Draw(kAnswer);
+  EXPECT_EQ(Count(svg, "<svg "), 1u);
+  EXPECT_NE(svg.find("<g class=\"drawing\" transform=\"scale(1 -1)\""), std::string::npos);
+
+  EXPECT_EQ(Count(svg, "class=\"line\""), 2u);
+  EXPECT_NE(svg.find("<line class=\"line\" x1=\"0\" y1=\"200\" x2=\"0\" y2=\"700\"/>"),
+            std::string::npos);
+  EXPECT_NE(svg.find("<line class=\"line\" x1=\"1000\" y1=\"200\" x2=\"1000\" y2=\"700\"/>"),
+            std::string::npos);
+
+  EXPECT_EQ(Count(svg, "class=\"dimension-line\""), 1u);
+  EXPECT_NE(svg.find("<line class=\"dimension-line\" x1=\"0\" y1=\"500\" x2=\"1000\" y2=\"500\"/>"),
+            std::string::npos);
+
+  // Text type 1 of the host is 2.5 x 2.5 mm: 250 drawing units high, nine half-width characters
+  // 1125 long at scale 100.
+  EXPECT_EQ(Count(svg, "class=\"dimension-text\""), 1u);
+  EXPECT_NE(svg.find("<text class=\"dimension-text\" transform=\"translate(-62.5 550) rotate(0) "
+                     "scale(1 -1)\" font-size=\"250\" fill=\"currentColor\" stroke=\"none\" "
+                     "textLength=\"1125\" lengthAdjust=\"spacingAndGlyphs\">1,000.000</text>"),
+            std::string::npos);
+
+  // Marks of kind 1, 2 mm at scale 100, pointing outwards.
+  EXPECT_EQ(Count(svg, "class=\"mark "), 2u);
+  EXPECT_NE(
+      svg.find("<polygon class=\"mark mark-1\" fill=\"none\" points=\"0,500 200,440 200,560\"/>"),
+      std::string::npos);
+  EXPECT_NE(svg.find("<polygon class=\"mark mark-1\" fill=\"none\" "
+                     "points=\"1000,500 800,560 800,440\"/>"),
+            std::string::npos);
+
+  EXPECT_EQ(Count(svg, "class=\"picked-point\""), 3u);
+  EXPECT_NE(svg.find("<circle class=\"picked-point\" cx=\"500\" cy=\"500\""), std::string::npos);
+  for (const char* n : {">1</text>", ">2</text>", ">3</text>"}) {
+    EXPECT_EQ(Count(svg, n), 1u) << n;
+  }
+}
+
+TEST_F(SvgTest, ViewBoxCoversTheDrawingWithYFlipped) {
+  const std::string svg = Draw(kAnswer);
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(
+      svg, m, std::regex("viewBox=\"([-0-9.E]+) ([-0-9.E]+) ([-0-9.E]+) ([-0-9.E]+)\"")));
+  const double x = std::stod(m[1]), y = std::stod(m[2]), w = std::stod(m[3]), h = std::stod(m[4]);
+  // The text reaches from x -62.5 to 1062.5 and up to y 800; the lines go down to y 0.
+  EXPECT_LT(x, -62.5);
+  EXPECT_GT(x + w, 1062.5);
+  EXPECT_LT(y, -800.0);
+  EXPECT_GT(y + h, 0.0);
+}
+
+TEST_F(SvgTest, TextIsEscapedAndConverted) {
+  const std::string svg = Draw(CrLf({"msg", "0 0 100 0", "cs 0 10 0 10 \"<a&b> \x82\xA0"}), 1);
+  EXPECT_NE(svg.find(">&lt;a&amp;b&gt; \xE3\x81\x82</text>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("translate(0 10) rotate(90) scale(1 -1)"), std::string::npos);
+}
+
+TEST_F(SvgTest, NothingButPickedPoints) {
+  const std::string svg = Draw(CrLf({"lg0"}));
+  EXPECT_EQ(Count(svg, "class=\"picked-point\""), 3u);
+  EXPECT_EQ(Count(svg, "class=\"mark "), 0u);
+  EXPECT_EQ(Count(svg, "<line "), 0u);
+}
+
+TEST_F(SvgTest, HugeCoordinatesAreAnErrorNotACrash) {
+  EXPECT_ANY_THROW(Draw(CrLf({"-1E308 0 1E308 0"})));
+}
+
+TEST(MarkShapesTest, EachKindHasItsShape) {
+  struct Case {
+    int kind;
+    const char* element;
+    const char* fill;
+  };
+  const Case cases[] = {
+      {1, "<polygon ", "fill=\"none\""},         {2, "<polygon ", "fill=\"none\""},
+      {3, "<circle ", "fill=\"none\""},          {4, "<circle ", "fill=\"none\""},
+      {5, "<polygon ", "fill=\"currentColor\""}, {6, "<polygon ", "fill=\"currentColor\""},
+      {7, "<circle ", "fill=\"currentColor\""},  {8, "<path ", "fill=\"none\""},
+      {9, "<polyline ", "fill=\"none\""},        {10, "<polyline ", "fill=\"none\""},
+      {11, "<polygon ", "fill=\"none\""},        {-3, "<path ", "fill=\"none\""},
+  };
+  for (const Case& c : cases) {
+    const std::string svg = MorvenHost::MarkSvg(c.kind, 10, 20, 100, 90);
+    EXPECT_EQ(svg.rfind(c.element, 0), 0u) << c.kind << ": " << svg;
+    EXPECT_NE(svg.find(c.fill), std::string::npos) << c.kind;
+    EXPECT_NE(svg.find("mark-" + std::to_string(c.kind) + "\""), std::string::npos) << c.kind;
+  }
+  // Turned by 90 degrees: the triangle's base lies below its tip.
+  EXPECT_EQ(MorvenHost::MarkSvg(1, 10, 20, 100, 90),
+            "<polygon class=\"mark mark-1\" fill=\"none\" points=\"10,20 -20,-80 40,-80\"/>");
+  EXPECT_EQ(MorvenHost::MarkSvg(3, 10, 20, 100, 0),
+            "<circle class=\"mark mark-3\" fill=\"none\" cx=\"10\" cy=\"20\" r=\"40\"/>");
+}
+
+}  // namespace
