@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+
+// The dialog's own texts in Shift_JIS; the form converts them when it builds its controls.
+namespace Unit1 {
+
+// "水平寸法の作図"
+inline constexpr const char* kFormCaption = "\x90\x85\x95\xBD\x90\xA1\x96@\x82\xCC\x8D\xEC\x90}";
+// "Morven－水平寸法の作図"
+inline constexpr const char* kApplicationTitle =
+    "Morven\x81|\x90\x85\x95\xBD\x90\xA1\x96@\x82\xCC\x8D\xEC\x90}";
+// "ＭＳ ゴシック"
+inline constexpr const char* kFormFontFamily = "\x82l\x82r \x83S\x83V\x83\x62\x83N";
+
+inline constexpr const char* kStartMarkLabel = "\x8En\x93_";  // "始点"
+inline constexpr const char* kEndMarkLabel = "\x8FI\x93_";    // "終点"
+// "寸法値の文字種"
+inline constexpr const char* kTextTypeLabel = "\x90\xA1\x96@\x92l\x82\xCC\x95\xB6\x8E\x9A\x8E\xED";
+inline constexpr const char* kMarkScaleLabel = "\x92[\x93_\x94{\x97\xA6";        // "端点倍率"
+inline constexpr const char* kPrefixLabel = "\x90\xDA\x93\xAA\x95\xB6\x8E\x9A";  // "接頭文字"
+inline constexpr const char* kSuffixLabel = "\x90\xDA\x94\xF6\x95\xB6\x8E\x9A";  // "接尾文字"
+// "寸法値と水平線との距離"
+inline constexpr const char* kTextDistanceLabel =
+    "\x90\xA1\x96@\x92l\x82\xC6\x90\x85\x95\xBD\x90\xFC\x82\xC6\x82\xCC\x8B\x97\x97\xA3";
+// "計測点と寸法補助線の距離"
+inline constexpr const char* kExtensionGapLabel =
+    "\x8Cv\x91\xAA\x93_\x82\xC6\x90\xA1\x96@\x95\xE2\x8F\x95\x90\xFC\x82\xCC\x8B\x97\x97\xA3";
+// "寸法補助線のはみ出し距離"
+inline constexpr const char* kOvershootLabel =
+    "\x90\xA1\x96@\x95\xE2\x8F\x95\x90\xFC\x82\xCC\x82\xCD\x82\xDD\x8Fo\x82\xB5\x8B\x97\x97\xA3";
+inline constexpr const char* kPaperMillimetres = "\x90}\x90\xA1mm";  // "図寸mm"
+inline constexpr const char* kOkCaption = "OK(&Y)";
+// "キャンセル(&N)"
+inline constexpr const char* kCancelCaption = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B(&N)";
+
+// The end marks in list order; the mark code is the position plus one. The first and the last
+// look alike and give different codes.
+inline constexpr std::array<const char*, 11> kEndMarks = {
+    "\x81\xA2",  // △
+    "\x81\xA0",  // □
+    "\x82n",     // Ｏ
+    "\x81\x9B",  // ○
+    "\x81\xA1",  // ■
+    "\x81\xA3",  // ▲
+    "\x81\x9C",  // ●
+    "\x81`",     // ～
+    "\x81\x84",  // ＞
+    "\x81^",     // ／
+    "\x81\xA2",  // △
+};
+
+}  // namespace Unit1

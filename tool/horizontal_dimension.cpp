@@ -1,0 +1,272 @@
+#include "tool/horizontal_dimension.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "exchange/command_writer.h"
+#include "exchange/exchange_state.h"
+#include "numeric/float_error.h"
+#include "numeric/geometry.h"
+#include "numeric/number_text.h"
+
+namespace Unit1 {
+namespace {
+
+using HostExchange::ExchangeState;
+using MyFunc::Point;
+
+constexpr std::int32_t kNoMapping = 0;
+constexpr std::uint8_t kEntityFlags = 4;  // written as "z3" before each extension line and mark
+constexpr int kValueDecimals = 3;
+constexpr int kHalvesAwayFromZero = 2;
+constexpr double kDirectionLength = 10.0;
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
+// Arithmetic of this construction raises like the numeric module instead of going on with an
+// infinity or a NaN.
+double Checked(double value) {
+  if (std::isnan(value))
+    throw MyFunc::FloatingPointError(MyFunc::FloatingPointError::Kind::Invalid);
+  if (std::isinf(value)) {
+    throw MyFunc::FloatingPointError(MyFunc::FloatingPointError::Kind::Overflow);
+  }
+  return value;
+}
+
+bool IsLeadByte(unsigned char byte) {
+  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD);
+}
+
+// A line break typed or pasted into a prefix would split a file line and start a command.
+std::string WithoutLineBreaks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (IsLeadByte(byte) && i + 1 < text.size()) {
+      result += text.substr(i, 2);
+      ++i;
+    } else if (byte != '\r' && byte != '\n') {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+// A prefix or suffix of nothing but blanks and control characters counts as none at all.
+std::string Affix(std::string_view typed) {
+  std::string text = WithoutLineBreaks(typed);
+  if (MyFunc::StripBlanks(text).empty()) text.clear();
+  return text;
+}
+
+// What the writer remembers between requests, so that a failed run leaves no trace.
+struct WriterMemory {
+  std::size_t commandCount = 0;
+  std::int32_t layerGroup = 0, layer = 0, lineColor = 0, lineType = 0, lineWidth = 0;
+  std::int32_t textType = 0, textColor = 0, ccValue = 0, pnColor = 0, extColor = 0;
+  double textWidth = 0.0, textHeight = 0.0, textGap = 0.0;
+  std::string fontName;
+  bool forceLayerGroup = false, forceLayer = false, forceLineColor = false, forceLineType = false;
+  bool forceLineWidth = false, forceTextType = false, forceFontName = false, forcePnColor = false;
+};
+
+WriterMemory SaveWriterMemory(const ExchangeState& s) {
+  return WriterMemory{s.CommandBuffer.size(), s.CurLayerGroup,  s.CurLayer,      s.CurLineColor,
+                      s.CurLineType,          s.CurLineWidth,   s.CurTextType,   s.CurTextColor,
+                      s.CurCcValue,           s.CurPnColor,     s.CurExtColor,   s.CurTextWidth,
+                      s.CurTextHeight,        s.CurTextGap,     s.CurFontName,   s.ForceLayerGroup,
+                      s.ForceLayer,           s.ForceLineColor, s.ForceLineType, s.ForceLineWidth,
+                      s.ForceTextType,        s.ForceFontName,  s.ForcePnColor};
+}
+
+void RestoreWriterMemory(ExchangeState& s, const WriterMemory& m) {
+  s.CommandBuffer.Truncate(m.commandCount);
+  s.CurLayerGroup = m.layerGroup;
+  s.CurLayer = m.layer;
+  s.CurLineColor = m.lineColor;
+  s.CurLineType = m.lineType;
+  s.CurLineWidth = m.lineWidth;
+  s.CurTextType = m.textType;
+  s.CurTextColor = m.textColor;
+  s.CurCcValue = m.ccValue;
+  s.CurPnColor = m.pnColor;
+  s.CurExtColor = m.extColor;
+  s.CurTextWidth = m.textWidth;
+  s.CurTextHeight = m.textHeight;
+  s.CurTextGap = m.textGap;
+  s.CurFontName = m.fontName;
+  s.ForceLayerGroup = m.forceLayerGroup;
+  s.ForceLayer = m.forceLayer;
+  s.ForceLineColor = m.forceLineColor;
+  s.ForceLineType = m.forceLineType;
+  s.ForceLineWidth = m.forceLineWidth;
+  s.ForceTextType = m.forceTextType;
+  s.ForceFontName = m.forceFontName;
+  s.ForcePnColor = m.forcePnColor;
+}
+
+// The entries once read and validated; distances still in paper mm.
+struct Request {
+  std::int32_t startMark = 1;
+  std::int32_t endMark = 1;
+  double markScale = 1.0;
+  int textTypeChoice = 0;
+  std::string prefix;
+  std::string suffix;
+  double textDistance = 0.0;
+  double extensionGap = 0.0;
+  double overshoot = 0.0;
+};
+
+// A missing point (or a state that was never reset) counts as (0, 0).
+Point IndicatedPoint(const ExchangeState& state, std::size_t number) {
+  if (number >= state.HpPoints.size()) return Point{};
+  return Point{state.HpPoints[number].X, state.HpPoints[number].Y};
+}
+
+double CurrentLayerGroupScale(const ExchangeState& state) {
+  const std::int32_t group = state.InitialLayerGroup;
+  if (group < 0 || group >= HostExchange::kLayerGroupCount) return state.LayerGroupScale[0];
+  return state.LayerGroupScale[static_cast<std::size_t>(group)];
+}
+
+// One extension line, from `start` near the measured point to `end` beyond the dimension line,
+// and `foot`, where it crosses the dimension line.
+struct ExtensionLine {
+  Point start, end, foot;
+};
+
+// Worked out in the frame in which the direction `angle` through `measured` is horizontal; each
+// line runs towards the dimension line on its own side.
+ExtensionLine ExtensionLineAt(Point measured, Point onDimensionLine, double angle, double gap,
+                              double overshoot) {
+  const double lineHeight =
+      MyFunc::RotatePointDeg(onDimensionLine.x, onDimensionLine.y, measured.x, measured.y, -angle)
+          .y;
+  const double side = lineHeight >= measured.y ? 1.0 : -1.0;
+  const auto turnBack = [&](double height) {
+    return MyFunc::RotatePointDeg(measured.x, height, measured.x, measured.y, angle);
+  };
+  return ExtensionLine{turnBack(Checked(measured.y + side * gap)),
+                       turnBack(Checked(lineHeight + side * overshoot)), turnBack(lineHeight)};
+}
+
+struct TextStyle {
+  std::int32_t type = 1;
+  std::int32_t color = 0;
+  double width = 0.0, height = 0.0, gap = 0.0;
+};
+
+TextStyle ChosenTextStyle(const ExchangeState& state, int choice) {
+  std::int32_t type = choice;
+  if (choice < 1 || choice > HostExchange::kTextTypeCount) {
+    type = state.InitialTextType;
+    if (type == 0) {
+      return TextStyle{0, state.InitialTextColor, state.InitialTextWidth, state.InitialTextHeight,
+                       state.InitialTextGap};
+    }
+    if (type < 1 || type > HostExchange::kTextTypeCount) type = 1;
+  }
+  const HostExchange::TextTypeInfo& info = state.TextTypes[static_cast<std::size_t>(type - 1)];
+  return TextStyle{type, info.Color, info.Width, info.Height, info.Gap};
+}
+
+// (10 cos a, 10 sin a), the angle turned into radians the way the geometry module does it.
+Point TextDirection(double angleDeg) {
+  const auto radians = static_cast<double>(angleDeg / 180.0L * kPi);
+  return Point{
+      Checked(static_cast<double>(kDirectionLength * std::cos(static_cast<long double>(radians)))),
+      Checked(static_cast<double>(kDirectionLength * std::sin(static_cast<long double>(radians))))};
+}
+
+void EmitDimension(ExchangeState& state, const Request& request, MyFunc::Separators separators) {
+  using namespace HostExchange;
+  SetLayerGroup(state, state.InitialLayerGroup);
+  SetLayer(state, state.InitialLayer);
+  SetLineColor(state, state.InitialLineColor, kNoMapping);
+  SetPnColor(state, state.InitialLineColor, kNoMapping);  // the line colour is the pen number
+  SetLineType(state, state.InitialLineType, kNoMapping);
+  SetLineWidth(state, state.InitialLineWidth);
+  SetFontName(state, state.InitialFontName);
+
+  const double scale = CurrentLayerGroupScale(state);
+  const double textDistance = Checked(request.textDistance * scale);
+  const double gap = Checked(request.extensionGap * scale);
+  const double overshoot = Checked(request.overshoot * scale);
+
+  const Point p1 = IndicatedPoint(state, 1);
+  const Point p2 = IndicatedPoint(state, 2);
+  const Point p3 = IndicatedPoint(state, 3);
+  const double angle = state.HkAngle;
+
+  const ExtensionLine line1 = ExtensionLineAt(p1, p3, angle, gap, overshoot);
+  PutEntityFlags(state, kEntityFlags);
+  PutLine(state, line1.start.x, line1.start.y, line1.end.x, line1.end.y);
+  const ExtensionLine line2 = ExtensionLineAt(p2, p3, angle, gap, overshoot);
+  PutEntityFlags(state, kEntityFlags);
+  PutLine(state, line2.start.x, line2.start.y, line2.end.x, line2.end.y);
+  const Point f1 = line1.foot;
+  const Point f2 = line2.foot;
+
+  const TextStyle style = ChosenTextStyle(state, request.textTypeChoice);
+  const double length = Checked(MyFunc::PointDistance(f1.x, f1.y, f2.x, f2.y));
+  const double rounded = MyFunc::RoundDecimals(kValueDecimals, kHalvesAwayFromZero, length);
+  const std::string text =
+      request.prefix + MyFunc::RealToText(kValueDecimals, rounded, separators) + request.suffix;
+
+  const double drawnLength = MyFunc::TextDrawnLength(text, style.width, style.gap);
+  const Point offset = MyFunc::RotatePointDeg(Checked(-Checked(drawnLength * scale) / 2),
+                                              textDistance, 0.0, 0.0, angle);
+  const Point textStart{Checked(Checked(f1.x + f2.x) / 2 + offset.x),
+                        Checked(Checked(f1.y + f2.y) / 2 + offset.y)};
+  const Point direction = TextDirection(angle);
+
+  SetTextType(state, style.type, style.color, kNoMapping, style.width, style.height, style.gap);
+  PutDimensionText(state, text, f1.x, f1.y, f2.x, f2.y, textStart.x, textStart.y, direction.x,
+                   direction.y);
+
+  // Each mark points outwards, away from the other end.
+  const double startAngle = MyFunc::VectorAngleDeg(Checked(f1.x - f2.x), Checked(f1.y - f2.y));
+  PutEntityFlags(state, kEntityFlags);
+  PutMarkPoint(state, request.startMark, f1.x, f1.y, request.markScale, startAngle);
+  const double endAngle = MyFunc::VectorAngleDeg(Checked(f2.x - f1.x), Checked(f2.y - f1.y));
+  PutEntityFlags(state, kEntityFlags);
+  PutMarkPoint(state, request.endMark, f2.x, f2.y, request.markScale, endAngle);
+
+  SetTextType(state, state.InitialTextType, state.InitialTextColor, kNoMapping,
+              state.InitialTextWidth, state.InitialTextHeight, state.InitialTextGap);
+}
+
+}  // namespace
+
+DimensionResult BuildHorizontalDimension(ExchangeState& state, const DimensionEntries& entries,
+                                         MyFunc::Separators separators) {
+  Request request;
+  request.startMark = entries.startMark + 1;
+  request.endMark = entries.endMark + 1;
+  request.markScale = MyFunc::TextToReal(entries.endMarkScale);
+  request.textTypeChoice = entries.textTypeChoice;
+  request.prefix = Affix(entries.prefix);
+  request.suffix = Affix(entries.suffix);
+  request.textDistance = MyFunc::TextToReal(entries.textDistance);
+  request.extensionGap = MyFunc::TextToReal(entries.extensionGap);
+  request.overshoot = MyFunc::TextToReal(entries.overshoot);
+
+  if (!(request.markScale > 0.0)) return DimensionResult::kEndMarkScaleNotPositive;
+  if (request.extensionGap < 0.0) return DimensionResult::kExtensionGapNegative;
+  if (request.overshoot < 0.0) return DimensionResult::kOvershootNegative;
+
+  const WriterMemory before = SaveWriterMemory(state);
+  try {
+    EmitDimension(state, request, separators);
+  } catch (...) {
+    RestoreWriterMemory(state, before);
+    throw;
+  }
+  return DimensionResult::kBuilt;
+}
+
+}  // namespace Unit1

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "numeric/separators.h"
+
+namespace HostExchange {
+struct ExchangeState;
+}
+
+// The horizontal dimension that OK builds from the three indicated points and the dialog's
+// entries, without a window.
+namespace Unit1 {
+
+// The dialog's entries as they stand: list positions and the fields' Shift_JIS texts. Number
+// fields are read tolerantly, so an empty or unreadable text counts as 0.
+struct DimensionEntries {
+  int startMark = 0;                 // ComboBox1: position 0..10, mark code = position + 1
+  int endMark = 0;                   // ComboBox2
+  std::string endMarkScale = "1";    // Edit1, a plain factor
+  int textTypeChoice = 0;            // ComboBox3: 0 the host's current text type, 1..10 No1..No10
+  std::string prefix;                // Edit2
+  std::string suffix;                // Edit3
+  std::string textDistance = "0.5";  // Edit4, paper mm, may be negative
+  std::string extensionGap = "2";    // Edit5, paper mm
+  std::string overshoot = "2";       // Edit6, paper mm
+};
+
+// What became of one press of OK. Each refusal names the field that takes the focus; nothing is
+// written then.
+enum class DimensionResult {
+  kBuilt,
+  kEndMarkScaleNotPositive,  // Edit1
+  kExtensionGapNegative,     // Edit5
+  kOvershootNegative,        // Edit6
+};
+
+// Validates the entries and appends the dimension to the command buffer: the host's attribute
+// lines, two extension lines, the dimension line with its value (prefix, three decimals with
+// `separators`, suffix), two end marks and the restored text type. Points 1 and 2 are measured
+// along HkAngle; point 3 lies on the dimension line.
+// All or nothing: when a value overflows the double range the command buffer and the writer's
+// remembered attributes and force flags are put back as they were, and MyFunc::FloatingPointError
+// propagates. CR and LF in the prefix and suffix are dropped.
+DimensionResult BuildHorizontalDimension(HostExchange::ExchangeState& state,
+                                         const DimensionEntries& entries,
+                                         MyFunc::Separators separators);
+
+}  // namespace Unit1

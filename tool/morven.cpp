@@ -1,0 +1,16 @@
+// The program unit: one dialog, run once. Command-line arguments are not read, not even the
+// toolkit's own.
+#include <QApplication>
+
+#include "tool/form_texts.h"
+#include "tool/unit1.h"
+
+int main(int, char** argv) {
+  int toolkitArgc = 1;
+  QApplication application(toolkitArgc, argv);
+  QApplication::setApplicationName(Unit1::FromCp932(Unit1::kApplicationTitle));
+  Unit1::TForm1 Form1;
+  Form1.show();
+  application.exec();
+  return 0;
+}

@@ -1,0 +1,536 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCursor>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "tool/form_placement.h"
+#include "tool/unit1.h"
+
+using Unit1::TForm1;
+
+namespace {
+
+// "<ＭＳ ゴシック>" in Shift_JIS.
+const QByteArray kFont = "<\x82l\x82r \x83S\x83V\x83\x62\x83N>";
+
+// The worked example as the host writes it: angle 0, scale 100, text type 1 of width 2.5.
+QByteArray HostFile(const QByteArray& extraLines = {}) {
+  return "hk 0\r\n"
+         "hs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n"
+         "hcw 2.5 3 3 3 3 3 3 3 3 2.5\r\n"
+         "hch 2.5 3 3 3 3 3 3 3 3 2.5\r\n"
+         "hcd 0 0 0 0 0 0 0 0 0 0.5\r\n" +
+         extraLines + "lg0\r\nly0\r\nlc1\r\nlt1\r\nlw0\r\ncn1\r\ncn\"$" + kFont +
+         "\r\n"
+         "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n";
+}
+
+QByteArray WorkedExampleAnswer(const QByteArray& value = "1,000.000") {
+  return "lg0\r\nly0\r\nlc1\r\npn1\r\nlt1\r\nlw0\r\ncn\"$" + kFont +
+         "\r\n"
+         "z3\r\n0 200 0 700\r\nz3\r\n1000 200 1000 700\r\ncn1\r\nmsg\r\n0 500 1000 500\r\n"
+         "cs -62.5 550 10 0 \"" +
+         value + "\r\nz3\r\npt 0 500 1 180 1\r\nz3\r\npt 1000 500 1 0 1\r\n";
+}
+
+// Types each character as the keyboard would deliver it, Japanese ones included.
+void Type(QWidget* widget, const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text.at(i).isHighSurrogate() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+    i += length - 1;
+  }
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup();
+  void layout();
+  void endMarkLists();
+  void textTypeList_data();
+  void textTypeList();
+  void tabOrderAndStartValues();
+  void typedCharacterLimits_data();
+  void typedCharacterLimits();
+  void pasteIsCutToFit_data();
+  void pasteIsCutToFit();
+  void validationMovesFocus_data();
+  void validationMovesFocus();
+  void overflowShowsMessageAndKeepsDialogOpen_data();
+  void overflowShowsMessageAndKeepsDialogOpen();
+  void everyWayOfClosingWritesOnce_data();
+  void everyWayOfClosingWritesOnce();
+  void opensUnderThePointer();
+  void placement_data();
+  void placement();
+  void showingAgainReadsNothing();
+  void RegionalSeparators();
+
+ private:
+  // A shown dialog over a folder holding `hostFile` (none when null), its file already read.
+  std::unique_ptr<TForm1> OpenForm(const QByteArray& hostFile);
+  QByteArray Answer() const;
+  template <typename T>
+  T* Child(const TForm1& form, const char* name) {
+    T* child = form.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) qFatal("no child %s", name);
+    return child;
+  }
+
+  std::unique_ptr<QTemporaryDir> folder_;
+};
+
+std::unique_ptr<TForm1> Form1Test::OpenForm(const QByteArray& hostFile) {
+  folder_ = std::make_unique<QTemporaryDir>();
+  if (!hostFile.isNull()) {
+    QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(hostFile) != hostFile.size()) {
+      qFatal("cannot write the exchange file");
+    }
+  }
+  auto form = std::make_unique<TForm1>(folder_->path());
+  form->show();
+  if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
+  QComboBox* textTypes = Child<QComboBox>(*form, "ComboBox3");
+  if (!QTest::qWaitFor([&] { return textTypes->count() == 11; })) qWarning("no text types");
+  return form;
+}
+
+QByteArray Form1Test::Answer() const {
+  QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  return file.readAll();
+}
+
+void Form1Test::cleanup() {
+  QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void Form1Test::layout() {
+  auto form = OpenForm(HostFile());
+  QCOMPARE(form->windowTitle(), QString::fromUtf8("水平寸法の作図"));
+  QCOMPARE(form->size(), QSize(312, 217));
+  QCOMPARE(form->minimumSize(), form->maximumSize());
+  const Qt::WindowFlags flags = form->windowFlags();
+  QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+  QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::white));
+  QVERIFY(form->autoFillBackground());
+  QCOMPARE(form->font().pixelSize(), 13);
+  if (QFontDatabase::families().contains(QStringLiteral("IPAGothic"))) {
+    QCOMPARE(QFontInfo(Child<QWidget>(*form, "Edit1")->font()).family(),
+             QStringLiteral("IPAGothic"));
+  }
+
+  const struct {
+    const char* name;
+    QRect geometry;
+  } controls[] = {
+      {"ComboBox1", {48, 4, 81, 21}},   {"ComboBox2", {48, 28, 81, 21}},
+      {"Edit1", {72, 56, 57, 21}},      {"ComboBox3", {136, 28, 169, 21}},
+      {"Edit2", {200, 56, 105, 21}},    {"Edit3", {200, 80, 105, 21}},
+      {"Edit4", {200, 108, 57, 21}},    {"Edit5", {200, 132, 57, 21}},
+      {"Edit6", {200, 156, 57, 21}},    {"Button1", {56, 184, 97, 25}},
+      {"Button2", {176, 184, 129, 25}},
+  };
+  for (const auto& control : controls) {
+    QCOMPARE(Child<QWidget>(*form, control.name)->geometry(), control.geometry);
+  }
+
+  QMap<QString, QList<QRect>> labels;
+  for (const QLabel* label : form->findChildren<QLabel*>()) {
+    labels[label->text()].append(label->geometry());
+  }
+  const QMap<QString, QList<QRect>> expected = {
+      {QString::fromUtf8("始点"), {{8, 8, 26, 13}}},
+      {QString::fromUtf8("終点"), {{8, 32, 26, 13}}},
+      {QString::fromUtf8("寸法値の文字種"), {{136, 8, 91, 13}}},
+      {QString::fromUtf8("端点倍率"), {{8, 60, 52, 13}}},
+      {QString::fromUtf8("接頭文字"), {{136, 60, 52, 13}}},
+      {QString::fromUtf8("接尾文字"), {{136, 84, 52, 13}}},
+      {QString::fromUtf8("寸法値と水平線との距離"), {{8, 112, 143, 13}}},
+      {QString::fromUtf8("計測点と寸法補助線の距離"), {{8, 136, 156, 13}}},
+      {QString::fromUtf8("寸法補助線のはみ出し距離"), {{8, 160, 156, 13}}},
+      {QString::fromUtf8("図寸mm"), {{264, 112, 40, 13}, {264, 136, 40, 13}, {264, 160, 40, 13}}},
+  };
+  QCOMPARE(labels, expected);
+  form->reject();
+}
+
+void Form1Test::endMarkLists() {
+  auto form = OpenForm(HostFile());
+  const QStringList marks = QString::fromUtf8("△ □ Ｏ ○ ■ ▲ ● ～ ＞ ／ △").split(u' ');
+  for (const char* name : {"ComboBox1", "ComboBox2"}) {
+    QComboBox* list = Child<QComboBox>(*form, name);
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    QCOMPARE(items, marks);
+    QCOMPARE(list->currentIndex(), 0);
+    QVERIFY(!list->isEditable());
+  }
+  form->reject();
+}
+
+void Form1Test::textTypeList_data() {
+  QTest::addColumn<QByteArray>("hostFile");
+  QTest::addColumn<QString>("current");
+  QTest::addColumn<QString>("first");
+  QTest::addColumn<QString>("tenth");
+  QTest::newRow("no file") << QByteArray() << QString::fromUtf8("現在の文字種(No1)")
+                           << "No1: W3 H3 D0"
+                           << "No10: W3 H3 D0";
+  QTest::newRow("host's types") << HostFile() << QString::fromUtf8("現在の文字種(No1)")
+                                << "No1: W2.5 H2.5 D0"
+                                << "No10: W2.5 H2.5 D0.5";
+  QTest::newRow("free size") << QByteArray("cn0 2.5 2.5 0.5 3\r\n")
+                             << QString::fromUtf8("現在の文字種(Free)") << "No1: W3 H3 D0"
+                             << "No10: W3 H3 D0";
+  QTest::newRow("type 15") << QByteArray("cn15\r\ncn3\r\n")
+                           << QString::fromUtf8("現在の文字種(No15)") << "No1: W3 H3 D0"
+                           << "No10: W3 H3 D0";
+}
+
+void Form1Test::textTypeList() {
+  QFETCH(QByteArray, hostFile);
+  QFETCH(QString, current);
+  QFETCH(QString, first);
+  QFETCH(QString, tenth);
+  auto form = OpenForm(hostFile);
+  QComboBox* list = Child<QComboBox>(*form, "ComboBox3");
+  QCOMPARE(list->count(), 11);
+  QCOMPARE(list->currentIndex(), 0);
+  QCOMPARE(list->itemText(0), current);
+  QCOMPARE(list->itemText(1), first);
+  QCOMPARE(list->itemText(10), tenth);
+  form->reject();
+}
+
+void Form1Test::tabOrderAndStartValues() {
+  auto form = OpenForm(HostFile());
+  const QStringList order = {"ComboBox1", "ComboBox2", "Edit1",   "ComboBox3",
+                             "Edit2",     "Edit3",     "Edit4",   "Edit5",
+                             "Edit6",     "Button1",   "Button2", "ComboBox1"};
+  QStringList visited = {QApplication::focusWidget()->objectName()};
+  for (int i = 1; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  QCOMPARE(visited, order);
+
+  const struct {
+    const char* name;
+    const char* text;
+    bool inputMethod;
+  } edits[] = {{"Edit1", "1", false},   {"Edit2", "", true},   {"Edit3", "", true},
+               {"Edit4", "0.5", false}, {"Edit5", "2", false}, {"Edit6", "2", false}};
+  for (const auto& edit : edits) {
+    QLineEdit* field = Child<QLineEdit>(*form, edit.name);
+    QCOMPARE(field->text(), QString::fromLatin1(edit.text));
+    QCOMPARE(field->testAttribute(Qt::WA_InputMethodEnabled), edit.inputMethod);
+  }
+  QVERIFY(!Child<QComboBox>(*form, "ComboBox3")->testAttribute(Qt::WA_InputMethodEnabled));
+  QPushButton* ok = Child<QPushButton>(*form, "Button1");
+  QPushButton* cancel = Child<QPushButton>(*form, "Button2");
+  QVERIFY(ok->isDefault());
+  QCOMPARE(ok->text(), QStringLiteral("OK(&Y)"));
+  QCOMPARE(cancel->text(), QString::fromUtf8("キャンセル(&N)"));
+  form->reject();
+}
+
+void Form1Test::typedCharacterLimits_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("shown");
+  const QString a31(31, u'a');
+  QTest::newRow("number field stops at 16 bytes") << "Edit4"
+                                                  << "1234567890.1234567890"
+                                                  << "1234567890.12345";
+  QTest::newRow("prefix takes 16 full-width characters")
+      << "Edit2" << QString(17, QChar(0x3042)) << QString(16, QChar(0x3042));
+  QTest::newRow("a full-width character that would pass 32 bytes is refused")
+      << "Edit3" << a31 + QChar(0x3042) + u'b' << a31 + u'b';
+  QTest::newRow("half-width katakana count one byte")
+      << "Edit2" << QString(33, QChar(0xFF71)) << QString(32, QChar(0xFF71));
+  QTest::newRow("characters code page 932 lacks are refused")
+      << "Edit2" << QString::fromUtf8("aé€b～∥①") << QString::fromUtf8("ab～∥①");
+}
+
+void Form1Test::typedCharacterLimits() {
+  QFETCH(QString, field);
+  QFETCH(QString, typed);
+  QFETCH(QString, shown);
+  auto form = OpenForm(HostFile());
+  QLineEdit* edit = Child<QLineEdit>(*form, field.toLatin1().constData());
+  edit->setFocus();
+  edit->selectAll();
+  Type(edit, typed);
+  QCOMPARE(edit->text(), shown);
+  form->reject();
+}
+
+void Form1Test::pasteIsCutToFit_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<int>("cursor");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("after");
+  const QString a31(31, u'a');
+  QTest::newRow("cut at a character boundary")
+      << "Edit2"
+      << "ab" << 2 << QString(40, QChar(0x3042)) << "ab" + QString(15, QChar(0x3042));
+  QTest::newRow("no half of a double-byte character")
+      << "Edit3" << a31 << 31 << QString::fromUtf8("aあ") << a31 + u'a';
+  QTest::newRow("inserted in the middle") << "Edit1"
+                                          << "1" << 0 << "23456789012345678"
+                                          << "2345678901234561";
+  QTest::newRow("characters without a code left out")
+      << "Edit3"
+      << "" << 0 << QString::fromUtf8("x😀é€y") << "xy";
+  QTest::newRow("nothing fits") << "Edit2" << QString(32, u'z') << 5 << "q" << QString(32, u'z');
+}
+
+void Form1Test::pasteIsCutToFit() {
+  QFETCH(QString, field);
+  QFETCH(QString, before);
+  QFETCH(int, cursor);
+  QFETCH(QString, pasted);
+  QFETCH(QString, after);
+  auto form = OpenForm(HostFile());
+  QLineEdit* edit = Child<QLineEdit>(*form, field.toLatin1().constData());
+  edit->setText(before);
+  edit->setCursorPosition(cursor);
+  QGuiApplication::clipboard()->setText(pasted);
+  edit->paste();
+  QCOMPARE(edit->text(), after);
+  form->reject();
+}
+
+void Form1Test::validationMovesFocus_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("value");
+  QTest::addColumn<QString>("focus");
+  QTest::newRow("end-mark scale 0") << "Edit1"
+                                    << "0"
+                                    << "Edit1";
+  QTest::newRow("end-mark scale empty") << "Edit1"
+                                        << ""
+                                        << "Edit1";
+  QTest::newRow("negative gap") << "Edit5"
+                                << "-1"
+                                << "Edit5";
+  QTest::newRow("negative overshoot") << "Edit6"
+                                      << "-0.5"
+                                      << "Edit6";
+}
+
+void Form1Test::validationMovesFocus() {
+  QFETCH(QString, field);
+  QFETCH(QString, value);
+  QFETCH(QString, focus);
+  auto form = OpenForm(HostFile());
+  Child<QLineEdit>(*form, field.toLatin1().constData())->setText(value);
+  QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+  QVERIFY(form->isVisible());
+  QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+  QCOMPARE(Answer(), HostFile());
+
+  // Cancel after the refusal still answers that nothing was drawn.
+  QTest::mouseClick(Child<QPushButton>(*form, "Button2"), Qt::LeftButton);
+  QCOMPARE(Answer(), QByteArray("hq\r\n"));
+}
+
+void Form1Test::overflowShowsMessageAndKeepsDialogOpen_data() {
+  QTest::addColumn<QByteArray>("hostFile");
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("value");
+  QTest::newRow("number beyond the double range") << HostFile() << "Edit4"
+                                                  << "1e400";
+  QTest::newRow("distance times the layer-group scale")
+      << HostFile("hs 1e300 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n") << "Edit6"
+      << "1e10";
+}
+
+void Form1Test::overflowShowsMessageAndKeepsDialogOpen() {
+  QFETCH(QByteArray, hostFile);
+  QFETCH(QString, field);
+  QFETCH(QString, value);
+  auto form = OpenForm(hostFile);
+  Child<QLineEdit>(*form, field.toLatin1().constData())->setText(value);
+
+  QString caption, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QTimer closer;
+  connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      caption = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      box->accept();
+    }
+  });
+  closer.start(10);
+  QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+  closer.stop();
+
+  QCOMPARE(caption, QString::fromUtf8("Morven－水平寸法の作図"));
+  QCOMPARE(text, QString::fromUtf8("浮動小数点数のオーバーフロー."));
+  QCOMPARE(icon, QMessageBox::Critical);
+  QVERIFY(form->isVisible());
+  QCOMPARE(Answer(), hostFile);
+
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  QCOMPARE(Answer(), QByteArray("hq\r\n"));
+}
+
+enum class Closing { OkButton, Enter, AltY, CancelButton, AltN, Escape, CloseBox, Close };
+Q_DECLARE_METATYPE(Closing)
+
+void Form1Test::everyWayOfClosingWritesOnce_data() {
+  QTest::addColumn<Closing>("closing");
+  QTest::addColumn<QByteArray>("answer");
+  QTest::newRow("OK") << Closing::OkButton << WorkedExampleAnswer();
+  QTest::newRow("Enter") << Closing::Enter << WorkedExampleAnswer();
+  QTest::newRow("Alt+Y") << Closing::AltY << WorkedExampleAnswer();
+  QTest::newRow("Cancel") << Closing::CancelButton << QByteArray("hq\r\n");
+  QTest::newRow("Alt+N") << Closing::AltN << QByteArray("hq\r\n");
+  QTest::newRow("Esc") << Closing::Escape << QByteArray("hq\r\n");
+  QTest::newRow("close box or Alt+F4") << Closing::CloseBox << QByteArray("hq\r\n");
+  QTest::newRow("close()") << Closing::Close << QByteArray("hq\r\n");
+}
+
+void Form1Test::everyWayOfClosingWritesOnce() {
+  QFETCH(Closing, closing);
+  QFETCH(QByteArray, answer);
+  auto form = OpenForm(HostFile());
+  switch (closing) {
+    case Closing::OkButton:
+      QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+      break;
+    case Closing::Enter:
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      break;
+    case Closing::AltY:
+      QTest::keyClick(form.get(), Qt::Key_Y, Qt::AltModifier);
+      break;
+    case Closing::CancelButton:
+      QTest::mouseClick(Child<QPushButton>(*form, "Button2"), Qt::LeftButton);
+      break;
+    case Closing::AltN:
+      QTest::keyClick(form.get(), Qt::Key_N, Qt::AltModifier);
+      break;
+    case Closing::Escape:
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      break;
+    case Closing::CloseBox:
+      // What the window manager asks for when the close box or Alt+F4 is used.
+      form->windowHandle()->close();
+      break;
+    case Closing::Close:
+      form->close();
+      break;
+  }
+  // Access keys click their button after a short animation.
+  QTRY_VERIFY(!form->isVisible());
+  QCOMPARE(Answer(), answer);
+
+  QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("untouched");
+  file.close();
+  form->close();
+  form->done(QDialog::Accepted);
+  form->reject();
+  QCOMPARE(Answer(), QByteArray("untouched"));
+}
+
+void Form1Test::opensUnderThePointer() {
+  QCursor::setPos(500, 300);
+  auto form = OpenForm(HostFile());
+  QCOMPARE(form->frameGeometry().topLeft(), QPoint(500 - form->frameGeometry().width() / 2, 296));
+  form->reject();
+}
+
+void Form1Test::placement_data() {
+  QTest::addColumn<QPoint>("cursor");
+  QTest::addColumn<QPoint>("cursorAgain");
+  QTest::addColumn<QRect>("available");
+  QTest::addColumn<QPoint>("place");
+  const QRect screen(0, 0, 1920, 1080);
+  QTest::newRow("under the pointer")
+      << QPoint(500, 300) << QPoint(500, 300) << screen << QPoint(341, 296);
+  QTest::newRow("top from the second reading")
+      << QPoint(500, 300) << QPoint(510, 310) << screen << QPoint(341, 306);
+  QTest::newRow("odd width rounds the half down")
+      << QPoint(501, 300) << QPoint(501, 300) << screen << QPoint(342, 296);
+  QTest::newRow("right edge") << QPoint(1900, 300) << QPoint(1900, 300) << screen
+                              << QPoint(1920 - 318, 296);
+  QTest::newRow("bottom edge") << QPoint(500, 1000) << QPoint(500, 1000) << screen
+                               << QPoint(341, 1080 - 244);
+  QTest::newRow("top left corner") << QPoint(10, 2) << QPoint(10, 2) << screen << QPoint(0, 0);
+  QTest::newRow("second screen") << QPoint(1930, 300) << QPoint(1930, 300)
+                                 << QRect(1920, 0, 1280, 1024) << QPoint(1920, 296);
+  QTest::newRow("screen smaller than the window keeps the title bar")
+      << QPoint(100, 100) << QPoint(100, 100) << QRect(0, 0, 200, 200) << QPoint(0, 0);
+}
+
+void Form1Test::placement() {
+  QFETCH(QPoint, cursor);
+  QFETCH(QPoint, cursorAgain);
+  QFETCH(QRect, available);
+  QFETCH(QPoint, place);
+  QCOMPARE(Unit1::PlaceUnderCursor(cursor, cursorAgain, QSize(318, 244), available), place);
+}
+
+void Form1Test::showingAgainReadsNothing() {
+  auto form = OpenForm(HostFile());
+  QComboBox* list = Child<QComboBox>(*form, "ComboBox3");
+  const QString tenth = list->itemText(10);
+  QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("hcw 9 9 9 9 9 9 9 9 9 9\r\n");
+  file.close();
+  form->move(20, 30);
+  const QPoint place = form->pos();
+  form->showMinimized();
+  QTest::qWait(20);
+  form->showNormal();
+  QTest::qWait(20);
+  QCOMPARE(list->itemText(10), tenth);
+  QCOMPARE(form->pos(), place);
+  QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+  QCOMPARE(Answer(), WorkedExampleAnswer());
+}
+
+// Run with a locale whose decimal separator is a comma (see the test list); skipped otherwise.
+void Form1Test::RegionalSeparators() {
+  if (QLocale::system().decimalPoint() != QStringLiteral(",")) {
+    QSKIP("the user's locale writes numbers with a decimal point");
+  }
+  auto form = OpenForm(HostFile());
+  QCOMPARE(Child<QComboBox>(*form, "ComboBox3")->itemText(10),
+           QStringLiteral("No10: W2,5 H2,5 D0,5"));
+  QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+  QCOMPARE(Answer(), WorkedExampleAnswer("1.000,000"));
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
