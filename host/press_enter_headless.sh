@@ -14,8 +14,10 @@ done
 
 xvfb_pid=""
 command_pid=""
+runtime_dir=""
 cleanup() {
   [ -n "$command_pid" ] && kill "$command_pid" 2>/dev/null
+  [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
@@ -47,6 +49,12 @@ if [ -z "$display" ]; then
   exit 1
 fi
 export DISPLAY=$display
+# Toolkits expect a private runtime folder, which a bare machine may lack.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  runtime_dir=$(mktemp -d)
+  chmod 700 "$runtime_dir"
+  export XDG_RUNTIME_DIR=$runtime_dir
+fi
 
 "$@" &
 command_pid=$!
