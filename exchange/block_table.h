@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace HostExchange {
@@ -13,6 +14,22 @@ class BlockTable {
  public:
   static constexpr std::size_t kBlockSize = 1000;
 
+  BlockTable() = default;
+  BlockTable(BlockTable&& other) noexcept { *this = std::move(other); }
+  BlockTable& operator=(BlockTable&& other) noexcept {
+    if (this != &other) {
+      blocks_ = std::move(other.blocks_);
+      count_ = other.count_;
+      tail_ = other.tail_;
+      tailLeft_ = other.tailLeft_;
+      other.blocks_.clear();
+      other.count_ = 0;
+      other.tail_ = nullptr;
+      other.tailLeft_ = 0;
+    }
+    return *this;
+  }
+
   std::size_t size() const noexcept { return count_; }
   bool empty() const noexcept { return count_ == 0; }
   // Always the next multiple of 1000 at or above the count.
@@ -20,8 +37,14 @@ class BlockTable {
 
   // Appends a value-initialised record and returns it.
   Record& Append() {
-    if (count_ == capacity()) blocks_.push_back(std::make_unique<Record[]>(kBlockSize));
-    return (*this)[count_++];
+    if (tailLeft_ == 0) {
+      blocks_.push_back(std::make_unique<Record[]>(kBlockSize));
+      tail_ = blocks_.back().get();
+      tailLeft_ = kBlockSize;
+    }
+    --tailLeft_;
+    ++count_;
+    return *tail_++;
   }
   Record& Append(const Record& record) { return Append() = record; }
 
@@ -43,11 +66,15 @@ class BlockTable {
     blocks_.clear();
     blocks_.shrink_to_fit();
     count_ = 0;
+    tail_ = nullptr;
+    tailLeft_ = 0;
   }
 
  private:
   std::vector<std::unique_ptr<Record[]>> blocks_;
   std::size_t count_ = 0;
+  Record* tail_ = nullptr;  // the next free record of the last block
+  std::size_t tailLeft_ = 0;
 };
 
 }  // namespace HostExchange

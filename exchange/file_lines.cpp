@@ -58,12 +58,7 @@ std::optional<std::string_view> FileLines::Finish(std::string_view line) {
     return std::nullopt;
   }
   while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  if (line.find('\r') == std::string_view::npos) return line;
-  withoutCr_.clear();
-  for (const char byte : line) {
-    if (byte != '\r') withoutCr_.push_back(byte);
-  }
-  return std::string_view(withoutCr_);
+  return line;
 }
 
 }  // namespace HostExchange

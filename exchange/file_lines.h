@@ -10,8 +10,9 @@
 namespace HostExchange {
 
 // The lines of an open file, read in large chunks so that the file is never held whole. A line
-// ends at LF; every CR in it is dropped; a 0x1A at the start of a line ends the file; the last
-// line needs no line end. Lines have no length limit.
+// ends at LF or CR LF; a 0x1A at the start of a line ends the file; the last line needs no line
+// end. Lines have no length limit. A CR inside a line is left to the token splitting, which
+// drops it.
 class FileLines {
  public:
   static constexpr std::size_t kChunkBytes = 1 << 20;
@@ -33,7 +34,6 @@ class FileLines {
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   std::string carry_;  // the start of a line that runs over a chunk boundary
-  std::string withoutCr_;
   bool atEnd_ = false;
   bool failed_ = false;
   bool done_ = false;

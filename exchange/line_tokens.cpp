@@ -1,6 +1,10 @@
 #include "exchange/line_tokens.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "exchange/shift_jis_text.h"
 
@@ -14,37 +18,225 @@ constexpr unsigned char kBlank = 0x20;
 constexpr unsigned char kTab = 0x09;
 constexpr unsigned char kLastKeptByte = 0xFD;
 
+enum ByteClass : std::uint8_t {
+  kPlain,      // appended to the token
+  kLead,       // first byte of a double-byte character
+  kSeparator,  // blank or tab while splitting
+  kSpecial,    // quote, equals sign, or a byte that is dropped
+};
+
+constexpr std::array<std::uint8_t, 256> MakeByteClasses() {
+  std::array<std::uint8_t, 256> classes{};
+  for (int b = 0; b < 256; ++b) {
+    const auto byte = static_cast<unsigned char>(b);
+    if (IsLeadByte(byte)) {
+      classes[b] = kLead;
+    } else if (byte == kBlank || byte == kTab) {
+      classes[b] = kSeparator;
+    } else if (byte < kBlank || byte > kLastKeptByte || byte == kQuote || byte == kEquals) {
+      classes[b] = kSpecial;
+    } else {
+      classes[b] = kPlain;
+    }
+  }
+  return classes;
+}
+
+constexpr std::array<std::uint8_t, 256> kByteClass = MakeByteClasses();
+
+std::uint8_t ClassOf(char byte) {
+  return kByteClass[static_cast<unsigned char>(byte)];
+}
+
+constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7FULL;
+constexpr unsigned char kCarriageReturn = 0x0D;
+
+// Per byte of w, the high bit is set exactly where the byte is below n (n <= 0x80). Adding to the
+// low seven bits never carries into the next byte, so no byte disturbs another.
+constexpr std::uint64_t BytesBelow(std::uint64_t w, unsigned n) {
+  return ~(((w & kLowBits) + kEachByte * (0x80 - n)) | w) & kHighBits;
+}
+
+constexpr std::uint64_t BytesEqual(std::uint64_t w, unsigned char c) {
+  return BytesBelow(w ^ (kEachByte * c), 1);
+}
+
+// The high bits of the eight bytes gathered into bits 0 to 7, byte 0 first.
+constexpr std::uint64_t GatherHighBits(std::uint64_t marks) {
+  return (marks * 0x0002040810204081ULL) >> 56;
+}
+
+// Bytes that the whole-line path cannot take: control bytes other than the tab, the quote, the
+// equals sign and every byte from 0x80 on.
+constexpr std::uint64_t UnusualBytes(std::uint64_t w, std::uint64_t separators) {
+  return (BytesBelow(w, kBlank + 1) & ~separators) | BytesEqual(w, kQuote) |
+         BytesEqual(w, kEquals) | (w & kHighBits);
+}
+
+constexpr std::uint64_t Separators(std::uint64_t w) {
+  return BytesEqual(w, kBlank) | BytesEqual(w, kTab);
+}
+
+// The first byte from p on that is not plain ASCII: a blank, tab, control byte, quote, equals
+// sign or any byte from 0x80 on.
+const char* SkipPlainAscii(const char* p, const char* end) {
+  if constexpr (std::endian::native == std::endian::little) {
+    while (end - p >= 8) {
+      std::uint64_t w;
+      std::memcpy(&w, p, sizeof w);
+      const std::uint64_t stops = BytesBelow(w, kBlank + 1) | BytesEqual(w, kQuote) |
+                                  BytesEqual(w, kEquals) | (w & kHighBits);
+      if (stops != 0) return p + std::countr_zero(stops) / 8;
+      p += 8;
+    }
+  }
+  while (p != end) {
+    const auto byte = static_cast<unsigned char>(*p);
+    if (byte <= kBlank || byte >= 0x80 || byte == kQuote || byte == kEquals) break;
+    ++p;
+  }
+  return p;
+}
+
 }  // namespace
 
-void LineTokens::Reserve(std::size_t bytes) {
-  if (bytes_ && bytes <= capacity_) return;
-  const std::size_t capacity = std::max<std::size_t>(bytes, 2 * capacity_ + 256);
-  bytes_ = std::make_unique<char[]>(capacity);
-  capacity_ = capacity;
+char* LineTokens::Reserve(std::size_t bytes) {
+  if (!bytes_ || bytes > capacity_) {
+    const std::size_t capacity = std::max<std::size_t>(bytes, 2 * capacity_ + 256);
+    bytes_ = std::make_unique<char[]>(capacity);
+    capacity_ = capacity;
+  }
+  return bytes_.get();
 }
 
 void LineTokens::Split(std::string_view line) {
-  // A token never grows longer than the line, so the copy fits without a check per byte.
-  Reserve(line.size());
-  char* const out = bytes_.get();
-  tokens_.fill(std::string_view());
+  if (line.size() <= kWholeLineBytes && SplitPlainLine(line)) return;
+  SplitScanning(line);
+}
 
+// A line of at most 64 printable ASCII bytes, blanks and tabs, the usual line of numbers, is
+// split from one bit mask of its separators. False when the line holds anything else.
+bool LineTokens::SplitPlainLine(std::string_view line) {
+  if constexpr (std::endian::native != std::endian::little) return false;
+  const std::size_t size = line.size();
+  const char* const data = line.data();
+  std::uint64_t separators = 0;
+  for (std::size_t at = 0; at < size; at += 8) {
+    const std::size_t bytes = std::min<std::size_t>(8, size - at);
+    std::uint64_t w = 0;
+    if (bytes == 8) {
+      std::memcpy(&w, data + at, 8);
+    } else if (size >= 8) {
+      // The line's last eight bytes, shifted so that the bytes already seen fall out.
+      std::memcpy(&w, data + size - 8, 8);
+      w >>= 8 * (8 - bytes);
+    } else {
+      for (std::size_t i = 0; i < bytes; ++i) {
+        w |= std::uint64_t{static_cast<unsigned char>(data[i])} << (8 * i);
+      }
+    }
+    const std::uint64_t inWord = bytes == 8 ? kHighBits : (kHighBits >> (64 - 8 * bytes));
+    const std::uint64_t wordSeparators = Separators(w);
+    if ((UnusualBytes(w, wordSeparators) & inWord) != 0) return false;
+    separators |= GatherHighBits(wordSeparators & inWord) << at;
+  }
+  const std::uint64_t inLine = size == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << size) - 1;
+  const std::uint64_t text = ~separators & inLine;
+  std::uint64_t starts = text & ~(text << 1);
+  std::uint64_t ends = text & ~(text >> 1);
+  int slot = 0;
+  while (starts != 0 && slot < kTokenSlots) {
+    const int first = std::countr_zero(starts);
+    const int last = std::countr_zero(ends);
+    tokens_[slot++] = std::string_view(data + first, static_cast<std::size_t>(last - first + 1));
+    starts &= starts - 1;
+    ends &= ends - 1;
+  }
+  // Blanks after the last token reach one more, empty slot; tokens past slot 31 are dropped.
+  const bool endsInSeparator = size != 0 && ((separators >> (size - 1)) & 1) != 0;
+  if (slot < kTokenSlots && (slot == 0 || (starts == 0 && endsInSeparator))) {
+    tokens_[slot++] = std::string_view();
+  }
+  slotCount_ = slot;
+  return true;
+}
+
+void LineTokens::SplitScanning(std::string_view line) {
+  // Tokens that need no byte dropped are plain views of the line.
+  const char* const begin = line.data();
+  const char* end = begin + line.size();
+  const char* p = begin;
+  int slot = 0;
+  while (p != end && ClassOf(*p) == kSeparator) ++p;
+  while (p != end) {
+    const char* const start = p;
+    bool copy = false;
+    for (;;) {
+      p = SkipPlainAscii(p, end);
+      if (p == end) break;
+      const std::uint8_t byteClass = ClassOf(*p);
+      if (byteClass == kPlain) {
+        ++p;
+      } else if (byteClass == kLead) {
+        if (p + 1 == end) {
+          end = p;  // a lead byte that ends the line is dropped
+          break;
+        }
+        if (static_cast<unsigned char>(p[1]) == kCarriageReturn) {
+          copy = true;
+          break;
+        }
+        p += 2;
+      } else {
+        copy = byteClass == kSpecial;
+        break;
+      }
+    }
+    if (copy) {
+      SplitCopying(line, static_cast<std::size_t>(start - begin), slot);
+      return;
+    }
+    tokens_[slot] = std::string_view(start, static_cast<std::size_t>(p - start));
+    if (p == end) {
+      slotCount_ = slot + 1;
+      return;
+    }
+    if (++slot == kTokenSlots) {
+      slotCount_ = kTokenSlots;
+      return;
+    }
+    while (p != end && ClassOf(*p) == kSeparator) ++p;
+  }
+  tokens_[slot] = std::string_view();
+  slotCount_ = slot + 1;
+}
+
+void LineTokens::SplitCopying(std::string_view line, std::size_t from, int slot) {
+  // A token never grows longer than the line, so the copy fits without a check per byte.
+  char* const out = Reserve(line.size());
   const auto* in = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t size = line.size();
   std::size_t written = 0;
   std::size_t start = 0;
-  int slot = 0;
   bool splitting = true;
 
-  for (std::size_t i = 0; i < size;) {
+  for (std::size_t i = from; i < size;) {
     const unsigned char byte = in[i];
+    if (byte == kCarriageReturn) {  // gone before anything else, even between a character's bytes
+      ++i;
+      continue;
+    }
     if (IsLeadByte(byte)) {
-      if (i + 1 == size) break;
+      std::size_t second = i + 1;
+      while (second < size && in[second] == kCarriageReturn) ++second;
+      if (second == size) break;
       if (slot < kTokenSlots) {
         out[written++] = static_cast<char>(byte);
-        out[written++] = static_cast<char>(in[i + 1]);
+        out[written++] = static_cast<char>(in[second]);
       }
-      i += 2;
+      i = second + 1;
       continue;
     }
     ++i;

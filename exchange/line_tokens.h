@@ -12,11 +12,13 @@ inline constexpr int kTokenSlots = 32;
 // The token table of one exchange-file line. Splitting is byte by byte: blanks and tabs separate
 // tokens; the first double quote (dropped) or equals sign (kept) switches separating off for the
 // rest of the line; a double-byte character is never split or taken for a separator; control
-// bytes, 0xFE and 0xFF are dropped, and so is a lead byte that ends the line. Tokens beyond slot
-// 31 are dropped. One table is reused line after line without allocating per token.
+// bytes, 0xFE and 0xFF are dropped, and so is a lead byte that ends the line. A CR is dropped
+// before anything else, so that it never parts a double-byte character. Tokens beyond slot 31
+// are dropped. One table is reused line after line without allocating per token.
 class LineTokens {
  public:
-  // The views of the previous line become invalid.
+  // Tokens point into the line, or into the table where bytes had to be dropped: they stay valid
+  // while the line does and until the next Split.
   void Split(std::string_view line);
 
   // Number of the last slot reached plus one, at most 32: "hk 30 " has 3 slots.
@@ -24,14 +26,19 @@ class LineTokens {
 
   // Empty for a slot beyond the slot count.
   std::string_view operator[](int slot) const noexcept {
-    return slot >= 0 && slot < kTokenSlots ? tokens_[slot] : std::string_view();
+    return slot >= 0 && slot < slotCount_ ? tokens_[slot] : std::string_view();
   }
 
   // A line of blanks (or nothing) only.
   bool IsBlank() const noexcept { return slotCount_ == 1 && tokens_[0].empty(); }
 
  private:
-  void Reserve(std::size_t bytes);
+  static constexpr std::size_t kWholeLineBytes = 64;
+
+  bool SplitPlainLine(std::string_view line);
+  void SplitScanning(std::string_view line);
+  void SplitCopying(std::string_view line, std::size_t from, int slot);
+  char* Reserve(std::size_t bytes);
 
   std::array<std::string_view, kTokenSlots> tokens_{};
   int slotCount_ = 0;

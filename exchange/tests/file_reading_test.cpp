@@ -41,7 +41,7 @@ TEST(FileLines, LineEndsAtEveryChunkSize) {
       {"a\nb", {"a", "b"}},
       {"\n\n", {"", ""}},
       {"a\r\r\nb", {"a", "b"}},
-      {"h\rk 3\r0\n", {"hk 30"}},  // a CR inside a line is dropped
+      {"h\rk 3\r0\n", {"h\rk 3\r0"}},  // left to the token splitting
       {"a\r", {"a"}},
       {"a\n\x1a"
        "b\nc\n",
@@ -132,6 +132,13 @@ TEST_F(ReadFile, ALoneLeadByteBeforeTheLineEndDoesNotSwallowTheNextLine) {
   ASSERT_EQ(state.Texts.size(), 1u);
   EXPECT_EQ(state.Texts[0].Text, "ab");
   EXPECT_EQ(state.HkAngle, 5.0);
+}
+
+TEST_F(ReadFile, ACarriageReturnInsideALineIsDropped) {
+  EXPECT_TRUE(ReadExchangeFile(state, Write("h\rk 3\r0\r\nch 0 0 1 0 \"\x82\r\xa0!\r\n")));
+  EXPECT_EQ(state.HkAngle, 30.0);
+  ASSERT_EQ(state.Texts.size(), 1u);
+  EXPECT_EQ(state.Texts[0].Text, "\x82\xa0!");
 }
 
 TEST_F(ReadFile, EndOfFileMarkStopsReading) {

@@ -64,12 +64,56 @@ TEST(LineTokens, SplitsByTheByteRules) {
       {"ab \x82", 2, {"ab", ""}},
       {"ab\x82", 1, {"ab"}},
       {"\x88\x9f\x82", 1, {"\x88\x9f"}},
+      // A CR goes before anything else, even between the two bytes of a character.
+      {"h\rk 3\r0", 2, {"hk", "30"}},
+      {"\x82\r\x41 b", 2, {"\x82\x41", "b"}},
+      {"ab \x82\r\r", 2, {"ab", ""}},
+      // Lines past 64 bytes and lines with 32 tokens or more.
+      {std::string(70, 'a') + " b ", 3, {std::string(70, 'a'), "b", ""}},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 ",
+       32,
+       {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
+        "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
+        "23", "24", "25", "26", "27", "28", "29", "30", "31", "32"}},
+      {"a b c d e f g h i j k l m n o p q r s t u v w x y z A B C D E F G",
+       32,
+       {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p",
+        "q", "r", "s", "t", "u", "v", "w", "x", "y", "z", "A", "B", "C", "D", "E", "F"}},
   };
   LineTokens tokens;
   for (const SplitCase& c : cases) {
     tokens.Split(c.line);
     EXPECT_EQ(tokens.SlotCount(), c.slots) << c.line;
     EXPECT_EQ(TokensOf(tokens), c.tokens) << c.line;
+  }
+}
+
+// Every line is split once by the whole-line path and once by the byte scan; both must agree
+// with the byte rules, so each case also runs behind a long prefix that forces the scan.
+TEST(LineTokens, BothPathsAgreeOnEveryPlainLine) {
+  const char* const lines[] = {"1 2 3 4",   " 1\t2  3 4 ", "x",          "  ",
+                               "!#$ ~\x7f", "a  b\t\tc",   "12345678 9", "1234567 89 "};
+  LineTokens whole;
+  LineTokens scanned;
+  for (const char* line : lines) {
+    const std::string padded = std::string(80, 'p') + " " + line;
+    whole.Split(line);
+    scanned.Split(padded);
+    ASSERT_EQ(scanned.SlotCount(), whole.SlotCount() + 1) << line;
+    for (int i = 0; i < whole.SlotCount(); ++i) {
+      EXPECT_EQ(scanned[i + 1], whole[i]) << line;
+    }
+  }
+  for (int length = 0; length <= 64; ++length) {
+    std::string line(static_cast<std::size_t>(length), 'q');
+    for (int i = 3; i < length; i += 5) line[static_cast<std::size_t>(i)] = ' ';
+    whole.Split(line);
+    int tokens = 0;
+    for (int i = 0; i < length; ++i) {
+      tokens += line[static_cast<std::size_t>(i)] == 'q' && (i == 0 || line[i - 1] == ' ');
+    }
+    const bool trailing = length > 0 && line.back() == ' ';
+    EXPECT_EQ(whole.SlotCount(), std::max(1, tokens + (trailing ? 1 : 0))) << length;
   }
 }
 
