@@ -103,10 +103,6 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
     : QDialog(parent), programFolder_(programFolder) {
   RegisterFormFont();
   if (!programFolder_.isEmpty() && !programFolder_.endsWith(u'/')) programFolder_ += u'/';
-  const QLocale locale = QLocale::system();
-  separators_ =
-      ChooseSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
-
   setObjectName(QStringLiteral("Form1"));
   QFont font(FromCp932(kFormFontFamily));
   font.setPixelSize(kFontPixels);
@@ -115,6 +111,22 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
   background.setColor(QPalette::Window, Qt::white);
   setPalette(background);
   setAutoFillBackground(true);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kClientWidth, kClientHeight);
+  setWindowIcon(FormIcon());
+  setWindowTitle(FromCp932(kFormCaption));
+}
+
+// The controls are made right after the window has been handed to the X server: the first text
+// they lay out loads the fonts, which would otherwise hold the window back. They exist before the
+// window's first paint.
+void TForm1::BuildControls() {
+  if (ComboBox1 != nullptr) return;
+  const QLocale locale = QLocale::system();
+  separators_ =
+      ChooseSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
 
   AddLabel(kStartMarkLabel, 8, 8, 26);
   AddLabel(kEndMarkLabel, 8, 32, 26);
@@ -150,23 +162,19 @@ TForm1::TForm1(const QString& programFolder, QWidget* parent)
   Button2 = new QPushButton(FromCp932(kCancelCaption), this);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setGeometry(176, 184, 129, kButtonHeight);
-
-  const QWidget* const tabOrder[] = {ComboBox1, ComboBox2, Edit1, ComboBox3, Edit2,  Edit3,
-                                     Edit4,     Edit5,     Edit6, Button1,   Button2};
-  for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
-    setTabOrder(const_cast<QWidget*>(tabOrder[i]), const_cast<QWidget*>(tabOrder[i + 1]));
-  }
-  ComboBox1->setFocus();
-
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
 
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(kClientWidth, kClientHeight);
-  setWindowIcon(FormIcon());
-  setWindowTitle(FromCp932(kFormCaption));
+  QWidget* const tabOrder[] = {ComboBox1, ComboBox2, Edit1, ComboBox3, Edit2,  Edit3,
+                               Edit4,     Edit5,     Edit6, Button1,   Button2};
+  for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
+    setTabOrder(tabOrder[i], tabOrder[i + 1]);
+  }
+  for (QObject* child : children()) {
+    if (child->isWidgetType()) static_cast<QWidget*>(child)->show();
+  }
+  ComboBox1->setFocus();
+  update();
 }
 
 TForm1::~TForm1() = default;
@@ -205,14 +213,15 @@ void TForm1::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     FormShow();
+    QTimer::singleShot(0, this, &TForm1::BuildControls);
   }
 }
 
 // The exchange file is read once the window is on the screen, so that a large selection does not
-// hold the window back; OK and closing wait for it.
+// hold the window back; OK reads it first if it comes before that.
 void TForm1::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
-  if (shown_ && !readScheduled_) {
+  if (ComboBox1 != nullptr && !readScheduled_) {
     readScheduled_ = true;
     QTimer::singleShot(0, this, &TForm1::ReadExchange);
   }
@@ -232,6 +241,7 @@ void TForm1::FormShow() {
 void TForm1::ReadExchange() {
   if (read_ || closed_) return;
   read_ = true;
+  BuildControls();
   HostExchange::ReadExchangeFile(state_, QFile::encodeName(ExchangeFilePath()).toStdString());
   HostExchange::ResetCommandWriter(state_);
   ComboBox3->clear();

@@ -34,6 +34,7 @@ class TForm1 : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void BuildControls();
   void FormShow();
   void ReadExchange();
   void EnsureExchangeRead();
@@ -55,17 +56,17 @@ class TForm1 : public QDialog {
   bool read_ = false;
   bool closed_ = false;
 
-  QComboBox* ComboBox1;
-  QComboBox* ComboBox2;
-  QLineEdit* Edit1;
-  QComboBox* ComboBox3;
-  QLineEdit* Edit2;
-  QLineEdit* Edit3;
-  QLineEdit* Edit4;
-  QLineEdit* Edit5;
-  QLineEdit* Edit6;
-  QPushButton* Button1;
-  QPushButton* Button2;
+  QComboBox* ComboBox1 = nullptr;
+  QComboBox* ComboBox2 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QComboBox* ComboBox3 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QLineEdit* Edit3 = nullptr;
+  QLineEdit* Edit4 = nullptr;
+  QLineEdit* Edit5 = nullptr;
+  QLineEdit* Edit6 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
 };
 
 // Makes the form's font name resolve to an installed Japanese monospace font.

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# How long the dialog takes to appear: wall time from starting the program to the X server mapping
+# its window, for `morven` with a 3-point exchange file and with a 300,000-element one, against a
+# minimal Qt 6 dialog. Runs alternate between the three; the medians are compared.
+#   startup_bench.sh BUILD_DIR [RUNS]     (BUILD_DIR configured with -DMORVEN_BUILD_BENCHMARKS=ON)
+# Goals: the 3-point ratio at most 1.15, the 300,000-element ratio at most 2.5.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+runs=${2:-15}
+here=$(cd "$(dirname "$0")" && pwd)
+timer=$build/tool/bench/morven_map_timer
+minimal=$build/tool/bench/morven_minimal_window
+morven=$build/tool/morven
+for f in "$timer" "$minimal" "$morven"; do
+  [ -x "$f" ] || { echo "missing $f: build the targets morven, morven_map_timer, morven_minimal_window"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+mkdir "$work/small" "$work/large"
+cp "$morven" "$work/small/morven"
+cp "$morven" "$work/large/morven"
+cp "$here/../samples/JWC_TEMP.TXT" "$work/small/JWC_TEMP.TXT"
+# The sample's settings and points, then 300,000 selected elements of several kinds.
+{
+  cat "$here/../samples/JWC_TEMP.TXT"
+  awk 'BEGIN {
+    for (i = 0; i < 300000; i++) {
+      x = (i % 1000) * 10; y = int(i / 1000) * 10;
+      k = i % 5;
+      if (k == 0) printf "%d %d %d %d\r\n", x, y, x + 10, y;
+      else if (k == 1) printf "ci %d %d 5\r\n", x, y;
+      else if (k == 2) printf "ch %d %d 1 0 \"A-%d\r\n", x, y, i;
+      else if (k == 3) printf "pt %d %d\r\n", x, y;
+      else printf "lc%d\r\n%d %d %d %d\r\n", i % 9 + 1, x, y, x, y + 10;
+    }
+  }'
+} >"$work/large/JWC_TEMP.TXT"
+
+measure() { "$timer" --timeout 20 "$@" 2>/dev/null || echo "nan"; }
+
+: >"$work/minimal.txt"
+: >"$work/small.txt"
+: >"$work/large.txt"
+for i in $(seq 1 "$runs"); do
+  measure "$minimal" >>"$work/minimal.txt"
+  measure "$work/small/morven" >>"$work/small.txt"
+  measure "$work/large/morven" >>"$work/large.txt"
+done
+
+median() { grep -v nan "$1" | sort -g | awk '{ v[NR] = $1 } END {
+  if (NR == 0) { print "nan"; exit }
+  if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+m_min=$(median "$work/minimal.txt")
+m_small=$(median "$work/small.txt")
+m_large=$(median "$work/large.txt")
+
+echo "runs: $runs each, alternating; milliseconds from start to the window's MapNotify (median)"
+echo "minimal Qt 6 dialog:                 $m_min"
+echo "morven, 3-point exchange file:       $m_small"
+echo "morven, 300,000-element file:        $m_large ($(wc -c <"$work/large/JWC_TEMP.TXT") bytes)"
+awk -v a="$m_small" -v b="$m_min" 'BEGIN { printf "ratio: %.3f  (morven 3-point / minimal Qt dialog, goal <= 1.15)\n", a / b }'
+awk -v a="$m_large" -v b="$m_small" 'BEGIN { printf "ratio: %.3f  (morven 300,000 elements / morven 3-point, goal <= 2.5)\n", a / b }'
