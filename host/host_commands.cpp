@@ -48,6 +48,9 @@ run      does what the host does: writes JWC_TEMP.TXT into the program's folder,
                               this build, in tool/ or in this folder)
   --svg OUT.svg               also draw the answer, y pointing up
   --json                      print the report as one JSON document
+
+exit codes: 0 done (also when the program drew nothing), 1 failure,
+            2 a command line that cannot be carried out
 )";
 
 namespace {

@@ -10,10 +10,6 @@ class HostError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-}  // namespace MorvenHost
-
-namespace MorvenHost {
-
 // A command line that cannot be carried out as written.
 class UsageError : public HostError {
  public:

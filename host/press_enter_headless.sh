@@ -2,7 +2,8 @@
 # Runs a command on a virtual display of its own and presses Enter in the dialog it opens, for
 # machines without a screen. Exits with the command's exit code.
 #   press_enter_headless.sh COMMAND [ARGS...]
-# PRESS_ENTER_TIMEOUT (seconds, default 60) bounds the wait for the command to end.
+# PRESS_ENTER_TIMEOUT (seconds, default 60) bounds the wait for the command to end; PRESS_KEY
+# (default Return) names another key to press, such as Escape.
 set -uo pipefail
 
 for tool in Xvfb xdotool xdpyinfo; do
@@ -68,7 +69,7 @@ while kill -0 "$command_pid" 2>/dev/null; do
   window=$(xdotool search --onlyvisible --name '.' 2>/dev/null | head -n 1)
   if [ -n "$window" ]; then
     xdotool windowfocus "$window" >/dev/null 2>&1
-    xdotool key Return >/dev/null 2>&1
+    xdotool key "${PRESS_KEY:-Return}" >/dev/null 2>&1
   fi
   sleep 0.3
 done
