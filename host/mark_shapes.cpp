@@ -4,7 +4,7 @@
 #include <numbers>
 #include <vector>
 
-#include "numeric/number_text.h"
+#include "host/svg_number.h"
 
 namespace MorvenHost {
 namespace {
@@ -46,9 +46,7 @@ class MarkFrame {
   std::string X() const { return Num(x_); }
   std::string Y() const { return Num(y_); }
 
-  static std::string Num(double v) {
-    return MyFunc::GeneralNumberText(MyFunc::RoundTenDecimals(v));
-  }
+  static std::string Num(double v) { return SvgNumber(v); }
 
  private:
   double x_, y_, size_, cos_, sin_;

@@ -9,6 +9,7 @@
 #include "host/host_error.h"
 #include "host/mark_shapes.h"
 #include "host/sjis_text.h"
+#include "host/svg_number.h"
 #include "numeric/geometry.h"
 #include "numeric/number_text.h"
 
@@ -25,7 +26,7 @@ constexpr double kPointRadiusShare = 0.008;
 constexpr double kLabelSizeShare = 0.035;
 
 std::string Num(double v) {
-  return MyFunc::GeneralNumberText(MyFunc::RoundTenDecimals(v));
+  return SvgNumber(v);
 }
 
 std::string XmlEscape(std::string_view utf8) {

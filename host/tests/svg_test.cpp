@@ -5,6 +5,7 @@
 
 #include "exchange/exchange_state.h"
 #include "exchange/reader.h"
+#include "host/host_error.h"
 #include "host/host_input.h"
 #include "host/mark_shapes.h"
 #include "host/svg_picture.h"
@@ -117,7 +118,11 @@ TEST_F(SvgTest, NothingButPickedPoints) {
 }
 
 TEST_F(SvgTest, HugeCoordinatesAreAnErrorNotACrash) {
-  EXPECT_ANY_THROW(Draw(CrLf({"-1E308 0 1E308 0"})));
+  const std::string answers[] = {CrLf({"-1E308 0 1E308 0"}), CrLf({"pt 0 0 1 0 1"}),
+                                 CrLf({"msg", "0 0 1 0", "cs 0 0 10 0 \"wide"})};
+  for (const std::string& answer : answers) {
+    EXPECT_THROW(Draw(answer, 1E308), MorvenHost::HostError) << answer;
+  }
 }
 
 TEST(MarkShapesTest, EachKindHasItsShape) {
