@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "exchange/command_writer.h"
 #include "exchange/exchange_state.h"
@@ -82,8 +83,17 @@ WriterMemory SaveWriterMemory(const ExchangeState& s) {
                       s.ForceTextType,        s.ForceFontName,  s.ForcePnColor};
 }
 
+// Keeps the first `count` lines. The buffer is rebuilt rather than cut with BlockTable::Truncate,
+// which does not rewind the position of the next append.
+void KeepFirstCommandLines(HostExchange::BlockTable<std::string>& buffer, std::size_t count) {
+  if (buffer.size() <= count) return;
+  HostExchange::BlockTable<std::string> kept;
+  for (std::size_t i = 0; i < count; ++i) kept.Append() = std::move(buffer[i]);
+  buffer = std::move(kept);
+}
+
 void RestoreWriterMemory(ExchangeState& s, const WriterMemory& m) {
-  s.CommandBuffer.Truncate(m.commandCount);
+  KeepFirstCommandLines(s.CommandBuffer, m.commandCount);
   s.CurLayerGroup = m.layerGroup;
   s.CurLayer = m.layer;
   s.CurLineColor = m.lineColor;
