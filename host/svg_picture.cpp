@@ -11,7 +11,6 @@
 #include "host/sjis_text.h"
 #include "host/svg_number.h"
 #include "numeric/geometry.h"
-#include "numeric/number_text.h"
 
 namespace MorvenHost {
 namespace {
@@ -24,10 +23,6 @@ constexpr double kMarginShare = 0.08;  // of the drawing's extent, on every side
 constexpr double kStrokeShare = 0.003;
 constexpr double kPointRadiusShare = 0.008;
 constexpr double kLabelSizeShare = 0.035;
-
-std::string Num(double v) {
-  return SvgNumber(v);
-}
 
 std::string XmlEscape(std::string_view utf8) {
   std::string out;
@@ -78,15 +73,15 @@ class Picture {
   explicit Picture(const ExchangeState& input) : input_(input) {}
 
   void Line(const char* cls, double x1, double y1, double x2, double y2) {
-    body_ += "<line class=\"" + std::string(cls) + "\" x1=\"" + Num(x1) + "\" y1=\"" + Num(y1) +
-             "\" x2=\"" + Num(x2) + "\" y2=\"" + Num(y2) + "\"/>\n";
+    body_ += "<line class=\"" + std::string(cls) + "\" x1=\"" + SvgNumber(x1) + "\" y1=\"" +
+             SvgNumber(y1) + "\" x2=\"" + SvgNumber(x2) + "\" y2=\"" + SvgNumber(y2) + "\"/>\n";
     bounds_.Add(x1, y1);
     bounds_.Add(x2, y2);
   }
 
   void Circle(double x, double y, double r) {
-    body_ += "<circle class=\"circle\" cx=\"" + Num(x) + "\" cy=\"" + Num(y) + "\" r=\"" + Num(r) +
-             "\"/>\n";
+    body_ += "<circle class=\"circle\" cx=\"" + SvgNumber(x) + "\" cy=\"" + SvgNumber(y) +
+             "\" r=\"" + SvgNumber(r) + "\"/>\n";
     bounds_.Add(x - r, y - r);
     bounds_.Add(x + r, y + r);
   }
@@ -109,12 +104,12 @@ class Picture {
     const double height = h * s;
     const double angle = std::atan2(t.DirY, t.DirX);
     const double ux = std::cos(angle), uy = std::sin(angle);
-    body_ += "<text class=\"" + std::string(cls) + "\" transform=\"translate(" + Num(t.X) + " " +
-             Num(t.Y) + ") rotate(" + Num(angle * 180.0 / std::numbers::pi) +
-             ") scale(1 -1)\" font-size=\"" + Num(height) +
+    body_ += "<text class=\"" + std::string(cls) + "\" transform=\"translate(" + SvgNumber(t.X) +
+             " " + SvgNumber(t.Y) + ") rotate(" + SvgNumber(angle * 180.0 / std::numbers::pi) +
+             ") scale(1 -1)\" font-size=\"" + SvgNumber(height) +
              "\" fill=\"currentColor\" stroke=\"none\"";
     if (length > 0.0) {
-      body_ += " textLength=\"" + Num(length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
+      body_ += " textLength=\"" + SvgNumber(length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
     body_ += ">" + XmlEscape(SjisToUtf8(t.Text)) + "</text>\n";
     bounds_.Add(t.X, t.Y);
@@ -180,28 +175,29 @@ std::string Picture::Finish() const {
 
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kPictureWidthPx) +
-         "\" height=\"" + std::to_string(heightPx) + "\" viewBox=\"" + Num(viewX) + " " +
-         Num(viewY) + " " + Num(viewW) + " " + Num(viewH) + "\">\n";
-  svg += "<rect class=\"background\" x=\"" + Num(viewX) + "\" y=\"" + Num(viewY) + "\" width=\"" +
-         Num(viewW) + "\" height=\"" + Num(viewH) + "\" fill=\"white\"/>\n";
+         "\" height=\"" + std::to_string(heightPx) + "\" viewBox=\"" + SvgNumber(viewX) + " " +
+         SvgNumber(viewY) + " " + SvgNumber(viewW) + " " + SvgNumber(viewH) + "\">\n";
+  svg += "<rect class=\"background\" x=\"" + SvgNumber(viewX) + "\" y=\"" + SvgNumber(viewY) +
+         "\" width=\"" + SvgNumber(viewW) + "\" height=\"" + SvgNumber(viewH) +
+         "\" fill=\"white\"/>\n";
   svg +=
       "<g class=\"drawing\" transform=\"scale(1 -1)\" fill=\"none\" stroke=\"#1a1a1a\" "
       "stroke-width=\"" +
-      Num(stroke) +
+      SvgNumber(stroke) +
       "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" "
       "font-family=\"IPAGothic, sans-serif\">\n";
   svg += "<g class=\"elements\" color=\"#0b4f9c\">\n" + body_ + "</g>\n";
   svg += "<g class=\"marks\" color=\"#0b4f9c\" stroke=\"currentColor\">\n" + marks_ + "</g>\n";
   for (const auto& [x, y] : points_) {
-    svg += "<circle class=\"point\" cx=\"" + Num(x) + "\" cy=\"" + Num(y) + "\" r=\"" +
-           Num(radius / 2) + "\" fill=\"#1a1a1a\"/>\n";
+    svg += "<circle class=\"point\" cx=\"" + SvgNumber(x) + "\" cy=\"" + SvgNumber(y) + "\" r=\"" +
+           SvgNumber(radius / 2) + "\" fill=\"#1a1a1a\"/>\n";
   }
   svg += "<g class=\"picked-points\" stroke=\"#c01818\">\n";
   for (const Picked& p : picked_) {
-    svg += "<circle class=\"picked-point\" cx=\"" + Num(p.X) + "\" cy=\"" + Num(p.Y) + "\" r=\"" +
-           Num(radius) + "\"/>\n";
-    svg += "<text class=\"point-number\" transform=\"translate(" + Num(p.X + radius * 1.5) + " " +
-           Num(p.Y + radius * 1.5) + ") scale(1 -1)\" font-size=\"" + Num(label) +
+    svg += "<circle class=\"picked-point\" cx=\"" + SvgNumber(p.X) + "\" cy=\"" + SvgNumber(p.Y) +
+           "\" r=\"" + SvgNumber(radius) + "\"/>\n";
+    svg += "<text class=\"point-number\" transform=\"translate(" + SvgNumber(p.X + radius * 1.5) +
+           " " + SvgNumber(p.Y + radius * 1.5) + ") scale(1 -1)\" font-size=\"" + SvgNumber(label) +
            "\" fill=\"#c01818\" stroke=\"none\">" + std::to_string(p.Number) + "</text>\n";
   }
   svg += "</g>\n</g>\n</svg>\n";
