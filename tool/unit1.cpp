@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <cstddef>
+#include <iterator>
 #include <optional>
 
 #include "exchange/reader.h"

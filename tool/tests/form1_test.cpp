@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -186,6 +187,7 @@ void Form1Test::endMarkLists() {
     QCOMPARE(items, marks);
     QCOMPARE(list->currentIndex(), 0);
     QVERIFY(!list->isEditable());
+    QCOMPARE(list->view()->sizeHintForRow(0), 13);
   }
   form->reject();
 }

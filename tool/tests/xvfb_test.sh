@@ -53,11 +53,10 @@ run_case() {
     failures=$((failures + 1))
     return
   fi
-  # The file is read once the window is up; give it a moment before pressing the key.
-  sleep 0.5
+  # The controls are made and the file is read once the window is up; give them a moment.
+  sleep 1
   xdotool windowfocus --sync "$window"
-  xdotool key --window "$window" --clearmodifiers "$key" 2>/dev/null ||
-    xdotool key --clearmodifiers "$key"
+  xdotool key --clearmodifiers "$key"
   local status=0
   local waited=0
   while kill -0 "$pid" 2>/dev/null && [ "$waited" -lt 200 ]; do
