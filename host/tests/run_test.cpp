@@ -102,6 +102,17 @@ TEST(RunTest, HowTheProgramEndsDecidesTheExitCode) {
   }
 }
 
+TEST(RunTest, JsonReportsNothingDrawnAsOneDocument) {
+  TempDir dir;
+  const std::string program =
+      dir.WriteScript("morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const auto result = RunHost(RunArgs(program, {"--json"}));
+  EXPECT_EQ(result.Code, 0);
+  EXPECT_EQ(result.Out.rfind("{\"file\":", 0), 0u) << result.Out;
+  EXPECT_NE(result.Out.find("\"contents\":\"nothingDrawn\""), std::string::npos);
+  EXPECT_EQ(result.Out.find("\"drawing\""), std::string::npos);
+}
+
 TEST(RunTest, ProgramPathsThatCannotRun) {
   TempDir dir;
   const std::string plain = dir.Write("plain", "not a program");
