@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -54,11 +55,19 @@ class BlockTable {
   }
   const Record& back() const noexcept { return (*this)[count_ - 1]; }
 
-  // Drops the records from `count` on, keeping the storage: lets a caller undo a run of appends
-  // that failed part-way.
+  // Drops the records from `count` on: lets a caller undo a run of appends that failed
+  // part-way. Blocks past the last kept record are given back, so that the next append lands
+  // right after it and the capacity stays the next multiple of 1000.
   void Truncate(std::size_t count) noexcept {
-    for (std::size_t i = count; i < count_; ++i) (*this)[i] = Record{};
-    if (count < count_) count_ = count;
+    if (count >= count_) return;
+    const std::size_t keptBlocks = (count + kBlockSize - 1) / kBlockSize;
+    const std::size_t keptEnd = std::min(count_, keptBlocks * kBlockSize);
+    for (std::size_t i = count; i < keptEnd; ++i) (*this)[i] = Record{};
+    blocks_.resize(keptBlocks);
+    count_ = count;
+    const std::size_t used = count % kBlockSize;
+    tail_ = used == 0 ? nullptr : blocks_.back().get() + used;
+    tailLeft_ = used == 0 ? 0 : kBlockSize - used;
   }
 
   // Gives the storage back; the table is empty afterwards.
