@@ -15,7 +15,7 @@ namespace HostExchange {
 // drops it.
 class FileLines {
  public:
-  static constexpr std::size_t kChunkBytes = 1 << 20;
+  static constexpr std::size_t kChunkBytes = 128 * 1024;
 
   explicit FileLines(std::FILE* file, std::size_t chunkBytes = kChunkBytes);
 

@@ -68,15 +68,10 @@ constexpr std::uint64_t GatherHighBits(std::uint64_t marks) {
   return (marks * 0x0002040810204081ULL) >> 56;
 }
 
-// Bytes that the whole-line path cannot take: control bytes other than the tab, the quote, the
+// Bytes that the whole-line path leaves to the byte scan: control bytes and tabs, the quote, the
 // equals sign and every byte from 0x80 on.
-constexpr std::uint64_t UnusualBytes(std::uint64_t w, std::uint64_t separators) {
-  return (BytesBelow(w, kBlank + 1) & ~separators) | BytesEqual(w, kQuote) |
-         BytesEqual(w, kEquals) | (w & kHighBits);
-}
-
-constexpr std::uint64_t Separators(std::uint64_t w) {
-  return BytesEqual(w, kBlank) | BytesEqual(w, kTab);
+constexpr std::uint64_t UnusualBytes(std::uint64_t w) {
+  return BytesBelow(w, kBlank) | BytesEqual(w, kQuote) | BytesEqual(w, kEquals) | (w & kHighBits);
 }
 
 // The first byte from p on that is not plain ASCII: a blank, tab, control byte, quote, equals
@@ -116,8 +111,8 @@ void LineTokens::Split(std::string_view line) {
   SplitScanning(line);
 }
 
-// A line of at most 64 printable ASCII bytes, blanks and tabs, the usual line of numbers, is
-// split from one bit mask of its separators. False when the line holds anything else.
+// A line of at most 64 printable ASCII bytes and blanks, the usual line of numbers, is split
+// from one bit mask of its blanks. False when the line holds anything else.
 bool LineTokens::SplitPlainLine(std::string_view line) {
   if constexpr (std::endian::native != std::endian::little) return false;
   const std::size_t size = line.size();
@@ -138,9 +133,8 @@ bool LineTokens::SplitPlainLine(std::string_view line) {
       }
     }
     const std::uint64_t inWord = bytes == 8 ? kHighBits : (kHighBits >> (64 - 8 * bytes));
-    const std::uint64_t wordSeparators = Separators(w);
-    if ((UnusualBytes(w, wordSeparators) & inWord) != 0) return false;
-    separators |= GatherHighBits(wordSeparators & inWord) << at;
+    if ((UnusualBytes(w) & inWord) != 0) return false;
+    separators |= GatherHighBits(BytesEqual(w, kBlank) & inWord) << at;
   }
   const std::uint64_t inLine = size == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << size) - 1;
   const std::uint64_t text = ~separators & inLine;
