@@ -16,6 +16,7 @@ constexpr unsigned char kQuote = 0x22;
 constexpr unsigned char kEquals = 0x3D;
 constexpr unsigned char kBlank = 0x20;
 constexpr unsigned char kTab = 0x09;
+constexpr unsigned char kCarriageReturn = 0x0D;
 constexpr unsigned char kLastKeptByte = 0xFD;
 
 enum ByteClass : std::uint8_t {
@@ -51,7 +52,6 @@ std::uint8_t ClassOf(char byte) {
 constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7FULL;
-constexpr unsigned char kCarriageReturn = 0x0D;
 
 // Per byte of w, the high bit is set exactly where the byte is below n (n <= 0x80). Adding to the
 // low seven bits never carries into the next byte, so no byte disturbs another.
