@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "exchange/exchange_state.h"
@@ -35,6 +36,28 @@ TEST(BlockTable, StoredRecordsNeverMoveAndNewOnesAreZero) {
   }
   EXPECT_EQ(&table[0], address);
   EXPECT_EQ(table[0].X1, 7.0);
+}
+
+TEST(BlockTable, TruncateUndoesAppends) {
+  struct Case {
+    std::size_t appended, kept, capacity;
+  };
+  const Case cases[] = {{5, 2, 1000}, {1500, 1000, 1000}, {1500, 1001, 2000},
+                        {2500, 0, 0}, {10, 10, 1000},     {10, 20, 1000}};
+  for (const Case& c : cases) {
+    BlockTable<std::string> table;
+    for (std::size_t i = 0; i < c.appended; ++i) table.Append(std::to_string(i));
+    table.Truncate(c.kept);
+    const std::size_t size = std::min(c.appended, c.kept);
+    EXPECT_EQ(table.size(), size) << c.kept;
+    EXPECT_EQ(table.capacity(), c.capacity) << c.kept;
+    // The next record lands right after the kept ones and starts empty.
+    EXPECT_EQ(table.Append(), "") << c.kept;
+    EXPECT_EQ(&table[size], &table.back()) << c.kept;
+    if (size > 0) {
+      EXPECT_EQ(table[size - 1], std::to_string(size - 1));
+    }
+  }
 }
 
 TEST(BlockTable, ReleaseEmptiesTheTable) {
