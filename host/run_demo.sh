@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Runs the whole cycle once, as the host would, on sample points and shows the drawing:
+# Runs the whole cycle once, as the host would, on the bundled sample drawing and shows the
+# answer and the drawing:
 #   host/run_demo.sh BUILD_DIR
+# The program runs from a scratch folder beside the built executable, so the build's own folder
+# never holds a stray exchange file.
 # With a display the dialog opens for you (Enter draws, Esc cancels); without one it runs on a
 # virtual display and Enter is pressed for you.
 set -euo pipefail
@@ -12,11 +15,19 @@ if [ ! -x "$host" ]; then
   exit 1
 fi
 
-mkdir -p "$build/demo"
+program="$build/tool/morven"
+if [ ! -x "$program" ]; then
+  echo "run_demo: $program is not built" >&2
+  exit 1
+fi
+scratch="$build/tool/sample-run"
+rm -rf "$scratch"
+mkdir -p "$scratch" "$build/demo"
+cp "$program" "$scratch/morven"
 svg="$build/demo/dimension.svg"
 png="$build/demo/dimension.png"
 rm -f "$svg" "$png"
-args=(run --points 0,0 1000,0 500,500 --scale 100 --svg "$svg")
+args=(run --exchange "$here/../tool/samples/JWC_TEMP.TXT" --program "$scratch/morven" --svg "$svg")
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "The dialog opens now: Enter (OK) draws the dimension, Esc cancels."
@@ -26,6 +37,10 @@ else
   "$here/press_enter_headless.sh" "$host" "${args[@]}"
 fi
 
+if [ -f "$scratch/JWC_TEMP.TXT" ]; then
+  echo "The file the program left for the host ($scratch/JWC_TEMP.TXT):"
+  iconv -f CP932 -t UTF-8 "$scratch/JWC_TEMP.TXT" | sed 's/\r$//; s/^/  /'
+fi
 if [ ! -f "$svg" ]; then
   echo "Nothing was drawn, so there is no picture."
   exit 0
