@@ -6,7 +6,7 @@
 # (default Return) names another key to press, such as Escape.
 set -uo pipefail
 
-for tool in Xvfb xdotool xdpyinfo; do
+for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "press_enter_headless: $tool is not installed" >&2
     exit 127
@@ -26,25 +26,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display number nobody uses; another Xvfb may take it first, so try the next one then.
-display=""
-for n in $(seq 90 189); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-      display=":$n"
-      break
-    fi
-    sleep 0.1
-  done
-  [ -n "$display" ] && break
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
+# Xvfb picks a free display number itself and writes it to the descriptor once it accepts
+# clients; -noreset keeps it from resetting (and refusing clients) between two connections.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$display_file" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
 done
+display=""
+[ -s "$display_file" ] && display=":$(head -n 1 "$display_file")"
+rm -f "$display_file"
 if [ -z "$display" ]; then
   echo "press_enter_headless: could not start a virtual display" >&2
   exit 1
