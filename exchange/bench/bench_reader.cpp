@@ -73,7 +73,7 @@ void AppendCoordinates(std::string& out, Random& random, int count) {
 }
 
 const char* const kHeader =
-    "file=C:\\drawings\\plan 1.jww\r\n"
+    "file=C:\\drawings\\plan 1.drw\r\n"
     "hk 0\r\n"
     "hs 1 1 1 50 100 1 1 1 1 1 1 1 1 1 1 1\r\n"
     "hzs 841 594\r\n"

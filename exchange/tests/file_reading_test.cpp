@@ -98,7 +98,7 @@ TEST_F(ReadFile, AFolderCannotBeRead) {
 
 TEST_F(ReadFile, AHostFileIsReadToItsEnd) {
   const std::string file =
-      "file=C:\\jww\\sample drawing.jww\r\n"
+      "file=C:\\drawings\\sample drawing.drw\r\n"
       "hk 30\r\n"
       "hs 1 1 1 100 1 1 1 1 1 1 1 1 1 1 1 1\r\n"
       "hzs 420 297\r\n"
@@ -110,7 +110,7 @@ TEST_F(ReadFile, AHostFileIsReadToItsEnd) {
       "ch 10 20 1 0 \"\x90\xa1\x96\x40 1\r\n"  // 寸法 1
       "ci 50 50 25";
   EXPECT_TRUE(ReadExchangeFile(state, Write(file)));
-  EXPECT_EQ(state.HostFileName, "C:\\jww\\sample drawing.jww");
+  EXPECT_EQ(state.HostFileName, "C:\\drawings\\sample drawing.drw");
   EXPECT_EQ(state.HkAngle, 30.0);
   EXPECT_EQ(state.LayerGroupScale[3], 100.0);
   EXPECT_EQ(state.InitialLayerGroup, 3);

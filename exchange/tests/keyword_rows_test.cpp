@@ -21,8 +21,8 @@ class KeywordRows : public ::testing::Test {
 
 // Row 1.
 TEST_F(KeywordRows, FileNameIsTakenFromTheSixthByteWhereverFileStands) {
-  Read({"file=C:\\jww\\plan a.jww"});
-  EXPECT_EQ(state.HostFileName, "C:\\jww\\plan a.jww");
+  Read({"file=C:\\drawings\\plan a.drw"});
+  EXPECT_EQ(state.HostFileName, "C:\\drawings\\plan a.drw");
   Read({"xfile=abc"});
   EXPECT_EQ(state.HostFileName, "=abc");
   Read(

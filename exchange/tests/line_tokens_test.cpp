@@ -35,7 +35,7 @@ TEST(LineTokens, SplitsByTheByteRules) {
       {"cn\"$<MS Gothic>", 1, {"cn$<MS Gothic>"}},
       {"a\"b \"c\" d", 1, {"ab \"c\" d"}},
       // An equals sign is kept and ends splitting as well.
-      {"file=C:\\a b.jww", 1, {"file=C:\\a b.jww"}},
+      {"file=C:\\a b.drw", 1, {"file=C:\\a b.drw"}},
       {"x = 1 2", 2, {"x", "= 1 2"}},
       // A tab after splitting ended is a control byte and is dropped.
       {"a \"b\tc", 2, {"a", "bc"}},

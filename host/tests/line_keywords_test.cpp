@@ -15,7 +15,7 @@ TEST(LineKeywordsTest, FirstTokenSplitsLikeTheReader) {
       {"hk 30", "hk"},
       {"   hk\t30", "hk"},
       {"cn\"$<font name>", "cn$<font name>"},
-      {"file=C:\\a b.jww", "file=C:\\a b.jww"},
+      {"file=C:\\a b.drw", "file=C:\\a b.drw"},
       {"lg3\r", "lg3"},
       {"\x82\x20x y", "\x82\x20x"},  // a lead byte takes the next byte, even a blank
       {"ab\x82", "ab"},              // a lone lead byte at the end is dropped
