@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <string_view>
 
+#include "numeric/shift_jis.h"
+
 // Byte-wise handling of Shift_JIS text: a lead byte and the byte after it, whatever that is, form
 // one double-byte character that must never be split.
 namespace HostExchange {
 
-constexpr bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD);
-}
+using MyFunc::IsLeadByte;
 
 // The longest start of the text of at most maxBytes bytes that ends on a whole character; a lead
 // byte without its second byte never stays at the end: ("A\x82\xA0", 2) -> "A".

@@ -2,12 +2,10 @@
 
 #include <array>
 
+#include "exchange/line_tokens.h"
+
 namespace MorvenHost {
 namespace {
-
-bool IsLeadByte(unsigned char c) {
-  return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD);
-}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
@@ -31,26 +29,9 @@ std::vector<std::string_view> SplitExchangeLines(std::string_view bytes) {
 }
 
 std::string FirstToken(std::string_view line) {
-  std::string token;
-  bool splitting = true;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const auto c = static_cast<unsigned char>(line[i]);
-    if (IsLeadByte(c)) {
-      if (i + 1 == line.size()) break;
-      token += line.substr(i, 2);
-      ++i;
-    } else if (c == '"' && splitting) {
-      splitting = false;
-    } else if (c == '=' && splitting) {
-      token += '=';
-      splitting = false;
-    } else if ((c == ' ' || c == '\t') && splitting) {
-      if (!token.empty()) break;
-    } else if (c >= 0x20 && c <= 0xFD) {
-      token += static_cast<char>(c);
-    }
-  }
-  return token;
+  HostExchange::LineTokens tokens;
+  tokens.Split(line);
+  return std::string(tokens[0]);
 }
 
 bool IsHostHeaderToken(std::string_view token0) {

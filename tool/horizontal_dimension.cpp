@@ -11,6 +11,7 @@
 #include "numeric/float_error.h"
 #include "numeric/geometry.h"
 #include "numeric/number_text.h"
+#include "numeric/shift_jis.h"
 
 namespace Unit1 {
 namespace {
@@ -36,17 +37,13 @@ double Checked(double value) {
   return value;
 }
 
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD);
-}
-
 // A line break typed or pasted into a prefix would split a file line and start a command.
 std::string WithoutLineBreaks(std::string_view text) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(byte) && i + 1 < text.size()) {
+    if (MyFunc::IsLeadByte(byte) && i + 1 < text.size()) {
       result += text.substr(i, 2);
       ++i;
     } else if (byte != '\r' && byte != '\n') {
@@ -83,17 +80,8 @@ WriterMemory SaveWriterMemory(const ExchangeState& s) {
                       s.ForceTextType,        s.ForceFontName,  s.ForcePnColor};
 }
 
-// Keeps the first `count` lines. The buffer is rebuilt rather than cut with BlockTable::Truncate,
-// which does not rewind the position of the next append.
-void KeepFirstCommandLines(HostExchange::BlockTable<std::string>& buffer, std::size_t count) {
-  if (buffer.size() <= count) return;
-  HostExchange::BlockTable<std::string> kept;
-  for (std::size_t i = 0; i < count; ++i) kept.Append() = std::move(buffer[i]);
-  buffer = std::move(kept);
-}
-
 void RestoreWriterMemory(ExchangeState& s, const WriterMemory& m) {
-  KeepFirstCommandLines(s.CommandBuffer, m.commandCount);
+  s.CommandBuffer.Truncate(m.commandCount);
   s.CurLayerGroup = m.layerGroup;
   s.CurLayer = m.layer;
   s.CurLineColor = m.lineColor;
