@@ -9,13 +9,20 @@ namespace {
 
 constexpr char kEndOfFileMark = 0x1A;
 
+// The text followed by kLinePadding zero bytes that the view leaves out.
+std::string_view Padded(std::string& text) {
+  const std::size_t size = text.size();
+  text.append(kLinePadding, '\0');
+  return std::string_view(text.data(), size);
+}
+
 }  // namespace
 
 FileLines::FileLines(std::FILE* file, std::size_t chunkBytes)
-    : file_(file), chunk_(std::max<std::size_t>(chunkBytes, 1)) {}
+    : file_(file), chunk_(std::max<std::size_t>(chunkBytes, 1) + kLinePadding) {}
 
 bool FileLines::Refill() {
-  const std::size_t got = std::fread(chunk_.data(), 1, chunk_.size(), file_);
+  const std::size_t got = std::fread(chunk_.data(), 1, chunk_.size() - kLinePadding, file_);
   pos_ = 0;
   end_ = got;
   if (got == 0) {
@@ -33,7 +40,7 @@ std::optional<std::string_view> FileLines::Next() {
     if (pos_ == end_ && (atEnd_ || !Refill())) {
       done_ = true;
       if (failed_ || !carrying) return std::nullopt;
-      return Finish(carry_);
+      return Finish(Padded(carry_));
     }
     const char* const from = chunk_.data() + pos_;
     const std::size_t available = end_ - pos_;
@@ -48,7 +55,7 @@ std::optional<std::string_view> FileLines::Next() {
     pos_ += length + 1;
     if (!carrying) return Finish(std::string_view(from, length));
     carry_.append(from, length);
-    return Finish(carry_);
+    return Finish(Padded(carry_));
   }
 }
 

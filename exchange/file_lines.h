@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "exchange/line_tokens.h"
+
 namespace HostExchange {
 
 // The lines of an open file, read in large chunks so that the file is never held whole. A line
@@ -19,8 +21,8 @@ class FileLines {
 
   explicit FileLines(std::FILE* file, std::size_t chunkBytes = kChunkBytes);
 
-  // The next line without its line end, valid until the next call; nothing at the end of the file
-  // or after a read error.
+  // The next line without its line end, valid until the next call and followed by kLinePadding
+  // readable bytes; nothing at the end of the file or after a read error.
   std::optional<std::string_view> Next();
 
   bool Failed() const noexcept { return failed_; }

@@ -209,7 +209,7 @@ void LineTokens::SplitScanning(std::string_view line) {
 
 void LineTokens::SplitCopying(std::string_view line, std::size_t from, int slot) {
   // A token never grows longer than the line, so the copy fits without a check per byte.
-  char* const out = Reserve(line.size());
+  char* const out = Reserve(line.size() + kLinePadding);
   const auto* in = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t size = line.size();
   std::size_t written = 0;

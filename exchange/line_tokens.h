@@ -5,9 +5,15 @@
 #include <memory>
 #include <string_view>
 
+#include "numeric/number_text.h"
+
 namespace HostExchange {
 
 inline constexpr int kTokenSlots = 32;
+
+// Readable bytes that follow every line handed to the keyword rows, so that numbers can be read
+// without copying them first (MyFunc::TextToRealPadded). File lines and parsed lines carry them.
+inline constexpr std::size_t kLinePadding = MyFunc::kRealTextPadding;
 
 // The token table of one exchange-file line. Splitting is byte by byte: blanks and tabs separate
 // tokens; the first double quote (dropped) or equals sign (kept) switches separating off for the

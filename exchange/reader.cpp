@@ -37,8 +37,10 @@ bool ReadExchangeFile(ExchangeState& state, const std::string& path) {
 }
 
 void ParseExchangeLine(ExchangeState& state, std::string_view line) {
+  std::string padded(line);
+  padded.append(kLinePadding, '\0');
   LineTokens tokens;
-  tokens.Split(line);
+  tokens.Split(std::string_view(padded.data(), line.size()));
   ApplyLineTokens(state, tokens);
 }
 

@@ -14,10 +14,11 @@ inline std::int32_t IntToken(const LineTokens& tokens, int slot) {
 }
 
 // R(k): token k as a real. A number beyond the double range reads as 0.0 like any unusable
-// number, so that one bad field cannot drop the rest of the file.
+// number, so that one bad field cannot drop the rest of the file. Tokens lie in lines followed
+// by kLinePadding readable bytes.
 inline double RealToken(const LineTokens& tokens, int slot) {
   try {
-    return MyFunc::TextToReal(tokens[slot]);
+    return MyFunc::TextToRealPadded(tokens[slot]);
   } catch (const MyFunc::FloatingPointError&) {
     return 0.0;
   }

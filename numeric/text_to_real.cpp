@@ -1,7 +1,10 @@
+#include <array>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #include "numeric/float_error.h"
@@ -55,6 +58,96 @@ bool IsDigit(char c) {
   return order + exponent > 0;
 }
 
+// The usual coordinate, digits with at most one decimal point in at most 16 bytes, is read
+// eight digits at a time: the text is right-aligned in a 16-byte block padded with '0', the
+// point is taken out, and each half becomes a number with three multiplications. Anything else
+// (an exponent, a second point, more than 2^53) is left to the byte-wise path.
+constexpr std::size_t kBlockBytes = 16;
+constexpr std::uint64_t kAsciiZeros = 0x3030303030303030ULL;
+
+constexpr bool AllDigits(std::uint64_t w) {
+  return ((w & 0xF0F0F0F0F0F0F0F0ULL) | (((w + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >>
+                                         4)) == (kAsciiZeros | (kAsciiZeros >> 4));
+}
+
+// Eight ASCII digits, the first in the lowest byte, as their value.
+constexpr std::uint64_t EightDigitsValue(std::uint64_t w) {
+  w -= kAsciiZeros;
+  w = w * 10 + (w >> 8);  // pairs
+  constexpr std::uint64_t kPairMask = 0x000000FF000000FFULL;
+  constexpr std::uint64_t kHundredsAndMillions = 100 + (1000000ULL << 32);
+  constexpr std::uint64_t kOnesAndTenThousands = 1 + (10000ULL << 32);
+  return (((w & kPairMask) * kHundredsAndMillions) +
+          (((w >> 16) & kPairMask) * kOnesAndTenThousands)) >>
+         32;
+}
+
+constexpr std::uint64_t BytesEqualTo(std::uint64_t w, unsigned char c) {
+  const std::uint64_t x = w ^ (0x0101010101010101ULL * c);
+  return (x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL;
+}
+
+// The 16 bytes of a block, the first in the lowest byte.
+__extension__ using Block = unsigned __int128;
+
+constexpr Block Repeated(std::uint64_t half) {
+  return (static_cast<Block>(half) << 64) | half;
+}
+
+// kLowBytes[n]: the lowest n bytes of a block.
+constexpr std::array<Block, kBlockBytes + 1> MakeLowBytes() {
+  std::array<Block, kBlockBytes + 1> masks{};
+  for (std::size_t n = 0; n < kBlockBytes; ++n) masks[n] = (static_cast<Block>(1) << (8 * n)) - 1;
+  masks[kBlockBytes] = ~static_cast<Block>(0);
+  return masks;
+}
+constexpr std::array<Block, kBlockBytes + 1> kLowBytes = MakeLowBytes();
+
+constexpr std::uint64_t LowHalf(Block block) {
+  return static_cast<std::uint64_t>(block);
+}
+constexpr std::uint64_t HighHalf(Block block) {
+  return static_cast<std::uint64_t>(block >> 64);
+}
+
+// The text right-aligned in a block padded with '0' in front, from one plain load: the text is
+// followed by kRealTextPadding readable bytes.
+Block LoadedBlock(const char* p, std::size_t size) {
+  Block block;
+  std::memcpy(&block, p, sizeof block);
+  const std::size_t padding = kBlockBytes - size;
+  return (block << (8 * padding)) | (Repeated(kAsciiZeros) & kLowBytes[padding]);
+}
+
+// Written without branches on the digits: coordinates vary in length and in the place of their
+// point, which no branch predictor can guess.
+bool TryShortDecimal(const char* p, std::size_t size, double& value) {
+  if constexpr (std::endian::native != std::endian::little || FLT_EVAL_METHOD != 0) {
+    return false;
+  }
+  if (size == 0 || size > kBlockBytes || (size == 1 && *p == '.')) return false;
+  const Block block = LoadedBlock(p, size);
+
+  // The first point; a second one stays behind and fails the digit test.
+  const int lowPoint = std::countr_zero(BytesEqualTo(LowHalf(block), '.'));
+  const int highPoint = std::countr_zero(BytesEqualTo(HighHalf(block), '.'));
+  const int at = (lowPoint < 64 ? lowPoint : 64 + highPoint) / 8;  // 16 without a point
+  const bool hasPoint = at < static_cast<int>(kBlockBytes);
+  // The bytes before the point move up by one, a '0' comes in front.
+  const Block withoutPoint = (block & ~kLowBytes[at + hasPoint]) | ((block & kLowBytes[at]) << 8) |
+                             static_cast<Block>('0');
+  const Block digits = hasPoint ? withoutPoint : block;
+  const int fractionDigits = hasPoint ? static_cast<int>(kBlockBytes) - 1 - at : 0;
+
+  const std::uint64_t low = LowHalf(digits);
+  const std::uint64_t high = HighHalf(digits);
+  if (!(AllDigits(low) & AllDigits(high))) return false;
+  const std::uint64_t mantissa = EightDigitsValue(low) * 100000000 + EightDigitsValue(high);
+  if (mantissa > kMaxExactMantissa) return false;
+  value = static_cast<double>(mantissa) / kExactPowers[fractionDigits];
+  return true;
+}
+
 [[gnu::noinline]] double ConvertSlowly(const char* number, const char* end) {
   double value = 0.0;
   const auto [stop, error] = std::from_chars(number, end, value);
@@ -66,18 +159,30 @@ bool IsDigit(char c) {
   return value;
 }
 
-}  // namespace
+// A magnitude (never negative, +0.0 included) with the sign of the text.
+double WithSign(double magnitude, bool negative) {
+  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) |
+                               (static_cast<std::uint64_t>(negative) << 63));
+}
 
-double TextToReal(std::string_view text) {
+template <bool kPadded>
+double ReadReal(std::string_view text) {
   const char* p = text.data();
   const char* const end = p + text.size();
   while (p != end && *p == ' ') ++p;
-  bool negative = false;
-  if (p != end && (*p == '+' || *p == '-')) {
-    negative = *p == '-';
-    ++p;
-  }
   if (p == end) return 0.0;
+  // Half of all coordinates are negative: the sign is taken without a branch.
+  const bool negative = *p == '-';
+  p += static_cast<int>(negative | (*p == '+'));
+  if (p == end) return 0.0;
+
+  // Copying a text that cannot be over-read into a block costs more than the byte-wise path
+  // below saves.
+  if constexpr (kPadded) {
+    if (double value; TryShortDecimal(p, static_cast<std::size_t>(end - p), value)) {
+      return WithSign(value, negative);
+    }
+  }
 
   const char* const number = p;
   std::uint64_t mantissa = 0;
@@ -119,7 +224,17 @@ double TextToReal(std::string_view text) {
   } else {
     value = ConvertSlowly(number, end);
   }
-  return negative ? -value : value;
+  return WithSign(value, negative);
+}
+
+}  // namespace
+
+double TextToReal(std::string_view text) {
+  return ReadReal<false>(text);
+}
+
+double TextToRealPadded(std::string_view text) {
+  return ReadReal<true>(text);
 }
 
 }  // namespace MyFunc

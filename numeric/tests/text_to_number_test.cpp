@@ -13,6 +13,14 @@
 namespace MyFunc {
 namespace {
 
+// TextToRealPadded of the text followed by digits and points that must not be read as part of it.
+double ReadPadded(std::string_view text) {
+  std::string padded(text);
+  padded.append(kRealTextPadding, '7');
+  padded[text.size()] = '.';
+  return TextToRealPadded(std::string_view(padded.data(), text.size()));
+}
+
 struct IntCase {
   std::string_view text;
   std::int32_t expected;
@@ -118,7 +126,10 @@ TEST(TextToRealTest, ReadsExactFormsAndRejectsTheRest) {
       {"0.000000000000000000000000000001e-300", 0.0},
       {"1e-99999999999999999999", 0.0},
   };
-  for (const auto& c : cases) EXPECT_TRUE(SameDouble(c.text, c.expected, TextToReal(c.text)));
+  for (const auto& c : cases) {
+    EXPECT_TRUE(SameDouble(c.text, c.expected, TextToReal(c.text)));
+    EXPECT_TRUE(SameDouble(c.text, c.expected, ReadPadded(c.text)));
+  }
 }
 
 // Short texts take an exact shortcut, the rest go to std::from_chars: both must give the double
@@ -145,13 +156,45 @@ TEST(TextToRealTest, AgreesWithCorrectRoundingAcrossShortcutLimits) {
       "123.456e-5",
       "0.000001",
       "4503599627370497.5",
+      "1234567890123456",
+      "123456789012345.6",
+      "12345678.12345678",
+      "0.000000000000001",
+      "1.000000000000001",
+      ".123456789012345",
+      "9999999999999999",
+      "12.",
+      "007.50",
   };
   for (const auto text : cases) {
     double expected = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), expected);
     EXPECT_TRUE(SameDouble(text, expected, TextToReal(text)));
+    EXPECT_TRUE(SameDouble(text, expected, ReadPadded(text)));
     std::string negative = "-" + std::string(text);
     EXPECT_TRUE(SameDouble(negative, -expected, TextToReal(negative)));
+  }
+}
+
+// Every place of the decimal point in texts of 1 to 16 bytes, with digits that vary from case to
+// case, against std::from_chars: the eight-digits-at-a-time path must not lose or move a digit.
+TEST(TextToRealTest, AgreesWithCorrectRoundingForEveryShortDecimal) {
+  std::uint64_t seed = 12345;
+  for (std::size_t size = 1; size <= 17; ++size) {
+    for (std::size_t point = 0; point <= size; ++point) {
+      for (int round = 0; round < 20; ++round) {
+        std::string text;
+        for (std::size_t i = 0; i < size; ++i) {
+          seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+          text += i == point ? '.' : static_cast<char>('0' + (seed >> 33) % 10);
+        }
+        if (text == ".") continue;
+        double expected = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_TRUE(SameDouble(text, expected, TextToReal(text)));
+        ASSERT_TRUE(SameDouble(text, expected, ReadPadded(text)));
+      }
+    }
   }
 }
 
