@@ -119,6 +119,34 @@ Block LoadedBlock(const char* p, std::size_t size) {
   return (block << (8 * padding)) | (Repeated(kAsciiZeros) & kLowBytes[padding]);
 }
 
+// kLowWordBytes[n]: the lowest n bytes of a word.
+constexpr std::size_t kWordBytes = 8;
+constexpr std::array<std::uint64_t, kWordBytes + 1> MakeLowWordBytes() {
+  std::array<std::uint64_t, kWordBytes + 1> masks{};
+  for (std::size_t n = 0; n < kWordBytes; ++n) masks[n] = (std::uint64_t{1} << (8 * n)) - 1;
+  masks[kWordBytes] = ~std::uint64_t{0};
+  return masks;
+}
+constexpr std::array<std::uint64_t, kWordBytes + 1> kLowWordBytes = MakeLowWordBytes();
+
+// The most common case, at most eight bytes such as "-4296.11" without its sign, in one word:
+// at most eight digits, so the value is always exact.
+bool TryWordDecimal(const char* p, std::size_t size, double& value) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  const std::size_t padding = kWordBytes - size;
+  word = (word << (8 * padding)) | (kAsciiZeros & kLowWordBytes[padding]);
+  const int at = std::countr_zero(BytesEqualTo(word, '.')) / 8;  // 8 without a point
+  const bool hasPoint = at < static_cast<int>(kWordBytes);
+  const std::uint64_t withoutPoint = (word & ~kLowWordBytes[at + hasPoint]) |
+                                     ((word & kLowWordBytes[at]) << 8) | std::uint64_t{'0'};
+  const std::uint64_t digits = hasPoint ? withoutPoint : word;
+  if (!AllDigits(digits)) return false;
+  const int fractionDigits = hasPoint ? static_cast<int>(kWordBytes) - 1 - at : 0;
+  value = static_cast<double>(EightDigitsValue(digits)) / kExactPowers[fractionDigits];
+  return true;
+}
+
 // Written without branches on the digits: coordinates vary in length and in the place of their
 // point, which no branch predictor can guess.
 bool TryShortDecimal(const char* p, std::size_t size, double& value) {
@@ -126,6 +154,7 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
     return false;
   }
   if (size == 0 || size > kBlockBytes || (size == 1 && *p == '.')) return false;
+  if (size <= kWordBytes) return TryWordDecimal(p, size, value);
   const Block block = LoadedBlock(p, size);
 
   // The first point; a second one stays behind and fails the digit test.
