@@ -11,10 +11,10 @@
 #include "host/host_input.h"
 #include "host/program_runner.h"
 #include "host/run_options.h"
-#include "host/sjis_text.h"
 #include "host/summary_json.h"
 #include "host/summary_text.h"
 #include "host/svg_picture.h"
+#include "tool/cp932_text.h"
 
 namespace MorvenHost {
 
@@ -168,7 +168,7 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
     return kExitFailure;
   } catch (const std::exception& e) {
     // The project's own errors carry Shift_JIS messages.
-    err << "morven-host: " << SjisToUtf8(e.what()) << "\n";
+    err << "morven-host: " << Unit1::Cp932ToUtf8(e.what()) << "\n";
     return kExitFailure;
   }
 }

@@ -4,8 +4,8 @@
 
 #include "host/element_names.h"
 #include "host/exchange_summary.h"
-#include "host/sjis_text.h"
 #include "numeric/number_text.h"
+#include "tool/cp932_text.h"
 
 namespace MorvenHost {
 namespace {
@@ -25,7 +25,7 @@ std::string At(double x, double y) {
 }
 
 std::string Quoted(const std::string& sjis) {
-  return "\"" + SjisToUtf8(sjis) + "\"";
+  return "\"" + Unit1::Cp932ToUtf8(sjis) + "\"";
 }
 
 std::string Flags(std::int32_t zFlags) {

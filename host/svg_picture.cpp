@@ -8,9 +8,9 @@
 #include "exchange/exchange_state.h"
 #include "host/host_error.h"
 #include "host/mark_shapes.h"
-#include "host/sjis_text.h"
 #include "host/svg_number.h"
 #include "numeric/geometry.h"
+#include "tool/cp932_text.h"
 
 namespace MorvenHost {
 namespace {
@@ -111,7 +111,7 @@ class Picture {
     if (length > 0.0) {
       body_ += " textLength=\"" + SvgNumber(length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
-    body_ += ">" + XmlEscape(SjisToUtf8(t.Text)) + "</text>\n";
+    body_ += ">" + XmlEscape(Unit1::Cp932ToUtf8(t.Text)) + "</text>\n";
     bounds_.Add(t.X, t.Y);
     bounds_.Add(t.X + length * ux, t.Y + length * uy);
     bounds_.Add(t.X - height * uy, t.Y + height * ux);
