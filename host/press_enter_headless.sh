@@ -13,37 +13,21 @@ for tool in Xvfb xdotool; do
   fi
 done
 
-xvfb_pid=""
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../scripts/virtual_display.sh"
 command_pid=""
 runtime_dir=""
 cleanup() {
   [ -n "$command_pid" ] && kill "$command_pid" 2>/dev/null
   [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_virtual_display
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and writes it to the descriptor once it accepts
-# clients; -noreset keeps it from resetting (and refusing clients) between two connections.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-display=""
-[ -s "$display_file" ] && display=":$(head -n 1 "$display_file")"
-rm -f "$display_file"
-if [ -z "$display" ]; then
+if ! start_virtual_display; then
   echo "press_enter_headless: could not start a virtual display" >&2
   exit 1
 fi
-export DISPLAY=$display
 # Toolkits expect a private runtime folder, which a bare machine may lack.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   runtime_dir=$(mktemp -d)

@@ -17,23 +17,14 @@ for f in "$timer" "$minimal" "$morven"; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
+source "$here/../../scripts/virtual_display.sh"
 cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_virtual_display
 unset QT_QPA_PLATFORM
 
 mkdir "$work/small" "$work/large"

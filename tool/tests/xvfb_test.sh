@@ -10,26 +10,15 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 sample=$here/../samples/JWC_TEMP.TXT
 work=$(mktemp -d)
-xvfb_pid=""
+source "$here/../../scripts/virtual_display.sh"
 
 cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb chooses a free display number itself and writes it to the given descriptor when ready.
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_virtual_display
 export LC_ALL=C.UTF-8  # "." and "," in the dimension value
 unset QT_QPA_PLATFORM
 
