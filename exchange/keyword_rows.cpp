@@ -344,7 +344,8 @@ void ApplyLineTokens(ExchangeState& state, const LineTokens& tokens) {
   if (tokens.IsBlank()) return;
   const std::string_view keyword = tokens[0];
   if (!keyword.empty()) {
-    if (ApplyFileName(state, keyword)) return;
+    // A plain line holds no equals sign, so it cannot name the file.
+    if (!tokens.IsPlain() && ApplyFileName(state, keyword)) return;
     if (ApplyKeywordRow(state, tokens)) return;
   }
   if (tokens.SlotCount() == 4) ApplyFourNumberLine(state, tokens);

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "exchange/shift_jis_text.h"
 
 namespace HostExchange {
@@ -63,15 +67,36 @@ constexpr std::uint64_t BytesEqual(std::uint64_t w, unsigned char c) {
   return BytesBelow(w ^ (kEachByte * c), 1);
 }
 
-// The high bits of the eight bytes gathered into bits 0 to 7, byte 0 first.
-constexpr std::uint64_t GatherHighBits(std::uint64_t marks) {
-  return (marks * 0x0002040810204081ULL) >> 56;
-}
+// Bit i of each mask stands for byte i of sixteen: the blanks, and every byte that the whole-line
+// path leaves to the byte scan (tabs and other control bytes, the quote, the equals sign and every
+// byte from 0x80 on).
+struct SixteenByteMarks {
+  std::uint32_t blanks = 0;
+  std::uint32_t unusual = 0;
+};
 
-// Bytes that the whole-line path leaves to the byte scan: control bytes and tabs, the quote, the
-// equals sign and every byte from 0x80 on.
-constexpr std::uint64_t UnusualBytes(std::uint64_t w) {
-  return BytesBelow(w, kBlank) | BytesEqual(w, kQuote) | BytesEqual(w, kEquals) | (w & kHighBits);
+SixteenByteMarks MarksOf(const char* p) {
+#if defined(__SSE2__)
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i blanks = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(kBlank));
+  // As signed bytes, everything from 0x80 on lies below the blank along with the control bytes.
+  const __m128i belowOrHigh = _mm_cmplt_epi8(bytes, _mm_set1_epi8(kBlank + 1));
+  const __m128i quotesOrEquals = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(kQuote)),
+                                              _mm_cmpeq_epi8(bytes, _mm_set1_epi8(kEquals)));
+  const __m128i unusual = _mm_or_si128(_mm_andnot_si128(blanks, belowOrHigh), quotesOrEquals);
+  return {static_cast<std::uint32_t>(_mm_movemask_epi8(blanks)),
+          static_cast<std::uint32_t>(_mm_movemask_epi8(unusual))};
+#else
+  SixteenByteMarks marks;
+  for (unsigned i = 0; i < 16; ++i) {
+    const auto byte = static_cast<unsigned char>(p[i]);
+    marks.blanks |= static_cast<std::uint32_t>(byte == kBlank) << i;
+    marks.unusual |= static_cast<std::uint32_t>(byte < kBlank || byte >= 0x80 || byte == kQuote ||
+                                                byte == kEquals)
+                     << i;
+  }
+  return marks;
+#endif
 }
 
 // The first byte from p on that is not plain ASCII: a blank, tab, control byte, quote, equals
@@ -107,36 +132,38 @@ char* LineTokens::Reserve(std::size_t bytes) {
 }
 
 void LineTokens::Split(std::string_view line) {
-  if (line.size() <= kWholeLineBytes && SplitPlainLine(line)) return;
-  SplitScanning(line);
+  if (line.size() > kWholeLineBytes) {
+    plain_ = false;
+    SplitScanning(line);
+    return;
+  }
+  std::memcpy(shortLine_.data(), line.data(), line.size());
+  SplitPadded(std::string_view(shortLine_.data(), line.size()));
+}
+
+void LineTokens::SplitPadded(std::string_view line) {
+  plain_ = SplitPlainLine(line);
+  if (!plain_) SplitScanning(line);
 }
 
 // A line of at most 64 printable ASCII bytes and blanks, the usual line of numbers, is split
-// from one bit mask of its blanks. False when the line holds anything else.
+// from one bit mask of its blanks. False when the line holds anything else. The padding after
+// the line lets all 64 bytes be examined without a branch on the line's length.
 bool LineTokens::SplitPlainLine(std::string_view line) {
-  if constexpr (std::endian::native != std::endian::little) return false;
   const std::size_t size = line.size();
+  if (size > kWholeLineBytes) return false;
   const char* const data = line.data();
-  std::uint64_t separators = 0;
-  for (std::size_t at = 0; at < size; at += 8) {
-    const std::size_t bytes = std::min<std::size_t>(8, size - at);
-    std::uint64_t w = 0;
-    if (bytes == 8) {
-      std::memcpy(&w, data + at, 8);
-    } else if (size >= 8) {
-      // The line's last eight bytes, shifted so that the bytes already seen fall out.
-      std::memcpy(&w, data + size - 8, 8);
-      w >>= 8 * (8 - bytes);
-    } else {
-      for (std::size_t i = 0; i < bytes; ++i) {
-        w |= std::uint64_t{static_cast<unsigned char>(data[i])} << (8 * i);
-      }
-    }
-    const std::uint64_t inWord = bytes == 8 ? kHighBits : (kHighBits >> (64 - 8 * bytes));
-    if ((UnusualBytes(w) & inWord) != 0) return false;
-    separators |= GatherHighBits(BytesEqual(w, kBlank) & inWord) << at;
+  std::uint64_t blanks = 0;
+  std::uint64_t unusual = 0;
+  for (std::size_t at = 0; at < kWholeLineBytes; at += 16) {
+    const SixteenByteMarks marks = MarksOf(data + at);
+    blanks |= std::uint64_t{marks.blanks} << at;
+    unusual |= std::uint64_t{marks.unusual} << at;
   }
-  const std::uint64_t inLine = size == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << size) - 1;
+  const std::uint64_t inLine =
+      size == kWholeLineBytes ? ~std::uint64_t{0} : (std::uint64_t{1} << size) - 1;
+  if ((unusual & inLine) != 0) return false;
+  const std::uint64_t separators = blanks & inLine;
   const std::uint64_t text = ~separators & inLine;
   std::uint64_t starts = text & ~(text << 1);
   std::uint64_t ends = text & ~(text >> 1);

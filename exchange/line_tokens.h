@@ -11,9 +11,11 @@ namespace HostExchange {
 
 inline constexpr int kTokenSlots = 32;
 
-// Readable bytes that follow every line handed to the keyword rows, so that numbers can be read
-// without copying them first (MyFunc::TextToRealPadded). File lines and parsed lines carry them.
-inline constexpr std::size_t kLinePadding = MyFunc::kRealTextPadding;
+// Readable bytes that follow every line handed to SplitPadded, so that a short line is split in
+// whole 16-byte steps and its numbers are read without copying them first
+// (MyFunc::TextToRealPadded). File lines and parsed lines carry them.
+inline constexpr std::size_t kLinePadding = 64;
+static_assert(kLinePadding >= MyFunc::kRealTextPadding);
 
 // The token table of one exchange-file line. Splitting is byte by byte: blanks and tabs separate
 // tokens; the first double quote (dropped) or equals sign (kept) switches separating off for the
@@ -23,9 +25,13 @@ inline constexpr std::size_t kLinePadding = MyFunc::kRealTextPadding;
 // are dropped. One table is reused line after line without allocating per token.
 class LineTokens {
  public:
-  // Tokens point into the line, or into the table where bytes had to be dropped: they stay valid
+  // Tokens point into the line, or into the table where bytes had to be copied: they stay valid
   // while the line does and until the next Split.
   void Split(std::string_view line);
+
+  // Split for a line followed by kLinePadding readable bytes, whose tokens can then be read as
+  // numbers in place.
+  void SplitPadded(std::string_view line);
 
   // Number of the last slot reached plus one, at most 32: "hk 30 " has 3 slots.
   int SlotCount() const noexcept { return slotCount_; }
@@ -38,6 +44,10 @@ class LineTokens {
   // A line of blanks (or nothing) only.
   bool IsBlank() const noexcept { return slotCount_ == 1 && tokens_[0].empty(); }
 
+  // The line held nothing but printable ASCII and blanks: no tab, quote, equals sign, control
+  // byte or byte from 0x80 on.
+  bool IsPlain() const noexcept { return plain_; }
+
  private:
   static constexpr std::size_t kWholeLineBytes = 64;
 
@@ -48,6 +58,8 @@ class LineTokens {
 
   std::array<std::string_view, kTokenSlots> tokens_{};
   int slotCount_ = 0;
+  bool plain_ = false;
+  std::array<char, kWholeLineBytes + kLinePadding> shortLine_{};  // a padded copy for Split
   std::unique_ptr<char[]> bytes_;
   std::size_t capacity_ = 0;
 };

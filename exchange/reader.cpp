@@ -27,7 +27,7 @@ bool ReadExchangeFile(ExchangeState& state, const std::string& path) {
     FileLines lines(file.get());
     LineTokens tokens;
     while (const auto line = lines.Next()) {
-      tokens.Split(*line);
+      tokens.SplitPadded(*line);
       ApplyLineTokens(state, tokens);
     }
     return !lines.Failed();
@@ -40,7 +40,7 @@ void ParseExchangeLine(ExchangeState& state, std::string_view line) {
   std::string padded(line);
   padded.append(kLinePadding, '\0');
   LineTokens tokens;
-  tokens.Split(std::string_view(padded.data(), line.size()));
+  tokens.SplitPadded(std::string_view(padded.data(), line.size()));
   ApplyLineTokens(state, tokens);
 }
 

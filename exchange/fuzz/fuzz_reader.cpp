@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HostExchange::LineTokens tokens;
     while (const auto line = lines.Next()) {
       Check(line->empty() || line->back() != '\r');
-      tokens.Split(*line);
+      tokens.SplitPadded(*line);
       Check(tokens.SlotCount() >= 1 && tokens.SlotCount() <= HostExchange::kTokenSlots);
       HostExchange::ApplyLineTokens(state, tokens);
     }

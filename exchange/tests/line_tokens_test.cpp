@@ -117,6 +117,46 @@ TEST(LineTokens, BothPathsAgreeOnEveryPlainLine) {
   }
 }
 
+// Lines read from a file are followed by whatever comes next in the chunk: nothing after the line's
+// end may change its tokens, blanks and quotes included.
+TEST(LineTokens, BytesAfterAPaddedLineAreIgnored) {
+  const std::string lines[] = {"1 2 3 4", "-1234.567 89.5 0 7",      "hk 30", "x", "",
+                               "a  ",     std::string(63, 'z') + " "};
+  const std::string followers[] = {
+      " ", "\"", "\t", "=", "\x82", "\r\n9 9 9 9", std::string(1, '\0')};
+  LineTokens expected;
+  LineTokens padded;
+  for (const std::string& line : lines) {
+    expected.Split(line);
+    for (const std::string& follower : followers) {
+      std::string bytes = line;
+      while (bytes.size() < line.size() + kLinePadding) bytes += follower;
+      padded.SplitPadded(std::string_view(bytes.data(), line.size()));
+      ASSERT_EQ(padded.SlotCount(), expected.SlotCount()) << line << " / " << follower;
+      EXPECT_EQ(padded.IsPlain(), expected.IsPlain()) << line << " / " << follower;
+      for (int i = 0; i < expected.SlotCount(); ++i) EXPECT_EQ(padded[i], expected[i]) << line;
+    }
+  }
+}
+
+TEST(LineTokens, OnlyPrintableAsciiAndBlanksArePlain) {
+  const struct {
+    const char* line;
+    bool plain;
+  } cases[] = {
+      {"1 2 3 4", true}, {"  hk 30  ", true}, {"!#$ ~\x7f", true},       {"", true},
+      {"hk\t30", false}, {"file=a", false},   {"ch 1 2 1 0 \"A", false}, {"\x82\xa0", false},
+      {"a\rb", false},   {"\xa0", false},
+  };
+  LineTokens tokens;
+  for (const auto& c : cases) {
+    tokens.Split(c.line);
+    EXPECT_EQ(tokens.IsPlain(), c.plain) << c.line;
+  }
+  tokens.Split(std::string(65, 'a'));
+  EXPECT_FALSE(tokens.IsPlain());  // past 64 bytes the byte scan splits it
+}
+
 TEST(LineTokens, BlankLinesAreRecognised) {
   LineTokens tokens;
   for (const char* line : {"", "   ", "\t\t", "\x01\x02", "\""}) {
