@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/padded_real.h"
 #include "numeric/separators.h"
 
 // Conversions between numbers and Shift_JIS text. Every function is pure.
@@ -19,12 +20,8 @@ std::int32_t TextToInt(std::string_view text) noexcept;
 // (Overflow); one too small gives 0 or the subnormal.
 double TextToReal(std::string_view text);
 
-// How many bytes after the end of a text TextToRealPadded may read.
-inline constexpr std::size_t kRealTextPadding = 16;
-
-// TextToReal for callers that promise kRealTextPadding readable bytes after the end of the text,
-// such as the exchange-file reader: the usual coordinate is then read without copying it first.
-double TextToRealPadded(std::string_view text);
+// TextToRealPadded, for callers such as the exchange-file reader that promise readable bytes
+// after the end of the text, is in numeric/padded_real.h.
 
 // x with exactly `decimals` decimals and thousands separators, halves away from zero judged on
 // the first 18 significant digits: (3, 1234.5) -> '1,234.500', (3, -0.0004) -> '0.000'.

@@ -9,6 +9,7 @@
 
 #include "numeric/float_error.h"
 #include "numeric/number_text.h"
+#include "numeric/padded_real.h"
 
 namespace MyFunc {
 namespace {
@@ -63,29 +64,8 @@ bool IsDigit(char c) {
 // point is taken out, and each half becomes a number with three multiplications. Anything else
 // (an exponent, a second point, more than 2^53) is left to the byte-wise path.
 constexpr std::size_t kBlockBytes = 16;
-constexpr std::uint64_t kAsciiZeros = 0x3030303030303030ULL;
-
-constexpr bool AllDigits(std::uint64_t w) {
-  return ((w & 0xF0F0F0F0F0F0F0F0ULL) | (((w + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >>
-                                         4)) == (kAsciiZeros | (kAsciiZeros >> 4));
-}
-
-// Eight ASCII digits, the first in the lowest byte, as their value.
-constexpr std::uint64_t EightDigitsValue(std::uint64_t w) {
-  w -= kAsciiZeros;
-  w = w * 10 + (w >> 8);  // pairs
-  constexpr std::uint64_t kPairMask = 0x000000FF000000FFULL;
-  constexpr std::uint64_t kHundredsAndMillions = 100 + (1000000ULL << 32);
-  constexpr std::uint64_t kOnesAndTenThousands = 1 + (10000ULL << 32);
-  return (((w & kPairMask) * kHundredsAndMillions) +
-          (((w >> 16) & kPairMask) * kOnesAndTenThousands)) >>
-         32;
-}
-
-constexpr std::uint64_t BytesEqualTo(std::uint64_t w, unsigned char c) {
-  const std::uint64_t x = w ^ (0x0101010101010101ULL * c);
-  return (x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL;
-}
+using padded_real::kAsciiZeros;
+using padded_real::kWordBytes;
 
 // The 16 bytes of a block, the first in the lowest byte.
 __extension__ using Block = unsigned __int128;
@@ -119,34 +99,6 @@ Block LoadedBlock(const char* p, std::size_t size) {
   return (block << (8 * padding)) | (Repeated(kAsciiZeros) & kLowBytes[padding]);
 }
 
-// kLowWordBytes[n]: the lowest n bytes of a word.
-constexpr std::size_t kWordBytes = 8;
-constexpr std::array<std::uint64_t, kWordBytes + 1> MakeLowWordBytes() {
-  std::array<std::uint64_t, kWordBytes + 1> masks{};
-  for (std::size_t n = 0; n < kWordBytes; ++n) masks[n] = (std::uint64_t{1} << (8 * n)) - 1;
-  masks[kWordBytes] = ~std::uint64_t{0};
-  return masks;
-}
-constexpr std::array<std::uint64_t, kWordBytes + 1> kLowWordBytes = MakeLowWordBytes();
-
-// The most common case, at most eight bytes such as "-4296.11" without its sign, in one word:
-// at most eight digits, so the value is always exact.
-bool TryWordDecimal(const char* p, std::size_t size, double& value) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  const std::size_t padding = kWordBytes - size;
-  word = (word << (8 * padding)) | (kAsciiZeros & kLowWordBytes[padding]);
-  const int at = std::countr_zero(BytesEqualTo(word, '.')) / 8;  // 8 without a point
-  const bool hasPoint = at < static_cast<int>(kWordBytes);
-  const std::uint64_t withoutPoint = (word & ~kLowWordBytes[at + hasPoint]) |
-                                     ((word & kLowWordBytes[at]) << 8) | std::uint64_t{'0'};
-  const std::uint64_t digits = hasPoint ? withoutPoint : word;
-  if (!AllDigits(digits)) return false;
-  const int fractionDigits = hasPoint ? static_cast<int>(kWordBytes) - 1 - at : 0;
-  value = static_cast<double>(EightDigitsValue(digits)) / kExactPowers[fractionDigits];
-  return true;
-}
-
 // Written without branches on the digits: coordinates vary in length and in the place of their
 // point, which no branch predictor can guess.
 bool TryShortDecimal(const char* p, std::size_t size, double& value) {
@@ -154,12 +106,12 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
     return false;
   }
   if (size == 0 || size > kBlockBytes || (size == 1 && *p == '.')) return false;
-  if (size <= kWordBytes) return TryWordDecimal(p, size, value);
+  if (size <= kWordBytes) return padded_real::TryEightByteDecimal(p, size, value);
   const Block block = LoadedBlock(p, size);
 
   // The first point; a second one stays behind and fails the digit test.
-  const int lowPoint = std::countr_zero(BytesEqualTo(LowHalf(block), '.'));
-  const int highPoint = std::countr_zero(BytesEqualTo(HighHalf(block), '.'));
+  const int lowPoint = std::countr_zero(padded_real::BytesEqualTo(LowHalf(block), '.'));
+  const int highPoint = std::countr_zero(padded_real::BytesEqualTo(HighHalf(block), '.'));
   const int at = (lowPoint < 64 ? lowPoint : 64 + highPoint) / 8;  // 16 without a point
   const bool hasPoint = at < static_cast<int>(kBlockBytes);
   // The bytes before the point move up by one, a '0' comes in front.
@@ -168,10 +120,11 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
   const Block digits = hasPoint ? withoutPoint : block;
   const int fractionDigits = hasPoint ? static_cast<int>(kBlockBytes) - 1 - at : 0;
 
-  const std::uint64_t low = LowHalf(digits);
-  const std::uint64_t high = HighHalf(digits);
-  if (!(AllDigits(low) & AllDigits(high))) return false;
-  const std::uint64_t mantissa = EightDigitsValue(low) * 100000000 + EightDigitsValue(high);
+  const std::uint64_t low = LowHalf(digits) ^ kAsciiZeros;
+  const std::uint64_t high = HighHalf(digits) ^ kAsciiZeros;
+  if (!(padded_real::AllDigitValues(low) & padded_real::AllDigitValues(high))) return false;
+  const std::uint64_t mantissa =
+      padded_real::EightDigitsValue(low) * 100000000 + padded_real::EightDigitsValue(high);
   if (mantissa > kMaxExactMantissa) return false;
   value = static_cast<double>(mantissa) / kExactPowers[fractionDigits];
   return true;
@@ -262,7 +215,7 @@ double TextToReal(std::string_view text) {
   return ReadReal<false>(text);
 }
 
-double TextToRealPadded(std::string_view text) {
+double padded_real::ReadRest(std::string_view text) {
   return ReadReal<true>(text);
 }
 

@@ -104,6 +104,11 @@ TEST(TextToRealTest, ReadsExactFormsAndRejectsTheRest) {
       {"+", 0.0},
       {"   ", 0.0},
       {".", 0.0},
+      {"-.", 0.0},
+      {"--5", 0.0},
+      {"1./5", 0.0},
+      {"12:4", 0.0},
+      {"-5.", -5.0},
       {"e5", 0.0},
       {"\x82\x51", 0.0},
       {"inf", 0.0},
@@ -171,8 +176,10 @@ TEST(TextToRealTest, AgreesWithCorrectRoundingAcrossShortcutLimits) {
     std::from_chars(text.data(), text.data() + text.size(), expected);
     EXPECT_TRUE(SameDouble(text, expected, TextToReal(text)));
     EXPECT_TRUE(SameDouble(text, expected, ReadPadded(text)));
-    std::string negative = "-" + std::string(text);
+    std::string negative = "-";
+    negative += text;
     EXPECT_TRUE(SameDouble(negative, -expected, TextToReal(negative)));
+    EXPECT_TRUE(SameDouble(negative, -expected, ReadPadded(negative)));
   }
 }
 
@@ -193,6 +200,9 @@ TEST(TextToRealTest, AgreesWithCorrectRoundingForEveryShortDecimal) {
         std::from_chars(text.data(), text.data() + text.size(), expected);
         ASSERT_TRUE(SameDouble(text, expected, TextToReal(text)));
         ASSERT_TRUE(SameDouble(text, expected, ReadPadded(text)));
+        std::string negative = "-";
+        negative += text;
+        ASSERT_TRUE(SameDouble(negative, -expected, ReadPadded(negative)));
       }
     }
   }
