@@ -22,6 +22,7 @@ constexpr unsigned char kBlank = 0x20;
 constexpr unsigned char kTab = 0x09;
 constexpr unsigned char kCarriageReturn = 0x0D;
 constexpr unsigned char kLastKeptByte = 0xFD;
+constexpr int kUnbranchedTokens = 8;
 
 enum ByteClass : std::uint8_t {
   kPlain,      // appended to the token
@@ -167,7 +168,17 @@ bool LineTokens::SplitPlainLine(std::string_view line) {
   const std::uint64_t text = ~separators & inLine;
   std::uint64_t starts = text & ~(text << 1);
   std::uint64_t ends = text & ~(text >> 1);
-  int slot = 0;
+  // The first eight tokens are taken without a branch on their number, which varies from line to
+  // line; views past the last token are never handed out.
+  const int tokenCount = std::popcount(starts);
+  for (int i = 0; i < kUnbranchedTokens; ++i) {
+    const int first = std::countr_zero(starts);
+    const int last = std::countr_zero(ends);
+    tokens_[i] = std::string_view(data + first, static_cast<std::size_t>(last - first + 1));
+    starts &= starts - 1;
+    ends &= ends - 1;
+  }
+  int slot = std::min(tokenCount, kUnbranchedTokens);
   while (starts != 0 && slot < kTokenSlots) {
     const int first = std::countr_zero(starts);
     const int last = std::countr_zero(ends);
