@@ -169,16 +169,18 @@ bool LineTokens::SplitPlainLine(std::string_view line) {
   std::uint64_t starts = text & ~(text << 1);
   std::uint64_t ends = text & ~(text >> 1);
   // The first eight tokens are taken without a branch on their number, which varies from line to
-  // line; views past the last token are never handed out.
-  const int tokenCount = std::popcount(starts);
+  // line; views past the last token are never handed out. The top bit keeps the bit scans off
+  // zero, which would otherwise need a branch of their own.
+  constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
+  int slot = 0;
   for (int i = 0; i < kUnbranchedTokens; ++i) {
-    const int first = std::countr_zero(starts);
-    const int last = std::countr_zero(ends);
+    const int first = std::countr_zero(starts | kTopBit);
+    const int last = std::countr_zero(ends | kTopBit);
     tokens_[i] = std::string_view(data + first, static_cast<std::size_t>(last - first + 1));
+    slot += static_cast<int>(starts != 0);
     starts &= starts - 1;
     ends &= ends - 1;
   }
-  int slot = std::min(tokenCount, kUnbranchedTokens);
   while (starts != 0 && slot < kTokenSlots) {
     const int first = std::countr_zero(starts);
     const int last = std::countr_zero(ends);
