@@ -1,13 +1,36 @@
 #include "exchange/file_lines.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace HostExchange {
 
 namespace {
 
 constexpr char kEndOfFileMark = 0x1A;
+
+// The first LF from `from` on, before `end`; nullptr when there is none. Most lines are short:
+// sixteen bytes at a time from the padding after the chunk beats a call per line.
+const char* FindLineFeed(const char* from, const char* end) {
+#if defined(__SSE2__)
+  const __m128i lineFeeds = _mm_set1_epi8('\n');
+  for (const char* p = from; p < end; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    auto found = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeeds)));
+    if (end - p < 16) found &= (std::uint32_t{1} << (end - p)) - 1;
+    if (found != 0) return p + std::countr_zero(found);
+  }
+  return nullptr;
+#else
+  return static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
+#endif
+}
 
 // The text followed by kLinePadding zero bytes that the view leaves out.
 std::string_view Padded(std::string& text) {
@@ -44,7 +67,7 @@ std::optional<std::string_view> FileLines::Next() {
     }
     const char* const from = chunk_.data() + pos_;
     const std::size_t available = end_ - pos_;
-    const auto* lineFeed = static_cast<const char*>(std::memchr(from, '\n', available));
+    const char* const lineFeed = FindLineFeed(from, from + available);
     if (lineFeed == nullptr) {
       carry_.append(from, available);
       carrying = true;

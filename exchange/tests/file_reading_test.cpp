@@ -55,9 +55,14 @@ TEST(FileLines, LineEndsAtEveryChunkSize) {
       {"ab\x82\r\ncd", {"ab\x82", "cd"}},
       {std::string(100, 'x') + "\r\n" + std::string(50, 'y'),
        {std::string(100, 'x'), std::string(50, 'y')}},
+      {std::string(15, 'a') + "\n" + std::string(16, 'b') + "\n" + std::string(17, 'c'),
+       {std::string(15, 'a'), std::string(16, 'b'), std::string(17, 'c')}},
+      // In chunks of 20, the short last chunk lies where the line ends of the first one were:
+      // they are gone and must not end "tail".
+      {std::string(17, 'a') + "\n\n\ntail", {std::string(17, 'a'), "", "", "tail"}},
   };
   for (const Case& c : cases) {
-    for (const std::size_t chunk : {1, 2, 3, 5, 7, 64, 1 << 20}) {
+    for (const std::size_t chunk : {1, 2, 3, 5, 7, 20, 64, 1 << 20}) {
       EXPECT_EQ(LinesOf(c.bytes, chunk), c.lines) << c.bytes << " in chunks of " << chunk;
     }
   }
