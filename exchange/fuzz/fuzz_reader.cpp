@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <string_view>
 
 #include "exchange/command_writer.h"
@@ -11,11 +13,37 @@
 #include "exchange/keyword_rows.h"
 #include "exchange/line_tokens.h"
 #include "exchange/shift_jis_text.h"
+#include "numeric/float_error.h"
+#include "numeric/number_text.h"
 
 namespace {
 
 void Check(bool holds) {
   if (!holds) std::abort();
+}
+
+// The reader's in-place number reading must give what the plain reading of a copy gives, to the
+// bit, or fail the same way.
+void CheckNumbersReadInPlace(const HostExchange::LineTokens& tokens) {
+  for (int slot = 0; slot < tokens.SlotCount(); ++slot) {
+    const std::string_view token = tokens[slot];
+    double inPlace = 0.0;
+    double copied = 0.0;
+    bool inPlaceFailed = false;
+    bool copiedFailed = false;
+    try {
+      inPlace = MyFunc::TextToRealPadded(token);
+    } catch (const MyFunc::FloatingPointError&) {
+      inPlaceFailed = true;
+    }
+    try {
+      copied = MyFunc::TextToReal(std::string(token));
+    } catch (const MyFunc::FloatingPointError&) {
+      copiedFailed = true;
+    }
+    Check(inPlaceFailed == copiedFailed);
+    Check(std::memcmp(&inPlace, &copied, sizeof inPlace) == 0);
+  }
 }
 
 bool WholeText(std::string_view text) {
@@ -39,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(line->empty() || line->back() != '\r');
       tokens.SplitPadded(*line);
       Check(tokens.SlotCount() >= 1 && tokens.SlotCount() <= HostExchange::kTokenSlots);
+      CheckNumbersReadInPlace(tokens);
       HostExchange::ApplyLineTokens(state, tokens);
     }
   }
