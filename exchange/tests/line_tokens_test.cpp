@@ -155,6 +155,20 @@ TEST(LineTokens, OnlyPrintableAsciiAndBlanksArePlain) {
   }
   tokens.Split(std::string(65, 'a'));
   EXPECT_FALSE(tokens.IsPlain());  // past 64 bytes the byte scan splits it
+
+  // A tab or a blank anywhere in a 64-byte line, whichever sixteen bytes it falls in.
+  for (const std::size_t at : {0, 15, 16, 31, 32, 47, 48, 49, 63}) {
+    std::string line(64, 'a');
+    line[at] = '\t';
+    tokens.Split(line);
+    EXPECT_FALSE(tokens.IsPlain()) << at;
+    line[at] = ' ';
+    tokens.Split(line);
+    EXPECT_TRUE(tokens.IsPlain()) << at;
+    const int slots = at > 0 ? 2 : 1;  // a blank at the end leaves an empty last slot
+    EXPECT_EQ(tokens.SlotCount(), slots) << at;
+    EXPECT_EQ(tokens[slots - 1].size(), 63 - at) << at;
+  }
 }
 
 TEST(LineTokens, BlankLinesAreRecognised) {
