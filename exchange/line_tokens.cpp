@@ -149,7 +149,7 @@ void LineTokens::SplitPadded(std::string_view line) {
 
 // A line of at most 64 printable ASCII bytes and blanks, the usual line of numbers, is split
 // from one bit mask of its blanks. False when the line holds anything else. The padding after
-// the line lets all 64 bytes be examined without a branch on the line's length.
+// the line lets it be examined in whole sixteen-byte steps, whatever its length.
 bool LineTokens::SplitPlainLine(std::string_view line) {
   const std::size_t size = line.size();
   if (size > kWholeLineBytes) return false;
