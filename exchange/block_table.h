@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace HostExchange {
+namespace morven::exchange {
 
 // A growable table that takes its storage in blocks of 1000 zero-initialised records and never
 // moves a stored record: appending the millionth record costs no more than the first.
@@ -86,4 +86,4 @@ class BlockTable {
   std::size_t tailLeft_ = 0;
 };
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

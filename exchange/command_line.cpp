@@ -5,7 +5,7 @@
 #include "exchange/exchange_state.h"
 #include "exchange/shift_jis_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 void AddCommandLine(ExchangeState& state, std::string_view line) {
   // A CR or LF inside an entry would break the file line and let a text inject a command.
@@ -20,4 +20,4 @@ void AddCommandLine(ExchangeState& state, std::string_view line) {
   state.CommandBuffer.Append() = std::move(entry);
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

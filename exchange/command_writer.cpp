@@ -5,7 +5,7 @@
 #include "exchange/exchange_state.h"
 #include "numeric/number_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -37,7 +37,7 @@ std::int32_t MapLineTypeNumber(const ExchangeState& state, std::int32_t n) {
 
 void SetLayerGroup(ExchangeState& state, std::int32_t group) {
   if (!state.ForceLayerGroup && group == state.CurLayerGroup) return;
-  AddKeywordLine(state, "lg", MyFunc::HexIntegerText(group, 1));
+  AddKeywordLine(state, "lg", numeric::HexIntegerText(group, 1));
   state.CurLayerGroup = group;
   state.ForceLayerGroup = false;
   // Layers are numbered within their group, so the next layer request must be written.
@@ -46,7 +46,7 @@ void SetLayerGroup(ExchangeState& state, std::int32_t group) {
 
 void SetLayer(ExchangeState& state, std::int32_t layer) {
   if (!state.ForceLayer && layer == state.CurLayer) return;
-  AddKeywordLine(state, "ly", MyFunc::HexIntegerText(layer, 1));
+  AddKeywordLine(state, "ly", numeric::HexIntegerText(layer, 1));
   state.CurLayer = layer;
   state.ForceLayer = false;
 }
@@ -54,7 +54,7 @@ void SetLayer(ExchangeState& state, std::int32_t layer) {
 void SetLineColor(ExchangeState& state, std::int32_t color, std::int32_t mode) {
   if (mode == kListMode) color = MapColorNumber(state, color);
   if (!state.ForceLineColor && color == state.CurLineColor) return;
-  AddKeywordLine(state, "lc", MyFunc::DecimalIntegerText(color));
+  AddKeywordLine(state, "lc", numeric::DecimalIntegerText(color));
   state.CurLineColor = color;
   state.ForceLineColor = false;
 }
@@ -62,7 +62,7 @@ void SetLineColor(ExchangeState& state, std::int32_t color, std::int32_t mode) {
 void SetLineType(ExchangeState& state, std::int32_t lineType, std::int32_t mode) {
   if (mode == kListMode) lineType = MapLineTypeNumber(state, lineType);
   if (!state.ForceLineType && lineType == state.CurLineType) return;
-  AddKeywordLine(state, "lt", MyFunc::DecimalIntegerText(lineType));
+  AddKeywordLine(state, "lt", numeric::DecimalIntegerText(lineType));
   state.CurLineType = lineType;
   state.ForceLineType = false;
 }
@@ -71,7 +71,7 @@ void SetLineWidth(ExchangeState& state, std::int32_t width) {
   if (width == kHostLineWidth) width = state.InitialLineWidth;
   if (width < 0 || width > kMaxLineWidth) width = 0;
   if (!state.ForceLineWidth && width == state.CurLineWidth) return;
-  AddKeywordLine(state, "lw", MyFunc::DecimalIntegerText(width));
+  AddKeywordLine(state, "lw", numeric::DecimalIntegerText(width));
   state.CurLineWidth = width;
   state.ForceLineWidth = false;
 }
@@ -79,7 +79,7 @@ void SetLineWidth(ExchangeState& state, std::int32_t width) {
 void SetPnColor(ExchangeState& state, std::int32_t color, std::int32_t mode) {
   if (mode == kListMode) color = MapColorNumber(state, color);
   if (!state.ForcePnColor && color == state.CurPnColor) return;
-  AddKeywordLine(state, "pn", MyFunc::DecimalIntegerText(color));
+  AddKeywordLine(state, "pn", numeric::DecimalIntegerText(color));
   state.CurPnColor = color;
   state.ForcePnColor = false;
 }
@@ -101,16 +101,16 @@ void SetTextType(ExchangeState& state, std::int32_t textType, std::int32_t color
                         gap != state.CurTextGap || color != state.CurTextColor);
   if (!state.ForceTextType && textType == state.CurTextType && !freeSizeChanged) return;
   if (textType != 0) {
-    AddKeywordLine(state, "cn", MyFunc::DecimalIntegerText(textType));
+    AddKeywordLine(state, "cn", numeric::DecimalIntegerText(textType));
   } else {
     std::string line = "cn0 ";
-    line += MyFunc::GeneralNumberText(width);
+    line += numeric::GeneralNumberText(width);
     line += ' ';
-    line += MyFunc::GeneralNumberText(height);
+    line += numeric::GeneralNumberText(height);
     line += ' ';
-    line += MyFunc::GeneralNumberText(gap);
+    line += numeric::GeneralNumberText(gap);
     line += ' ';
-    line += MyFunc::GeneralNumberText(color);
+    line += numeric::GeneralNumberText(color);
     AddCommandLine(state, line);
     state.CurTextWidth = width;
     state.CurTextHeight = height;
@@ -130,4 +130,4 @@ void SetFontName(ExchangeState& state, std::string_view name) {
   state.ForceFontName = false;
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -7,7 +7,7 @@
 // The command writer: turns drawing requests into command lines of the host and appends them to
 // the state's command buffer. Attribute lines are written only on a change or when forced.
 // Numbers in the file always use "." whatever the regional settings.
-namespace HostExchange {
+namespace morven::exchange {
 
 struct ExchangeState;
 
@@ -36,4 +36,4 @@ void PutDimensionText(ExchangeState& state, std::string_view text, double x1, do
 std::int32_t MapColorNumber(const ExchangeState& state, std::int32_t n);
 std::int32_t MapLineTypeNumber(const ExchangeState& state, std::int32_t n);
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

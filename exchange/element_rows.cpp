@@ -6,7 +6,7 @@
 #include "exchange/shift_jis_text.h"
 #include "exchange/token_numbers.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -218,4 +218,4 @@ void ApplyFourNumberLine(ExchangeState& state, const LineTokens& tokens) {
   state.ZFlags = 0;
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -7,7 +7,7 @@
 
 // The reader's rows that create elements. Each appends one record with its order entry and a
 // header from the current attributes, then ends the z flags and both modes.
-namespace HostExchange {
+namespace morven::exchange {
 
 void AppendCircle(ExchangeState& state, const LineTokens& tokens);
 void AppendArc(ExchangeState& state, const LineTokens& tokens);
@@ -26,4 +26,4 @@ void AppendSoOrSg(ExchangeState& state, const LineTokens& tokens, ElementKind ki
 // message mode. The modes stay; the z flags end.
 void ApplyFourNumberLine(ExchangeState& state, const LineTokens& tokens);
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -6,7 +6,7 @@
 #include "numeric/geometry.h"
 #include "numeric/number_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -24,7 +24,7 @@ bool HasNoLength(double x1, double y1, double x2, double y2) {
 
 // Numbers in the file always carry ".", whatever the regional settings: the host reads no other.
 std::string Number(double x) {
-  return MyFunc::GeneralNumberText(x);
+  return numeric::GeneralNumberText(x);
 }
 
 std::string FourNumbers(double a, double b, double c, double d) {
@@ -33,7 +33,7 @@ std::string FourNumbers(double a, double b, double c, double d) {
 
 // The length of the line to 8 decimals, the text of a dimension whose own text is blank.
 std::string LengthText(double x1, double y1, double x2, double y2) {
-  const long double length = MyFunc::PointDistance(x1, y1, x2, y2);
+  const long double length = numeric::PointDistance(x1, y1, x2, y2);
   const double rounded = static_cast<double>(std::trunc(length / kLengthStep + 0.5L) * kLengthStep);
   return Number(std::isfinite(rounded) ? rounded : static_cast<double>(length));
 }
@@ -58,7 +58,7 @@ void PutMarkPoint(ExchangeState& state, std::int32_t kind, double x, double y, d
   if (kind < kMinMarkKind || kind > kMaxMarkKind) kind = kFallbackMarkKind;
   if (std::fabs(static_cast<long double>(scale)) <= kZeroTolerance) scale = 1.0;
   AddCommandLine(state,
-                 "pt " + FourNumbers(x, y, scale, angle) + ' ' + MyFunc::DecimalIntegerText(kind));
+                 "pt " + FourNumbers(x, y, scale, angle) + ' ' + numeric::DecimalIntegerText(kind));
 }
 
 void PutDimensionText(ExchangeState& state, std::string_view text, double x1, double y1, double x2,
@@ -69,11 +69,11 @@ void PutDimensionText(ExchangeState& state, std::string_view text, double x1, do
     return;
   }
   const std::string shown =
-      MyFunc::StripBlanks(text).empty() ? LengthText(x1, y1, x2, y2) : std::string(text);
+      numeric::StripBlanks(text).empty() ? LengthText(x1, y1, x2, y2) : std::string(text);
   AddCommandLine(state, "msg");
   AddCommandLine(state, FourNumbers(x1, y1, x2, y2));
   AddCommandLine(state, "cs " + FourNumbers(x, y, dx, dy) + " \"");
   AddCommandLine(state, shown);
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

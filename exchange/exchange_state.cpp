@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace HostExchange {
+namespace morven::exchange {
 
 void ResetExchangeState(ExchangeState& state) {
   // The writer's two own flags survive a reset; everything else starts over.
@@ -89,4 +89,4 @@ void FillElementHeader(const ExchangeState& state, ElementHeader& header) {
   header.ZFlags = state.ZFlags;
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

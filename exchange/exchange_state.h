@@ -9,7 +9,7 @@
 
 // Everything the host handed over in the exchange file and everything the program hands back.
 // One instance per run; it is an object so that tests stay independent of each other.
-namespace HostExchange {
+namespace morven::exchange {
 
 // "<ＭＳ ゴシック>" in Shift_JIS: the writer's font before anything was written.
 inline constexpr const char* kDefaultFontName =
@@ -251,4 +251,4 @@ void AddOrderEntry(ExchangeState& state, ElementKind kind, std::int32_t index);
 // The seven header fields from the current attributes.
 void FillElementHeader(const ExchangeState& state, ElementHeader& header);
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

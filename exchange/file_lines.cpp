@@ -9,7 +9,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -91,4 +91,4 @@ std::optional<std::string_view> FileLines::Finish(std::string_view line) {
   return line;
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

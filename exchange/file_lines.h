@@ -9,7 +9,7 @@
 
 #include "exchange/line_tokens.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 // The lines of an open file, read in large chunks so that the file is never held whole. A line
 // ends at LF or CR LF; a 0x1A at the start of a line ends the file; the last line needs no line
@@ -41,4 +41,4 @@ class FileLines {
   bool done_ = false;
 };
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

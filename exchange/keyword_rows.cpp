@@ -7,7 +7,7 @@
 #include "exchange/shift_jis_text.h"
 #include "exchange/token_numbers.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -31,7 +31,7 @@ std::int32_t HexDigitAfterKeyword(std::string_view token) {
 }
 
 std::int32_t IntAfter(std::string_view token, std::size_t keywordBytes) {
-  return MyFunc::TextToInt(token.substr(std::min(keywordBytes, token.size())));
+  return numeric::TextToInt(token.substr(std::min(keywordBytes, token.size())));
 }
 
 std::string_view After(std::string_view token, std::size_t keywordBytes) {
@@ -81,7 +81,7 @@ void ApplyNumberedPoint(ExchangeState& state, const LineTokens& tokens) {
     name = at >= 2 ? token.substr(2, at - 2) : std::string_view();
     kind = k + 1;
   }
-  const std::int32_t number = MyFunc::TextToInt(name);
+  const std::int32_t number = numeric::TextToInt(name);
   if (number < 1 || number > kMaxPointNumber) return;
   HpPoint point;
   point.Defined = true;
@@ -98,7 +98,7 @@ void ApplyHhpNumber(ExchangeState& state, std::string_view token) {
     const std::size_t at = FindWhole(token, suffix);  // 0-based, so byte position at + 1
     if (at != std::string_view::npos && at + 1 > 4) length = at - 3;
   }
-  state.HhpNumber = MyFunc::TextToInt(After(token, 3).substr(0, length));
+  state.HhpNumber = numeric::TextToInt(After(token, 3).substr(0, length));
 }
 
 bool ApplyHRow(ExchangeState& state, const LineTokens& tokens) {
@@ -211,7 +211,7 @@ bool ApplyCRow(ExchangeState& state, const LineTokens& tokens) {
     return true;
   }
   if (keyword.starts_with("cc"sv)) {
-    const std::int32_t value = MyFunc::TextToInt(keyword.substr(2, 1));
+    const std::int32_t value = numeric::TextToInt(keyword.substr(2, 1));
     state.CurCcValue = value < 0 || value > kMaxCcValue ? 0 : value;
     return true;
   }
@@ -351,4 +351,4 @@ void ApplyLineTokens(ExchangeState& state, const LineTokens& tokens) {
   if (tokens.SlotCount() == 4) ApplyFourNumberLine(state, tokens);
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -3,11 +3,11 @@
 #include "exchange/exchange_state.h"
 #include "exchange/line_tokens.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 // Tests token 0 against the keyword rows in their order and applies the first row whose keyword
 // and slot condition both hold; a line of exactly four slots that no row took is a line segment.
 // Blank lines and lines that match nothing change nothing.
 void ApplyLineTokens(ExchangeState& state, const LineTokens& tokens);
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

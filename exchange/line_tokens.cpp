@@ -12,7 +12,7 @@
 
 #include "exchange/shift_jis_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -306,4 +306,4 @@ void LineTokens::SplitCopying(std::string_view line, std::size_t from, int slot)
   slotCount_ = std::min(slot + 1, kTokenSlots);
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

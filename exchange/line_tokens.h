@@ -7,15 +7,15 @@
 
 #include "numeric/number_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 inline constexpr int kTokenSlots = 32;
 
 // Readable bytes that follow every line handed to SplitPadded, so that a short line is split in
 // whole 16-byte steps and its numbers are read without copying them first
-// (MyFunc::TextToRealPadded). File lines and parsed lines carry them.
+// (numeric::TextToRealPadded). File lines and parsed lines carry them.
 inline constexpr std::size_t kLinePadding = 64;
-static_assert(kLinePadding >= MyFunc::kRealTextPadding);
+static_assert(kLinePadding >= numeric::kRealTextPadding);
 
 // The token table of one exchange-file line. Splitting is byte by byte: blanks and tabs separate
 // tokens; the first double quote (dropped) or equals sign (kept) switches separating off for the
@@ -64,4 +64,4 @@ class LineTokens {
   std::size_t capacity_ = 0;
 };
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -8,7 +8,7 @@
 #include "exchange/keyword_rows.h"
 #include "exchange/line_tokens.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -44,4 +44,4 @@ void ParseExchangeLine(ExchangeState& state, std::string_view line) {
   ApplyLineTokens(state, tokens);
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace HostExchange {
+namespace morven::exchange {
 
 struct ExchangeState;
 
@@ -14,4 +14,4 @@ bool ReadExchangeFile(ExchangeState& state, const std::string& path);
 // Splits one line (without its line end) into tokens and applies it to the state.
 void ParseExchangeLine(ExchangeState& state, std::string_view line);
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

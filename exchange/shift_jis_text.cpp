@@ -1,6 +1,6 @@
 #include "exchange/shift_jis_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 std::string_view CutWhole(std::string_view text, std::size_t maxBytes) {
   std::size_t i = 0;
@@ -20,4 +20,4 @@ std::size_t FindWhole(std::string_view text, std::string_view needle) {
   return std::string_view::npos;
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

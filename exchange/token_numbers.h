@@ -6,11 +6,11 @@
 #include "numeric/float_error.h"
 #include "numeric/number_text.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 // I(k): token k as an integer, 0 when it is missing or not wholly a number.
 inline std::int32_t IntToken(const LineTokens& tokens, int slot) {
-  return MyFunc::TextToInt(tokens[slot]);
+  return numeric::TextToInt(tokens[slot]);
 }
 
 // R(k): token k as a real. A number beyond the double range reads as 0.0 like any unusable
@@ -18,10 +18,10 @@ inline std::int32_t IntToken(const LineTokens& tokens, int slot) {
 // by kLinePadding readable bytes.
 inline double RealToken(const LineTokens& tokens, int slot) {
   try {
-    return MyFunc::TextToRealPadded(tokens[slot]);
-  } catch (const MyFunc::FloatingPointError&) {
+    return numeric::TextToRealPadded(tokens[slot]);
+  } catch (const numeric::FloatingPointError&) {
     return 0.0;
   }
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

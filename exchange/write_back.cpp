@@ -6,7 +6,7 @@
 
 #include "exchange/exchange_state.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 
 namespace {
 
@@ -62,4 +62,4 @@ bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileNa
   return false;
 }
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace HostExchange {
+namespace morven::exchange {
 
 struct ExchangeState;
 
@@ -11,4 +11,4 @@ struct ExchangeState;
 // the file is closed and deleted and the result is false; it never throws.
 bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileName);
 
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-namespace MorvenHost {
+namespace morven::host {
 
 std::string_view ElementKindName(std::int32_t kind) {
   static constexpr std::array<std::string_view, 15> kNames = {
@@ -40,4 +40,4 @@ std::string ZFlagsText(std::int32_t flags) {
   return text;
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

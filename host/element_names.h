@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Names used in the reports for element kinds, numbered-point kinds, z flags and mark kinds.
-namespace MorvenHost {
+namespace morven::host {
 
 // "line", "circle", ..., "pointEx", "message", ...; "unknown" outside 1..15.
 std::string_view ElementKindName(std::int32_t kind);
@@ -18,4 +18,4 @@ std::string_view MarkSymbol(std::int32_t kind);
 // "z1 z3" for the bits set in the 5-bit flag set; empty for none.
 std::string ZFlagsText(std::int32_t flags);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -9,7 +9,7 @@
 #include "exchange/reader.h"
 #include "host/host_error.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
 ContentKind ClassifyContent(const std::vector<std::string_view>& lines) {
@@ -26,7 +26,7 @@ ContentKind ClassifyContent(const std::vector<std::string_view>& lines) {
   return nonBlank == 1 && onlyHq ? ContentKind::NothingDrawn : ContentKind::Answer;
 }
 
-AttributeChange ChangeFromState(AttributeKind kind, const HostExchange::ExchangeState& state) {
+AttributeChange ChangeFromState(AttributeKind kind, const exchange::ExchangeState& state) {
   AttributeChange change;
   change.Kind = kind;
   change.ElementsBefore = state.OrderList.size();
@@ -66,12 +66,12 @@ AttributeChange ChangeFromState(AttributeKind kind, const HostExchange::Exchange
 // Replays the lines through the reader on a scratch state to see each attribute line's value and
 // how many elements came before it; the elements themselves are taken from the real read.
 std::vector<AttributeChange> CollectChanges(const std::vector<std::string_view>& lines) {
-  auto scratch = std::make_unique<HostExchange::ExchangeState>();
-  HostExchange::ResetExchangeState(*scratch);
+  auto scratch = std::make_unique<exchange::ExchangeState>();
+  exchange::ResetExchangeState(*scratch);
   std::vector<AttributeChange> changes;
   for (std::string_view line : lines) {
     try {
-      HostExchange::ParseExchangeLine(*scratch, line);
+      exchange::ParseExchangeLine(*scratch, line);
     } catch (const std::exception&) {
       break;  // the reader stops at the same line
     }
@@ -102,9 +102,9 @@ ExchangeSummary ReadExchangeSummary(const std::string& path) {
 
   ExchangeSummary summary;
   summary.Path = path;
-  HostExchange::ResetExchangeState(summary.State);
+  exchange::ResetExchangeState(summary.State);
   try {
-    summary.ReadToEnd = HostExchange::ReadExchangeFile(summary.State, path);
+    summary.ReadToEnd = exchange::ReadExchangeFile(summary.State, path);
   } catch (const std::exception&) {
     summary.ReadToEnd = false;
   }
@@ -113,4 +113,4 @@ ExchangeSummary ReadExchangeSummary(const std::string& path) {
   return summary;
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -10,7 +10,7 @@
 
 // An exchange file as the project's reader understands it, with the order in which a written-back
 // answer changes its attributes between the elements.
-namespace MorvenHost {
+namespace morven::host {
 
 enum class ContentKind {
   Empty,         // no line the reader would look at
@@ -32,7 +32,7 @@ struct ExchangeSummary {
   std::string Path;
   ContentKind Content = ContentKind::Empty;
   bool ReadToEnd = true;  // false when the reader stopped part-way
-  HostExchange::ExchangeState State;
+  exchange::ExchangeState State;
   std::vector<AttributeChange> Changes;
 };
 
@@ -42,4 +42,4 @@ ExchangeSummary ReadExchangeSummary(const std::string& path);
 // The whole file as bytes; throws HostError when it is missing, not a file or unreadable.
 std::string ReadFileBytes(const std::string& path);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -16,7 +16,7 @@
 #include "host/svg_picture.h"
 #include "tool/cp932_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 
 const std::string_view kUsageText =
     R"(usage: morven-host inspect FILE [--json]
@@ -98,11 +98,11 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   const std::filesystem::path exchangePath = program.parent_path() / kExchangeFileName;
 
   const std::string input = options.ExchangeFile ? ReadFileBytes(*options.ExchangeFile)
-                                                 : BuildHostExchangeText(options.Input);
+                                                 : BuildExchangeText(options.Input);
   WriteFileBytes(exchangePath, input);
-  auto hostInput = std::make_unique<HostExchange::ExchangeState>();
-  HostExchange::ResetExchangeState(*hostInput);
-  HostExchange::ReadExchangeFile(*hostInput, exchangePath.string());
+  auto hostInput = std::make_unique<exchange::ExchangeState>();
+  exchange::ResetExchangeState(*hostInput);
+  exchange::ReadExchangeFile(*hostInput, exchangePath.string());
 
   const ProgramEnd end = RunProgramAndWait(program);
   if (!end.Exited) {
@@ -168,9 +168,9 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
     return kExitFailure;
   } catch (const std::exception& e) {
     // The project's own errors carry Shift_JIS messages.
-    err << "morven-host: " << Unit1::Cp932ToUtf8(e.what()) << "\n";
+    err << "morven-host: " << tool::Cp932ToUtf8(e.what()) << "\n";
     return kExitFailure;
   }
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace MorvenHost {
+namespace morven::host {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
@@ -20,4 +20,4 @@ extern const std::string_view kUsageText;
 int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
                    std::ostream& out, std::ostream& err);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace MorvenHost {
+namespace morven::host {
 
 // A failure the user can act on; what() is the one-line message, in UTF-8.
 class HostError : public std::runtime_error {
@@ -16,4 +16,4 @@ class UsageError : public HostError {
   using HostError::HostError;
 };
 
-}  // namespace MorvenHost
+}  // namespace morven::host

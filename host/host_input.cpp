@@ -2,22 +2,22 @@
 
 #include "numeric/number_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
 std::string Num(double x) {
-  return MyFunc::GeneralNumberText(x);
+  return numeric::GeneralNumberText(x);
 }
 
 std::string Int(std::int32_t v) {
-  return MyFunc::DecimalIntegerText(v);
+  return numeric::DecimalIntegerText(v);
 }
 
 template <typename Field>
 std::string TextTypeLine(const char* keyword,
-                         const std::array<HostExchange::TextTypeInfo, 10>& types, Field field) {
+                         const std::array<exchange::TextTypeInfo, 10>& types, Field field) {
   std::string line = keyword;
   for (const auto& t : types) line += " " + field(t);
   return line + kLineEnd;
@@ -25,15 +25,15 @@ std::string TextTypeLine(const char* keyword,
 
 }  // namespace
 
-std::array<HostExchange::TextTypeInfo, HostExchange::kTextTypeCount> DefaultTextTypes() {
+std::array<exchange::TextTypeInfo, exchange::kTextTypeCount> DefaultTextTypes() {
   constexpr double kSizes[] = {2.5, 3, 3.5, 4, 5, 6, 7, 8, 10, 12};
   constexpr std::int32_t kColors[] = {1, 1, 1, 2, 2, 2, 3, 3, 4, 4};
-  std::array<HostExchange::TextTypeInfo, HostExchange::kTextTypeCount> types{};
+  std::array<exchange::TextTypeInfo, exchange::kTextTypeCount> types{};
   for (std::size_t i = 0; i < types.size(); ++i) types[i] = {kSizes[i], kSizes[i], 0.0, kColors[i]};
   return types;
 }
 
-std::string BuildHostExchangeText(const HostInput& input) {
+std::string BuildExchangeText(const HostInput& input) {
   auto types = DefaultTextTypes();
   const bool typeSized = input.TextSize && input.TextType >= 1 && input.TextType <= 10;
   if (typeSized) {
@@ -44,7 +44,7 @@ std::string BuildHostExchangeText(const HostInput& input) {
 
   std::string text = "hk " + Num(input.Angle) + kLineEnd;
   text += "hs";
-  for (int group = 0; group < HostExchange::kLayerGroupCount; ++group) {
+  for (int group = 0; group < exchange::kLayerGroupCount; ++group) {
     text += " " + Num(group == input.LayerGroup ? input.Scale : 1.0);
   }
   text += kLineEnd;
@@ -53,8 +53,8 @@ std::string BuildHostExchangeText(const HostInput& input) {
   text += TextTypeLine("hcd", types, [](const auto& t) { return Num(t.Gap); });
   text += TextTypeLine("hcc", types, [](const auto& t) { return Int(t.Color); });
 
-  text += "lg" + MyFunc::HexIntegerText(input.LayerGroup) + kLineEnd;
-  text += "ly" + MyFunc::HexIntegerText(input.Layer) + kLineEnd;
+  text += "lg" + numeric::HexIntegerText(input.LayerGroup) + kLineEnd;
+  text += "ly" + numeric::HexIntegerText(input.Layer) + kLineEnd;
   text += "lc" + Int(input.Color) + kLineEnd;
   text += std::string("lt1") + kLineEnd;
   text += std::string("lw1") + kLineEnd;
@@ -66,7 +66,7 @@ std::string BuildHostExchangeText(const HostInput& input) {
     text += "cn" + Int(input.TextType) + kLineEnd;
   }
   // The quote keeps the blank inside the font name.
-  text += std::string("cn\"$") + HostExchange::kDefaultFontName + kLineEnd;
+  text += std::string("cn\"$") + exchange::kDefaultFontName + kLineEnd;
 
   if (input.Points) {
     for (std::size_t i = 0; i < 3; ++i) {
@@ -77,4 +77,4 @@ std::string BuildHostExchangeText(const HostInput& input) {
   return text;
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -8,7 +8,7 @@
 #include "exchange/exchange_state.h"
 
 // The exchange file a host writes before it starts the program.
-namespace MorvenHost {
+namespace morven::host {
 
 struct PickedPoint {
   double X = 0.0;
@@ -34,13 +34,13 @@ struct HostInput {
 };
 
 // The host's ten text types when none is given: type n is n-th of the usual paper sizes.
-std::array<HostExchange::TextTypeInfo, HostExchange::kTextTypeCount> DefaultTextTypes();
+std::array<exchange::TextTypeInfo, exchange::kTextTypeCount> DefaultTextTypes();
 
 // The free text size when none is given.
 inline constexpr TextSizeInfo kDefaultFreeTextSize{2.5, 2.5, 0.0, 1};
 
 // The file's bytes (Shift_JIS, CR LF): hk, hs, hcw, hch, hcd, hcc, the current attributes lg,
 // ly, lc, lt, lw, cn, the font line, and hp1 to hp3.
-std::string BuildHostExchangeText(const HostInput& input);
+std::string BuildExchangeText(const HostInput& input);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -5,7 +5,7 @@
 
 #include "numeric/number_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 
 std::string JsonEscape(std::string_view utf8) {
   std::string out;
@@ -71,7 +71,7 @@ void JsonWriter::String(std::string_view utf8) {
 
 void JsonWriter::Number(double value) {
   BeforeValue();
-  out_ << MyFunc::GeneralNumberText(value);
+  out_ << numeric::GeneralNumberText(value);
 }
 
 void JsonWriter::Integer(std::int64_t value) {
@@ -84,4 +84,4 @@ void JsonWriter::Bool(bool value) {
   out_ << (value ? "true" : "false");
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace MorvenHost {
+namespace morven::host {
 
 // Writes one compact JSON document; commas between members and elements come by themselves.
 // Texts must be UTF-8. Numbers are written in the general number text.
@@ -61,4 +61,4 @@ class JsonWriter {
 // The text as the inside of a JSON string: quote, backslash and control characters escaped.
 std::string JsonEscape(std::string_view utf8);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

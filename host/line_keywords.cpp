@@ -4,7 +4,7 @@
 
 #include "exchange/line_tokens.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -29,7 +29,7 @@ std::vector<std::string_view> SplitExchangeLines(std::string_view bytes) {
 }
 
 std::string FirstToken(std::string_view line) {
-  HostExchange::LineTokens tokens;
+  exchange::LineTokens tokens;
   tokens.Split(line);
   return std::string(tokens[0]);
 }
@@ -58,4 +58,4 @@ std::optional<AttributeKind> AttributeOfToken(std::string_view token0) {
   return std::nullopt;
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

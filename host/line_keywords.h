@@ -6,7 +6,7 @@
 #include <vector>
 
 // What a line of an exchange file is, judged by its first token the way the reader splits it.
-namespace MorvenHost {
+namespace morven::host {
 
 enum class AttributeKind {
   LayerGroup,
@@ -34,4 +34,4 @@ bool IsHostHeaderToken(std::string_view token0);
 // layer and are not attribute changes).
 std::optional<AttributeKind> AttributeOfToken(std::string_view token0);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -10,5 +10,5 @@ int main(int argc, char** argv) {
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) self = argv[0];
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return MorvenHost::RunHostCommand(args, self, std::cout, std::cerr);
+  return morven::host::RunHostCommand(args, self, std::cout, std::cerr);
 }

@@ -6,7 +6,7 @@
 
 #include "host/svg_number.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
 struct Local {
@@ -115,4 +115,4 @@ std::string MarkSvg(std::int32_t kind, double x, double y, double size, double a
   }
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace MorvenHost {
+namespace morven::host {
 
 // One end mark as an SVG element in drawing coordinates: the mark stands at (x, y), `size`
 // drawing units long, its outward direction at `angle` degrees. Kinds 1 to 11 are the dialog's
@@ -12,4 +12,4 @@ namespace MorvenHost {
 // pointing back; any other kind is a small cross.
 std::string MarkSvg(std::int32_t kind, double x, double y, double size, double angle);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

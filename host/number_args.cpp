@@ -5,7 +5,7 @@
 
 #include "host/host_error.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
 [[noreturn]] void NotANumber(std::string_view option, std::string_view text, const char* what) {
@@ -49,4 +49,4 @@ std::vector<double> ParseRealListArg(std::string_view option, std::string_view t
   return values;
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -7,7 +7,7 @@
 
 // Numbers in command-line options. Each throws UsageError naming the option when the text is not
 // wholly a finite number.
-namespace MorvenHost {
+namespace morven::host {
 
 double ParseRealArg(std::string_view option, std::string_view text);
 std::int32_t ParseIntArg(std::string_view option, std::string_view text);
@@ -16,4 +16,4 @@ std::int32_t ParseIntArg(std::string_view option, std::string_view text);
 std::vector<double> ParseRealListArg(std::string_view option, std::string_view text,
                                      std::size_t count);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

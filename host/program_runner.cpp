@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace MorvenHost {
+namespace morven::host {
 
 std::filesystem::path FindDefaultProgram(const std::filesystem::path& selfPath) {
   std::error_code ec;
@@ -61,4 +61,4 @@ ProgramEnd RunProgramAndWait(const std::filesystem::path& program) {
   return {false, WIFSIGNALED(status) ? WTERMSIG(status) : 0};
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

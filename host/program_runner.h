@@ -4,7 +4,7 @@
 #include <string>
 
 // Finding the program and running it the way the host does: no arguments, wait for its end.
-namespace MorvenHost {
+namespace morven::host {
 
 // The program beside morven-host's build location: <build>/tool/morven when morven-host is in
 // <build>/host/, else morven in morven-host's own folder. Throws HostError when neither exists.
@@ -21,4 +21,4 @@ struct ProgramEnd {
 // Starts the program and waits for it to end. Throws HostError when it cannot be started.
 ProgramEnd RunProgramAndWait(const std::filesystem::path& program);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

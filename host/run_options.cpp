@@ -6,7 +6,7 @@
 #include "host/host_error.h"
 #include "host/number_args.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
 constexpr int kMaxLayerGroup = 15;
@@ -121,4 +121,4 @@ RunOptions ParseRunOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -6,7 +6,7 @@
 
 #include "host/host_input.h"
 
-namespace MorvenHost {
+namespace morven::host {
 
 struct RunOptions {
   HostInput Input;
@@ -21,4 +21,4 @@ struct RunOptions {
 // options that describe the host's input.
 RunOptions ParseRunOptions(const std::vector<std::string>& args);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -7,10 +7,10 @@
 #include "host/json_writer.h"
 #include "tool/cp932_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
-using HostExchange::ExchangeState;
+using exchange::ExchangeState;
 
 std::string_view ContentName(ContentKind kind) {
   switch (kind) {
@@ -75,7 +75,7 @@ void HostSettings(JsonWriter& json, const ExchangeState& s) {
   json.EndObject();
   json.Key("textTypes");
   json.BeginArray();
-  for (int i = 0; i < HostExchange::kTextTypeCount; ++i) {
+  for (int i = 0; i < exchange::kTextTypeCount; ++i) {
     const auto& t = s.TextTypes[static_cast<std::size_t>(i)];
     json.BeginObject();
     json.Member("number", static_cast<std::int32_t>(i + 1));
@@ -99,7 +99,7 @@ void InitialAttributes(JsonWriter& json, const ExchangeState& s) {
   json.BeginObject();
   FreeText(json, s.InitialTextWidth, s.InitialTextHeight, s.InitialTextGap, s.InitialTextColor);
   json.EndObject();
-  json.Member("font", Unit1::Cp932ToUtf8(s.InitialFontName));
+  json.Member("font", tool::Cp932ToUtf8(s.InitialFontName));
   json.EndObject();
 }
 
@@ -131,7 +131,7 @@ void ElementCounts(JsonWriter& json, const ExchangeState& s) {
   json.EndObject();
 }
 
-void Header(JsonWriter& json, const HostExchange::ElementHeader& h) {
+void Header(JsonWriter& json, const exchange::ElementHeader& h) {
   json.Member("layerGroup", h.LayerGroup);
   json.Member("layer", h.Layer);
   json.Member("color", h.Color);
@@ -147,46 +147,46 @@ void Segment(JsonWriter& json, double x1, double y1, double x2, double y2) {
   json.Member("y2", y2);
 }
 
-void TextFields(JsonWriter& json, const HostExchange::TextRecord& t) {
-  json.Member("text", Unit1::Cp932ToUtf8(t.Text));
+void TextFields(JsonWriter& json, const exchange::TextRecord& t) {
+  json.Member("text", tool::Cp932ToUtf8(t.Text));
   json.Member("x", t.X);
   json.Member("y", t.Y);
   json.Member("dx", t.DirX);
   json.Member("dy", t.DirY);
   json.Member("textType", t.TextType);
-  json.Member("font", Unit1::Cp932ToUtf8(t.FontName));
+  json.Member("font", tool::Cp932ToUtf8(t.FontName));
 }
 
-void Element(JsonWriter& json, const ExchangeState& s, const HostExchange::OrderEntry& entry) {
+void Element(JsonWriter& json, const ExchangeState& s, const exchange::OrderEntry& entry) {
   const auto i = static_cast<std::size_t>(entry.Index);
   json.BeginObject();
   json.Member("element", ElementKindName(entry.Kind));
   switch (entry.Kind) {
-    case HostExchange::kLine:
+    case exchange::kLine:
       Segment(json, s.Lines[i].X1, s.Lines[i].Y1, s.Lines[i].X2, s.Lines[i].Y2);
       json.Member("polyline", s.Lines[i].PolylineNumber);
       Header(json, s.Lines[i].Header);
       break;
-    case HostExchange::kCircle:
+    case exchange::kCircle:
       json.Member("x", s.Circles[i].X);
       json.Member("y", s.Circles[i].Y);
       json.Member("r", s.Circles[i].R);
       Header(json, s.Circles[i].Header);
       break;
-    case HostExchange::kArc:
+    case exchange::kArc:
       NumberArray(json, "values", s.Arcs[i].Values);
       Header(json, s.Arcs[i].Header);
       break;
-    case HostExchange::kText:
+    case exchange::kText:
       TextFields(json, s.Texts[i]);
       Header(json, s.Texts[i].Header);
       break;
-    case HostExchange::kPoint:
+    case exchange::kPoint:
       json.Member("x", s.Points[i].X);
       json.Member("y", s.Points[i].Y);
       Header(json, s.Points[i].Header);
       break;
-    case HostExchange::kPointEx:
+    case exchange::kPointEx:
       json.Member("kind", s.PointExs[i].PointKind);
       json.Member("x", s.PointExs[i].X);
       json.Member("y", s.PointExs[i].Y);
@@ -194,42 +194,42 @@ void Element(JsonWriter& json, const ExchangeState& s, const HostExchange::Order
       json.Member("angle", s.PointExs[i].Angle);
       Header(json, s.PointExs[i].Header);
       break;
-    case HostExchange::kMessage: {
+    case exchange::kMessage: {
       const auto& m = s.Messages[i];
       Segment(json, m.Line.X1, m.Line.Y1, m.Line.X2, m.Line.Y2);
       TextFields(json, m.Text);
       Header(json, m.Header);
       break;
     }
-    case HostExchange::kBlock:
-      json.Member("name", Unit1::Cp932ToUtf8(s.Blocks[i].Name));
+    case exchange::kBlock:
+      json.Member("name", tool::Cp932ToUtf8(s.Blocks[i].Name));
       json.Member("x", s.Blocks[i].X);
       json.Member("y", s.Blocks[i].Y);
       Header(json, s.Blocks[i].Header);
       break;
-    case HostExchange::kSl2:
+    case exchange::kSl2:
       NumberArray(json, "corners", s.Sl2s[i].Coords);
       Header(json, s.Sl2s[i].Header);
       break;
-    case HostExchange::kSl3:
+    case exchange::kSl3:
       NumberArray(json, "corners", s.Sl3s[i].Coords);
       Header(json, s.Sl3s[i].Header);
       break;
-    case HostExchange::kSl4:
+    case exchange::kSl4:
       NumberArray(json, "corners", s.Sl4s[i].Coords);
       Header(json, s.Sl4s[i].Header);
       break;
-    case HostExchange::kSc:
-    case HostExchange::kSe: {
-      const auto& r = entry.Kind == HostExchange::kSc ? s.Scs[i] : s.Ses[i];
+    case exchange::kSc:
+    case exchange::kSe: {
+      const auto& r = entry.Kind == exchange::kSc ? s.Scs[i] : s.Ses[i];
       NumberArray(json, "values", r.Values);
       json.Member("last", r.Last);
       Header(json, r.Header);
       break;
     }
-    case HostExchange::kSo:
-    case HostExchange::kSg: {
-      const auto& r = entry.Kind == HostExchange::kSo ? s.Sos[i] : s.Sgs[i];
+    case exchange::kSo:
+    case exchange::kSg: {
+      const auto& r = entry.Kind == exchange::kSo ? s.Sos[i] : s.Sgs[i];
       NumberArray(json, "values", r.Values);
       Header(json, r.Header);
       break;
@@ -244,7 +244,7 @@ void Change(JsonWriter& json, const AttributeChange& c) {
   json.BeginObject();
   json.Member("attribute", AttributeName(c.Kind));
   if (c.Kind == AttributeKind::FontName) {
-    json.Member("value", Unit1::Cp932ToUtf8(c.FontName));
+    json.Member("value", tool::Cp932ToUtf8(c.FontName));
   } else {
     json.Member("value", c.Value);
   }
@@ -286,4 +286,4 @@ void PrintSummaryJson(const ExchangeSummary& summary, std::ostream& out) {
   out << "\n";
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-namespace MorvenHost {
+namespace morven::host {
 
 struct ExchangeSummary;
 
@@ -10,4 +10,4 @@ struct ExchangeSummary;
 // texts in UTF-8, followed by a line end.
 void PrintSummaryJson(const ExchangeSummary& summary, std::ostream& out);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -7,17 +7,17 @@
 #include "numeric/number_text.h"
 #include "tool/cp932_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
-using HostExchange::ExchangeState;
+using exchange::ExchangeState;
 
 std::string Num(double x) {
-  return MyFunc::GeneralNumberText(x);
+  return numeric::GeneralNumberText(x);
 }
 
 std::string Int(std::int32_t v) {
-  return MyFunc::DecimalIntegerText(v);
+  return numeric::DecimalIntegerText(v);
 }
 
 std::string At(double x, double y) {
@@ -25,7 +25,7 @@ std::string At(double x, double y) {
 }
 
 std::string Quoted(const std::string& sjis) {
-  return "\"" + Unit1::Cp932ToUtf8(sjis) + "\"";
+  return "\"" + tool::Cp932ToUtf8(sjis) + "\"";
 }
 
 std::string Flags(std::int32_t zFlags) {
@@ -62,7 +62,7 @@ std::string_view ContentName(ContentKind kind) {
   return "";
 }
 
-std::string TextPart(const HostExchange::TextRecord& text) {
+std::string TextPart(const exchange::TextRecord& text) {
   return "text " + Quoted(text.Text) + " at " + At(text.X, text.Y) + " direction " +
          At(text.DirX, text.DirY);
 }
@@ -81,7 +81,7 @@ void PrintHostSettings(const ExchangeState& s, std::ostream& out) {
   out << "  layer group scales:" << Values(s.LayerGroupScale) << "\n";
   out << "  sheet: " << Num(s.SheetWidth) << " x " << Num(s.SheetHeight) << "\n";
   out << "  text types:\n";
-  for (int i = 0; i < HostExchange::kTextTypeCount; ++i) {
+  for (int i = 0; i < exchange::kTextTypeCount; ++i) {
     const auto& t = s.TextTypes[static_cast<std::size_t>(i)];
     out << "    No" << i + 1 << ": W" << Num(t.Width) << " H" << Num(t.Height) << " D" << Num(t.Gap)
         << " color " << Int(t.Color) << "\n";
@@ -167,58 +167,58 @@ std::string DescribeChange(const AttributeChange& c) {
   return "";
 }
 
-std::string DescribeElement(const ExchangeState& s, const HostExchange::OrderEntry& entry) {
+std::string DescribeElement(const ExchangeState& s, const exchange::OrderEntry& entry) {
   const auto i = static_cast<std::size_t>(entry.Index);
   switch (entry.Kind) {
-    case HostExchange::kLine: {
+    case exchange::kLine: {
       const auto& r = s.Lines[i];
       return "line " + At(r.X1, r.Y1) + " to " + At(r.X2, r.Y2) +
              (r.PolylineNumber != 0 ? " polyline " + Int(r.PolylineNumber) : "") +
              Flags(r.Header.ZFlags);
     }
-    case HostExchange::kCircle: {
+    case exchange::kCircle: {
       const auto& r = s.Circles[i];
       return "circle " + At(r.X, r.Y) + " radius " + Num(r.R) + Flags(r.Header.ZFlags);
     }
-    case HostExchange::kArc:
+    case exchange::kArc:
       return "arc" + Values(s.Arcs[i].Values) + Flags(s.Arcs[i].Header.ZFlags);
-    case HostExchange::kText:
+    case exchange::kText:
       return TextPart(s.Texts[i]) + Flags(s.Texts[i].Header.ZFlags);
-    case HostExchange::kPoint: {
+    case exchange::kPoint: {
       const auto& r = s.Points[i];
       return "point " + At(r.X, r.Y) + Flags(r.Header.ZFlags);
     }
-    case HostExchange::kPointEx: {
+    case exchange::kPointEx: {
       const auto& r = s.PointExs[i];
       const std::string_view symbol = MarkSymbol(r.PointKind);
       return "mark " + Int(r.PointKind) + (symbol.empty() ? "" : " " + std::string(symbol)) +
              " at " + At(r.X, r.Y) + " scale " + Num(r.Scale) + " angle " + Num(r.Angle) +
              Flags(r.Header.ZFlags);
     }
-    case HostExchange::kMessage: {
+    case exchange::kMessage: {
       const auto& r = s.Messages[i];
       return "message line " + At(r.Line.X1, r.Line.Y1) + " to " + At(r.Line.X2, r.Line.Y2) + ", " +
              TextPart(r.Text) + Flags(r.Header.ZFlags);
     }
-    case HostExchange::kBlock: {
+    case exchange::kBlock: {
       const auto& r = s.Blocks[i];
       return "block " + Quoted(r.Name) + " at " + At(r.X, r.Y) + Flags(r.Header.ZFlags);
     }
-    case HostExchange::kSl2:
+    case exchange::kSl2:
       return "sl2" + Corners(s.Sl2s[i]) + Flags(s.Sl2s[i].Header.ZFlags);
-    case HostExchange::kSl3:
+    case exchange::kSl3:
       return "sl3" + Corners(s.Sl3s[i]) + Flags(s.Sl3s[i].Header.ZFlags);
-    case HostExchange::kSl4:
+    case exchange::kSl4:
       return "sl4" + Corners(s.Sl4s[i]) + Flags(s.Sl4s[i].Header.ZFlags);
-    case HostExchange::kSc:
-    case HostExchange::kSe: {
-      const auto& r = entry.Kind == HostExchange::kSc ? s.Scs[i] : s.Ses[i];
+    case exchange::kSc:
+    case exchange::kSe: {
+      const auto& r = entry.Kind == exchange::kSc ? s.Scs[i] : s.Ses[i];
       return std::string(ElementKindName(entry.Kind)) + Values(r.Values) + " " + Int(r.Last) +
              Flags(r.Header.ZFlags);
     }
-    case HostExchange::kSo:
-    case HostExchange::kSg: {
-      const auto& r = entry.Kind == HostExchange::kSo ? s.Sos[i] : s.Sgs[i];
+    case exchange::kSo:
+    case exchange::kSg: {
+      const auto& r = entry.Kind == exchange::kSo ? s.Sos[i] : s.Sgs[i];
       return std::string(ElementKindName(entry.Kind)) + Values(r.Values) + Flags(r.Header.ZFlags);
     }
   }
@@ -236,4 +236,4 @@ void PrintSummaryText(const ExchangeSummary& summary, std::ostream& out) {
   if (summary.Content == ContentKind::Answer) PrintDrawing(summary, out);
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -3,12 +3,12 @@
 #include <iosfwd>
 #include <string>
 
-namespace HostExchange {
+namespace morven::exchange {
 struct ExchangeState;
 struct OrderEntry;
-}  // namespace HostExchange
+}  // namespace morven::exchange
 
-namespace MorvenHost {
+namespace morven::host {
 
 struct ExchangeSummary;
 struct AttributeChange;
@@ -18,10 +18,10 @@ struct AttributeChange;
 void PrintSummaryText(const ExchangeSummary& summary, std::ostream& out);
 
 // One element as a line of the drawing: "line (0, 200) to (0, 700) [z3]".
-std::string DescribeElement(const HostExchange::ExchangeState& state,
-                            const HostExchange::OrderEntry& entry);
+std::string DescribeElement(const exchange::ExchangeState& state,
+                            const exchange::OrderEntry& entry);
 
 // One attribute line of the drawing: "layer group 0", "font \"<ＭＳ ゴシック>\"".
 std::string DescribeChange(const AttributeChange& change);
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -5,11 +5,11 @@
 #include "host/host_error.h"
 #include "numeric/number_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 
 std::string SvgNumber(double v) {
   if (!std::isfinite(v)) throw HostError("the drawing is too large to draw");
-  return MyFunc::GeneralNumberText(MyFunc::RoundTenDecimals(v));
+  return numeric::GeneralNumberText(numeric::RoundTenDecimals(v));
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

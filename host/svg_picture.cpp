@@ -12,10 +12,10 @@
 #include "numeric/geometry.h"
 #include "tool/cp932_text.h"
 
-namespace MorvenHost {
+namespace morven::host {
 namespace {
 
-using HostExchange::ExchangeState;
+using exchange::ExchangeState;
 
 constexpr double kMarkSizeMm = 2.0;  // an end mark of scale 1 on paper
 constexpr int kPictureWidthPx = 640;
@@ -91,16 +91,16 @@ class Picture {
     bounds_.Add(x, y);
   }
 
-  void Text(const char* cls, const HostExchange::TextRecord& t) {
+  void Text(const char* cls, const exchange::TextRecord& t) {
     double w = t.Width, h = t.Height, d = t.Gap;
-    if (t.TextType >= 1 && t.TextType <= HostExchange::kTextTypeCount) {
+    if (t.TextType >= 1 && t.TextType <= exchange::kTextTypeCount) {
       const auto& type = input_.TextTypes[static_cast<std::size_t>(t.TextType - 1)];
       w = type.Width;
       h = type.Height;
       d = type.Gap;
     }
     const double s = ScaleOf(t.Header);
-    const double length = MyFunc::TextDrawnLength(t.Text, w, d) * s;
+    const double length = numeric::TextDrawnLength(t.Text, w, d) * s;
     const double height = h * s;
     const double angle = std::atan2(t.DirY, t.DirX);
     const double ux = std::cos(angle), uy = std::sin(angle);
@@ -111,14 +111,14 @@ class Picture {
     if (length > 0.0) {
       body_ += " textLength=\"" + SvgNumber(length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
-    body_ += ">" + XmlEscape(Unit1::Cp932ToUtf8(t.Text)) + "</text>\n";
+    body_ += ">" + XmlEscape(tool::Cp932ToUtf8(t.Text)) + "</text>\n";
     bounds_.Add(t.X, t.Y);
     bounds_.Add(t.X + length * ux, t.Y + length * uy);
     bounds_.Add(t.X - height * uy, t.Y + height * ux);
     bounds_.Add(t.X + length * ux - height * uy, t.Y + length * uy + height * ux);
   }
 
-  void Mark(const HostExchange::PointExRecord& m) {
+  void Mark(const exchange::PointExRecord& m) {
     const double size =
         kMarkSizeMm * ScaleOf(m.Header) * (m.Scale == 0.0 ? 1.0 : std::fabs(m.Scale));
     marks_ += MarkSvg(m.PointKind, m.X, m.Y, size, m.Angle) + "\n";
@@ -143,8 +143,8 @@ class Picture {
     double X, Y;
   };
 
-  double ScaleOf(const HostExchange::ElementHeader& h) const {
-    const int group = std::clamp(h.LayerGroup, 0, HostExchange::kLayerGroupCount - 1);
+  double ScaleOf(const exchange::ElementHeader& h) const {
+    const int group = std::clamp(h.LayerGroup, 0, exchange::kLayerGroupCount - 1);
     return input_.LayerGroupScale[static_cast<std::size_t>(group)];
   }
 
@@ -213,29 +213,29 @@ std::string DrawAnswerSvg(const ExchangeState& hostInput, const ExchangeState& a
     const auto& entry = answer.OrderList[i];
     const auto k = static_cast<std::size_t>(entry.Index);
     switch (entry.Kind) {
-      case HostExchange::kLine: {
+      case exchange::kLine: {
         const auto& r = answer.Lines[k];
         picture.Line("line", r.X1, r.Y1, r.X2, r.Y2);
         break;
       }
-      case HostExchange::kMessage: {
+      case exchange::kMessage: {
         const auto& r = answer.Messages[k];
         picture.Line("dimension-line", r.Line.X1, r.Line.Y1, r.Line.X2, r.Line.Y2);
         picture.Text("dimension-text", r.Text);
         break;
       }
-      case HostExchange::kText:
+      case exchange::kText:
         picture.Text("text", answer.Texts[k]);
         break;
-      case HostExchange::kCircle: {
+      case exchange::kCircle: {
         const auto& r = answer.Circles[k];
         picture.Circle(r.X, r.Y, r.R);
         break;
       }
-      case HostExchange::kPoint:
+      case exchange::kPoint:
         picture.Point(answer.Points[k].X, answer.Points[k].Y);
         break;
-      case HostExchange::kPointEx:
+      case exchange::kPointEx:
         picture.Mark(answer.PointExs[k]);
         break;
       default:
@@ -245,4 +245,4 @@ std::string DrawAnswerSvg(const ExchangeState& hostInput, const ExchangeState& a
   return picture.Finish();
 }
 
-}  // namespace MorvenHost
+}  // namespace morven::host

@@ -4,7 +4,7 @@
 
 #include "numeric/float_error.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 // DBL_MAX plus half its last place: from here on a value rounds to infinity. Checked before the
@@ -21,4 +21,4 @@ double ToCheckedDouble(long double value) {
   return static_cast<double>(value);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

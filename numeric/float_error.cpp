@@ -1,6 +1,6 @@
 #include "numeric/float_error.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 // "0 による浮動小数点数除算" in Shift_JIS.
@@ -27,4 +27,4 @@ const char* MessageOf(FloatingPointError::Kind kind) {
 FloatingPointError::FloatingPointError(Kind kind)
     : std::runtime_error(MessageOf(kind)), kind_(kind) {}
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -5,7 +5,7 @@
 #include "numeric/real_text_forms.h"
 #include "numeric/significant_digits.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 constexpr int kGeneralDigits = 15;
@@ -63,4 +63,4 @@ std::string GeneralNumberText(double x, Separators separators) {
   return GeneralTextWithDigits(x, kGeneralDigits, separators.decimal);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

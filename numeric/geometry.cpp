@@ -5,7 +5,7 @@
 #include "numeric/extended_precision.h"
 #include "numeric/number_text.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 // Below this in both components a vector has no direction; absolute, in drawing units.
@@ -50,4 +50,4 @@ Point RotatePointDeg(double x, double y, double cx, double cy, double d) {
   return RotatePointRad(x, y, cx, cy, a);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

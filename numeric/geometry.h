@@ -5,7 +5,7 @@
 // Plane geometry of the dimension. Angles count counter-clockwise from the positive x axis.
 // Results that would leave the double range throw FloatingPointError (Overflow); a NaN argument
 // throws it too (Invalid).
-namespace MyFunc {
+namespace morven::numeric {
 
 struct Point {
   double x = 0.0;
@@ -28,4 +28,4 @@ Point RotatePointDeg(double x, double y, double cx, double cy, double d);
 // half-width one w/2 followed by g/2, no gap after the last character.
 double TextDrawnLength(std::string_view text, double w, double g);
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

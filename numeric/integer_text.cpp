@@ -6,7 +6,7 @@
 
 #include "numeric/number_text.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 // No text of the program is longer than an output line; wider padding is cut to this.
@@ -33,4 +33,4 @@ std::string HexIntegerText(std::int32_t v, int minDigits) {
   return out;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

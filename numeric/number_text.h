@@ -9,7 +9,7 @@
 #include "numeric/separators.h"
 
 // Conversions between numbers and Shift_JIS text. Every function is pure.
-namespace MyFunc {
+namespace morven::numeric {
 
 // Tolerant integer reading: '  42' -> 42, '$A' -> 10, '0x1F' -> 31, '$FFFFFFFF' -> -1,
 // '42 ' -> 0, '2147483648' -> 0. Only 0x20 is skipped in front; any malformed text gives 0.
@@ -55,4 +55,4 @@ std::string DecimalIntegerText(std::int32_t v);
 // complement: (10, 1) -> 'A', (-1, 1) -> 'FFFFFFFF'. Padding stops at 255 digits.
 std::string HexIntegerText(std::int32_t v, int minDigits = 1);
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -10,7 +10,7 @@
 
 // Real reading for the exchange-file reader's inner loop, where the text is followed by more
 // readable bytes: the usual coordinate ("-1234.567") is read from one eight-byte word, inline.
-namespace MyFunc {
+namespace morven::numeric {
 
 // How many bytes after the end of a text TextToRealPadded may read.
 inline constexpr std::size_t kRealTextPadding = 16;
@@ -18,7 +18,7 @@ inline constexpr std::size_t kRealTextPadding = 16;
 // TextToReal for callers that promise kRealTextPadding readable bytes after the end of the text.
 inline double TextToRealPadded(std::string_view text);
 
-namespace padded_real {
+namespace padded {
 
 // Every text that the eight-byte word cannot take, with the same results as TextToReal.
 double ReadRest(std::string_view text);
@@ -92,17 +92,17 @@ inline bool TryEightByteDecimal(const char* p, std::size_t size, double& magnitu
   return true;
 }
 
-}  // namespace padded_real
+}  // namespace padded
 
 inline double TextToRealPadded(std::string_view text) {
   // Half of all coordinates are negative: the sign is taken without a branch.
   const bool negative = !text.empty() && text.front() == '-';
   double magnitude;
-  if (padded_real::TryEightByteDecimal(text.data() + negative, text.size() - negative, magnitude)) {
+  if (padded::TryEightByteDecimal(text.data() + negative, text.size() - negative, magnitude)) {
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) |
                                  (std::uint64_t{negative} << 63));
   }
-  return padded_real::ReadRest(text);
+  return padded::ReadRest(text);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -6,7 +6,7 @@
 #include "numeric/real_text_forms.h"
 #include "numeric/significant_digits.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 constexpr int kMaxDecimals = 18;
@@ -51,4 +51,4 @@ std::string RealToText(int decimals, double x, Separators separators) {
   return out;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -3,7 +3,7 @@
 #include "numeric/extended_precision.h"
 #include "numeric/number_text.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 constexpr long double kTenDecimalsStep = 1e-10L;
@@ -45,4 +45,4 @@ double RoundDecimals(int digits, int mode, double x) {
   return x < 0 ? -r : r;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

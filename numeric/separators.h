@@ -1,6 +1,6 @@
 #pragma once
 
-namespace MyFunc {
+namespace morven::numeric {
 
 // The user's regional number separators, one byte each. The numeric module never reads the
 // locale itself: the dialog supplies them, everything else uses the defaults.
@@ -9,4 +9,4 @@ struct Separators {
   char thousands = ',';
 };
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

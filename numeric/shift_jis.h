@@ -1,7 +1,7 @@
 #pragma once
 
 // Byte classes of Shift_JIS text as the program counts characters.
-namespace MyFunc {
+namespace morven::numeric {
 
 // A lead byte and the byte after it, whatever that is, form one full-width character.
 constexpr bool IsLeadByte(unsigned char byte) {
@@ -12,4 +12,4 @@ constexpr bool IsControlByte(unsigned char byte) {
   return byte < 0x20;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

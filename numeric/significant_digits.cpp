@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace MyFunc {
+namespace morven::numeric {
 
 SignificantDigits EighteenDigitsOf(double magnitude) {
   // "d.ddddddddddddddddde-ddd" at most
@@ -40,4 +40,4 @@ bool RoundToDigits(SignificantDigits& number, int keep) {
   return true;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

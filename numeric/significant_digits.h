@@ -3,7 +3,7 @@
 #include <array>
 
 // Internal to the numeric module: the decimal digits from which every real text is written.
-namespace MyFunc {
+namespace morven::numeric {
 
 inline constexpr int kJudgedDigits = 18;
 
@@ -21,4 +21,4 @@ SignificantDigits EighteenDigitsOf(double magnitude);
 // (keep < 0 gives zero). Returns false when the rounded value is zero.
 bool RoundToDigits(SignificantDigits& number, int keep);
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -3,7 +3,7 @@
 #include "numeric/number_text.h"
 #include "numeric/shift_jis.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 constexpr unsigned char kFullWidthSpaceLead = 0x81;
@@ -32,4 +32,4 @@ std::string StripBlanks(std::string_view text) {
   return out;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -4,7 +4,7 @@
 #include "numeric/geometry.h"
 #include "numeric/shift_jis.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 
 double TextDrawnLength(std::string_view text, double w, double g) {
   // The running sum is a double on purpose: it is rounded after every addition.
@@ -26,4 +26,4 @@ double TextDrawnLength(std::string_view text, double w, double g) {
   return ToCheckedDouble(length);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

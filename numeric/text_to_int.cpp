@@ -2,7 +2,7 @@
 
 #include "numeric/number_text.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 constexpr std::uint64_t kMaxHexValue = 0xFFFFFFFF;
@@ -57,4 +57,4 @@ std::int32_t TextToInt(std::string_view text) noexcept {
   return static_cast<std::int32_t>(negative ? 0u - bits : bits);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -11,7 +11,7 @@
 #include "numeric/number_text.h"
 #include "numeric/padded_real.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 // Up to 19 digits always fit an unsigned 64-bit mantissa.
@@ -64,8 +64,8 @@ bool IsDigit(char c) {
 // point is taken out, and each half becomes a number with three multiplications. Anything else
 // (an exponent, a second point, more than 2^53) is left to the byte-wise path.
 constexpr std::size_t kBlockBytes = 16;
-using padded_real::kAsciiZeros;
-using padded_real::kWordBytes;
+using padded::kAsciiZeros;
+using padded::kWordBytes;
 
 // The 16 bytes of a block, the first in the lowest byte.
 __extension__ using Block = unsigned __int128;
@@ -106,12 +106,12 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
     return false;
   }
   if (size == 0 || size > kBlockBytes || (size == 1 && *p == '.')) return false;
-  if (size <= kWordBytes) return padded_real::TryEightByteDecimal(p, size, value);
+  if (size <= kWordBytes) return padded::TryEightByteDecimal(p, size, value);
   const Block block = LoadedBlock(p, size);
 
   // The first point; a second one stays behind and fails the digit test.
-  const int lowPoint = std::countr_zero(padded_real::BytesEqualTo(LowHalf(block), '.'));
-  const int highPoint = std::countr_zero(padded_real::BytesEqualTo(HighHalf(block), '.'));
+  const int lowPoint = std::countr_zero(padded::BytesEqualTo(LowHalf(block), '.'));
+  const int highPoint = std::countr_zero(padded::BytesEqualTo(HighHalf(block), '.'));
   const int at = (lowPoint < 64 ? lowPoint : 64 + highPoint) / 8;  // 16 without a point
   const bool hasPoint = at < static_cast<int>(kBlockBytes);
   // The bytes before the point move up by one, a '0' comes in front.
@@ -122,9 +122,9 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
 
   const std::uint64_t low = LowHalf(digits) ^ kAsciiZeros;
   const std::uint64_t high = HighHalf(digits) ^ kAsciiZeros;
-  if (!(padded_real::AllDigitValues(low) & padded_real::AllDigitValues(high))) return false;
+  if (!(padded::AllDigitValues(low) & padded::AllDigitValues(high))) return false;
   const std::uint64_t mantissa =
-      padded_real::EightDigitsValue(low) * 100000000 + padded_real::EightDigitsValue(high);
+      padded::EightDigitsValue(low) * 100000000 + padded::EightDigitsValue(high);
   if (mantissa > kMaxExactMantissa) return false;
   value = static_cast<double>(mantissa) / kExactPowers[fractionDigits];
   return true;
@@ -215,8 +215,8 @@ double TextToReal(std::string_view text) {
   return ReadReal<false>(text);
 }
 
-double padded_real::ReadRest(std::string_view text) {
+double padded::ReadRest(std::string_view text) {
   return ReadReal<true>(text);
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

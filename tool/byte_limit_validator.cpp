@@ -7,7 +7,7 @@
 
 #include "tool/cp932_text.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
 // Length in UTF-16 units of the character at `i`, so that a cut never splits a surrogate pair.
@@ -69,4 +69,4 @@ QValidator::State ByteLimitValidator::validate(QString& input, int& pos) const {
   return Acceptable;
 }
 
-}  // namespace Unit1
+}  // namespace morven::tool

@@ -5,7 +5,7 @@
 
 class QLineEdit;
 
-namespace Unit1 {
+namespace morven::tool {
 
 // Keeps a line edit to what can be written: at most `maxBytes` bytes of Shift_JIS and only
 // characters that code page 932 has. A typed character that would not fit is refused; a paste is
@@ -26,4 +26,4 @@ class ByteLimitValidator : public QValidator {
 // The number of Shift_JIS bytes of `text`, or -1 when code page 932 cannot write it.
 int Cp932ByteCount(const QString& text);
 
-}  // namespace Unit1
+}  // namespace morven::tool

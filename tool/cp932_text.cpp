@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstddef>
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
 constexpr const char* kCodePage = "CP932";
@@ -76,4 +76,4 @@ std::string Cp932ToUtf8(std::string_view cp932) {
   return out;
 }
 
-}  // namespace Unit1
+}  // namespace morven::tool

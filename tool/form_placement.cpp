@@ -1,6 +1,6 @@
 #include "tool/form_placement.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
 constexpr int kPointerBelowTop = 4;
@@ -22,4 +22,4 @@ QPoint PlaceUnderCursor(QPoint cursor, QPoint cursorAgain, QSize frame, QRect av
   return place;
 }
 
-}  // namespace Unit1
+}  // namespace morven::tool

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace Unit1 {
+namespace morven::tool {
 
 // Where the form goes when it opens: centred across its outer width W under the pointer and 4
 // pixels above it, left = X - W / 2 from the first cursor reading and top = Y - 4 from the second.
@@ -13,4 +13,4 @@ namespace Unit1 {
 // (500, 300) with W = 318 gives (341, 296) on a large screen.
 QPoint PlaceUnderCursor(QPoint cursor, QPoint cursorAgain, QSize frame, QRect available);
 
-}  // namespace Unit1
+}  // namespace morven::tool

@@ -3,7 +3,7 @@
 #include <array>
 
 // The dialog's own texts in Shift_JIS; the form converts them when it builds its controls.
-namespace Unit1 {
+namespace morven::tool {
 
 // "水平寸法の作図"
 inline constexpr const char* kFormCaption = "\x90\x85\x95\xBD\x90\xA1\x96@\x82\xCC\x8D\xEC\x90}";
@@ -50,4 +50,4 @@ inline constexpr std::array<const char*, 11> kEndMarks = {
     "\x81\xA2",  // △
 };
 
-}  // namespace Unit1
+}  // namespace morven::tool

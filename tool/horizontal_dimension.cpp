@@ -13,11 +13,11 @@
 #include "numeric/number_text.h"
 #include "numeric/shift_jis.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
-using HostExchange::ExchangeState;
-using MyFunc::Point;
+using exchange::ExchangeState;
+using numeric::Point;
 
 constexpr std::int32_t kNoMapping = 0;
 constexpr std::uint8_t kEntityFlags = 4;  // written as "z3" before each extension line and mark
@@ -30,9 +30,9 @@ constexpr long double kPi = 3.14159265358979323846264338327950288L;
 // infinity or a NaN.
 double Checked(double value) {
   if (std::isnan(value))
-    throw MyFunc::FloatingPointError(MyFunc::FloatingPointError::Kind::Invalid);
+    throw numeric::FloatingPointError(numeric::FloatingPointError::Kind::Invalid);
   if (std::isinf(value)) {
-    throw MyFunc::FloatingPointError(MyFunc::FloatingPointError::Kind::Overflow);
+    throw numeric::FloatingPointError(numeric::FloatingPointError::Kind::Overflow);
   }
   return value;
 }
@@ -43,7 +43,7 @@ std::string WithoutLineBreaks(std::string_view text) {
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (MyFunc::IsLeadByte(byte) && i + 1 < text.size()) {
+    if (numeric::IsLeadByte(byte) && i + 1 < text.size()) {
       result += text.substr(i, 2);
       ++i;
     } else if (byte != '\r' && byte != '\n') {
@@ -56,7 +56,7 @@ std::string WithoutLineBreaks(std::string_view text) {
 // A prefix or suffix of nothing but blanks and control characters counts as none at all.
 std::string Affix(std::string_view typed) {
   std::string text = WithoutLineBreaks(typed);
-  if (MyFunc::StripBlanks(text).empty()) text.clear();
+  if (numeric::StripBlanks(text).empty()) text.clear();
   return text;
 }
 
@@ -127,7 +127,7 @@ Point IndicatedPoint(const ExchangeState& state, std::size_t number) {
 
 double CurrentLayerGroupScale(const ExchangeState& state) {
   const std::int32_t group = state.InitialLayerGroup;
-  if (group < 0 || group >= HostExchange::kLayerGroupCount) return state.LayerGroupScale[0];
+  if (group < 0 || group >= exchange::kLayerGroupCount) return state.LayerGroupScale[0];
   return state.LayerGroupScale[static_cast<std::size_t>(group)];
 }
 
@@ -142,11 +142,11 @@ struct ExtensionLine {
 ExtensionLine ExtensionLineAt(Point measured, Point onDimensionLine, double angle, double gap,
                               double overshoot) {
   const double lineHeight =
-      MyFunc::RotatePointDeg(onDimensionLine.x, onDimensionLine.y, measured.x, measured.y, -angle)
+      numeric::RotatePointDeg(onDimensionLine.x, onDimensionLine.y, measured.x, measured.y, -angle)
           .y;
   const double side = lineHeight >= measured.y ? 1.0 : -1.0;
   const auto turnBack = [&](double height) {
-    return MyFunc::RotatePointDeg(measured.x, height, measured.x, measured.y, angle);
+    return numeric::RotatePointDeg(measured.x, height, measured.x, measured.y, angle);
   };
   return ExtensionLine{turnBack(Checked(measured.y + side * gap)),
                        turnBack(Checked(lineHeight + side * overshoot)), turnBack(lineHeight)};
@@ -160,15 +160,15 @@ struct TextStyle {
 
 TextStyle ChosenTextStyle(const ExchangeState& state, int choice) {
   std::int32_t type = choice;
-  if (choice < 1 || choice > HostExchange::kTextTypeCount) {
+  if (choice < 1 || choice > exchange::kTextTypeCount) {
     type = state.InitialTextType;
     if (type == 0) {
       return TextStyle{0, state.InitialTextColor, state.InitialTextWidth, state.InitialTextHeight,
                        state.InitialTextGap};
     }
-    if (type < 1 || type > HostExchange::kTextTypeCount) type = 1;
+    if (type < 1 || type > exchange::kTextTypeCount) type = 1;
   }
-  const HostExchange::TextTypeInfo& info = state.TextTypes[static_cast<std::size_t>(type - 1)];
+  const exchange::TextTypeInfo& info = state.TextTypes[static_cast<std::size_t>(type - 1)];
   return TextStyle{type, info.Color, info.Width, info.Height, info.Gap};
 }
 
@@ -180,8 +180,8 @@ Point TextDirection(double angleDeg) {
       Checked(static_cast<double>(kDirectionLength * std::sin(static_cast<long double>(radians))))};
 }
 
-void EmitDimension(ExchangeState& state, const Request& request, MyFunc::Separators separators) {
-  using namespace HostExchange;
+void EmitDimension(ExchangeState& state, const Request& request, numeric::Separators separators) {
+  using namespace morven::exchange;
   SetLayerGroup(state, state.InitialLayerGroup);
   SetLayer(state, state.InitialLayer);
   SetLineColor(state, state.InitialLineColor, kNoMapping);
@@ -210,13 +210,13 @@ void EmitDimension(ExchangeState& state, const Request& request, MyFunc::Separat
   const Point f2 = line2.foot;
 
   const TextStyle style = ChosenTextStyle(state, request.textTypeChoice);
-  const double length = Checked(MyFunc::PointDistance(f1.x, f1.y, f2.x, f2.y));
-  const double rounded = MyFunc::RoundDecimals(kValueDecimals, kHalvesAwayFromZero, length);
+  const double length = Checked(numeric::PointDistance(f1.x, f1.y, f2.x, f2.y));
+  const double rounded = numeric::RoundDecimals(kValueDecimals, kHalvesAwayFromZero, length);
   const std::string text =
-      request.prefix + MyFunc::RealToText(kValueDecimals, rounded, separators) + request.suffix;
+      request.prefix + numeric::RealToText(kValueDecimals, rounded, separators) + request.suffix;
 
-  const double drawnLength = MyFunc::TextDrawnLength(text, style.width, style.gap);
-  const Point offset = MyFunc::RotatePointDeg(Checked(-Checked(drawnLength * scale) / 2),
+  const double drawnLength = numeric::TextDrawnLength(text, style.width, style.gap);
+  const Point offset = numeric::RotatePointDeg(Checked(-Checked(drawnLength * scale) / 2),
                                               textDistance, 0.0, 0.0, angle);
   const Point textStart{Checked(Checked(f1.x + f2.x) / 2 + offset.x),
                         Checked(Checked(f1.y + f2.y) / 2 + offset.y)};
@@ -227,10 +227,10 @@ void EmitDimension(ExchangeState& state, const Request& request, MyFunc::Separat
                    direction.y);
 
   // Each mark points outwards, away from the other end.
-  const double startAngle = MyFunc::VectorAngleDeg(Checked(f1.x - f2.x), Checked(f1.y - f2.y));
+  const double startAngle = numeric::VectorAngleDeg(Checked(f1.x - f2.x), Checked(f1.y - f2.y));
   PutEntityFlags(state, kEntityFlags);
   PutMarkPoint(state, request.startMark, f1.x, f1.y, request.markScale, startAngle);
-  const double endAngle = MyFunc::VectorAngleDeg(Checked(f2.x - f1.x), Checked(f2.y - f1.y));
+  const double endAngle = numeric::VectorAngleDeg(Checked(f2.x - f1.x), Checked(f2.y - f1.y));
   PutEntityFlags(state, kEntityFlags);
   PutMarkPoint(state, request.endMark, f2.x, f2.y, request.markScale, endAngle);
 
@@ -241,17 +241,17 @@ void EmitDimension(ExchangeState& state, const Request& request, MyFunc::Separat
 }  // namespace
 
 DimensionResult BuildHorizontalDimension(ExchangeState& state, const DimensionEntries& entries,
-                                         MyFunc::Separators separators) {
+                                         numeric::Separators separators) {
   Request request;
   request.startMark = entries.startMark + 1;
   request.endMark = entries.endMark + 1;
-  request.markScale = MyFunc::TextToReal(entries.endMarkScale);
+  request.markScale = numeric::TextToReal(entries.endMarkScale);
   request.textTypeChoice = entries.textTypeChoice;
   request.prefix = Affix(entries.prefix);
   request.suffix = Affix(entries.suffix);
-  request.textDistance = MyFunc::TextToReal(entries.textDistance);
-  request.extensionGap = MyFunc::TextToReal(entries.extensionGap);
-  request.overshoot = MyFunc::TextToReal(entries.overshoot);
+  request.textDistance = numeric::TextToReal(entries.textDistance);
+  request.extensionGap = numeric::TextToReal(entries.extensionGap);
+  request.overshoot = numeric::TextToReal(entries.overshoot);
 
   if (!(request.markScale > 0.0)) return DimensionResult::kEndMarkScaleNotPositive;
   if (request.extensionGap < 0.0) return DimensionResult::kExtensionGapNegative;
@@ -267,4 +267,4 @@ DimensionResult BuildHorizontalDimension(ExchangeState& state, const DimensionEn
   return DimensionResult::kBuilt;
 }
 
-}  // namespace Unit1
+}  // namespace morven::tool

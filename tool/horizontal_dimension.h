@@ -4,13 +4,13 @@
 
 #include "numeric/separators.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 struct ExchangeState;
 }
 
 // The horizontal dimension that OK builds from the three indicated points and the dialog's
 // entries, without a window.
-namespace Unit1 {
+namespace morven::tool {
 
 // The dialog's entries as they stand: list positions and the fields' Shift_JIS texts. Number
 // fields are read tolerantly, so an empty or unreadable text counts as 0.
@@ -40,10 +40,10 @@ enum class DimensionResult {
 // `separators`, suffix), two end marks and the restored text type. Points 1 and 2 are measured
 // along HkAngle; point 3 lies on the dimension line.
 // All or nothing: when a value overflows the double range the command buffer and the writer's
-// remembered attributes and force flags are put back as they were, and MyFunc::FloatingPointError
+// remembered attributes and force flags are put back as they were, and numeric::FloatingPointError
 // propagates. CR and LF in the prefix and suffix are dropped.
-DimensionResult BuildHorizontalDimension(HostExchange::ExchangeState& state,
+DimensionResult BuildHorizontalDimension(exchange::ExchangeState& state,
                                          const DimensionEntries& entries,
-                                         MyFunc::Separators separators);
+                                         numeric::Separators separators);
 
-}  // namespace Unit1
+}  // namespace morven::tool

@@ -8,8 +8,8 @@
 int main(int, char** argv) {
   int toolkitArgc = 1;
   QApplication application(toolkitArgc, argv);
-  QApplication::setApplicationName(Unit1::FromCp932(Unit1::kApplicationTitle));
-  Unit1::TForm1 Form1;
+  QApplication::setApplicationName(morven::tool::FromCp932(morven::tool::kApplicationTitle));
+  morven::tool::TForm1 Form1;
   Form1.show();
   application.exec();
   return 0;

@@ -5,7 +5,7 @@
 
 #include "tool/cp932_text.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
 std::optional<char> SingleByte(std::string_view utf8) {
@@ -16,11 +16,11 @@ std::optional<char> SingleByte(std::string_view utf8) {
 
 }  // namespace
 
-MyFunc::Separators ChooseSeparators(std::string_view decimalUtf8, std::string_view thousandsUtf8) {
+numeric::Separators ChooseSeparators(std::string_view decimalUtf8, std::string_view thousandsUtf8) {
   const std::optional<char> decimal = SingleByte(decimalUtf8);
   const std::optional<char> thousands = SingleByte(thousandsUtf8);
-  if (!decimal || !thousands || *decimal == *thousands) return MyFunc::Separators{};
-  return MyFunc::Separators{*decimal, *thousands};
+  if (!decimal || !thousands || *decimal == *thousands) return numeric::Separators{};
+  return numeric::Separators{*decimal, *thousands};
 }
 
-}  // namespace Unit1
+}  // namespace morven::tool

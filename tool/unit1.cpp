@@ -31,7 +31,7 @@
 #include "tool/regional_separators.h"
 #include "tool/text_type_list.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
 constexpr int kClientWidth = 312;
@@ -236,7 +236,7 @@ void TForm1::FormShow() {
   const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
   move(PlaceUnderCursor(cursor, QCursor::pos(), frameGeometry().size(), available));
 
-  HostExchange::ResetExchangeState(state_);
+  exchange::ResetExchangeState(state_);
   if (programFolder_.isEmpty()) programFolder_ = QCoreApplication::applicationDirPath() + u'/';
 }
 
@@ -244,8 +244,8 @@ void TForm1::ReadExchange() {
   if (read_ || closed_) return;
   read_ = true;
   BuildControls();
-  HostExchange::ReadExchangeFile(state_, QFile::encodeName(ExchangeFilePath()).toStdString());
-  HostExchange::ResetCommandWriter(state_);
+  exchange::ReadExchangeFile(state_, QFile::encodeName(ExchangeFilePath()).toStdString());
+  exchange::ResetCommandWriter(state_);
   ComboBox3->clear();
   for (const std::string& item : TextTypeListItems(state_, separators_)) {
     ComboBox3->addItem(FromCp932(item));
@@ -291,7 +291,7 @@ void TForm1::Button1Click() {
         invalidField = Edit6;
         break;
     }
-  } catch (const MyFunc::FloatingPointError& error) {
+  } catch (const numeric::FloatingPointError& error) {
     QMessageBox::critical(this, FromCp932(kApplicationTitle), FromCp932(error.what()) + u'.');
     return;
   }
@@ -314,8 +314,8 @@ void TForm1::FormClose() {
   if (closed_) return;
   closed_ = true;
   if (programFolder_.isEmpty()) programFolder_ = QCoreApplication::applicationDirPath() + u'/';
-  HostExchange::WriteBackExchangeFile(state_, QFile::encodeName(ExchangeFilePath()).toStdString());
-  HostExchange::ReleaseExchangeState(state_);
+  exchange::WriteBackExchangeFile(state_, QFile::encodeName(ExchangeFilePath()).toStdString());
+  exchange::ReleaseExchangeState(state_);
 }
 
-}  // namespace Unit1
+}  // namespace morven::tool

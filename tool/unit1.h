@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace Unit1 {
+namespace morven::tool {
 
 // The dialog "水平寸法の作図". When first shown it places itself under the mouse pointer and reads
 // JWC_TEMP.TXT from the program folder; OK builds the horizontal dimension; however it is closed,
@@ -48,8 +48,8 @@ class TForm1 : public QDialog {
   QComboBox* AddComboBox(const char* name, int left, int top, int width, bool inputMethod);
   QString ExchangeFilePath() const;
 
-  HostExchange::ExchangeState state_;
-  MyFunc::Separators separators_;
+  exchange::ExchangeState state_;
+  numeric::Separators separators_;
   QString programFolder_;
   bool shown_ = false;
   bool readScheduled_ = false;
@@ -76,4 +76,4 @@ void RegisterFormFont();
 QString FromCp932(std::string_view cp932);
 std::string ToCp932(const QString& text);
 
-}  // namespace Unit1
+}  // namespace morven::tool

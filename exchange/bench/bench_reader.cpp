@@ -220,16 +220,16 @@ int main(int argc, char** argv) {
   malloc_trim(0);
   const bool exactPeak = ResetPeakMemory();
   const long baseKiB = StatusKiB("VmRSS:");
-  HostExchange::ExchangeState state;
-  HostExchange::ResetExchangeState(state);
-  if (!HostExchange::ReadExchangeFile(state, options.file)) {
+  morven::exchange::ExchangeState state;
+  morven::exchange::ResetExchangeState(state);
+  if (!morven::exchange::ReadExchangeFile(state, options.file)) {
     std::fprintf(stderr, "reading failed\n");
     return 1;
   }
   const long peakKiB = StatusKiB("VmHWM:") - baseKiB;
   const long holdKiB = StatusKiB("VmRSS:") - baseKiB;
   const std::size_t elements = state.OrderList.size();
-  HostExchange::ReleaseExchangeState(state);
+  morven::exchange::ReleaseExchangeState(state);
   malloc_trim(0);
 
   std::vector<double> countMs;
@@ -246,13 +246,13 @@ int main(int argc, char** argv) {
         countCpuMs.push_back(CpuMilliseconds() - cpu);
         if (counted != fileLines) return 1;
       } else {
-        HostExchange::ResetExchangeState(state);
+        morven::exchange::ResetExchangeState(state);
         const double cpu = CpuMilliseconds();
         const auto start = Clock::now();
-        HostExchange::ReadExchangeFile(state, options.file);
+        morven::exchange::ReadExchangeFile(state, options.file);
         readMs.push_back(Milliseconds(Clock::now() - start));
         readCpuMs.push_back(CpuMilliseconds() - cpu);
-        HostExchange::ReleaseExchangeState(state);
+        morven::exchange::ReleaseExchangeState(state);
         malloc_trim(0);  // every round pays for fresh memory, like the program's one read
       }
     }

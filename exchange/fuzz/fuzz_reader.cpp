@@ -24,7 +24,7 @@ void Check(bool holds) {
 
 // The reader's in-place number reading must give what the plain reading of a copy gives, to the
 // bit, or fail the same way.
-void CheckNumbersReadInPlace(const HostExchange::LineTokens& tokens) {
+void CheckNumbersReadInPlace(const morven::exchange::LineTokens& tokens) {
   for (int slot = 0; slot < tokens.SlotCount(); ++slot) {
     const std::string_view token = tokens[slot];
     double inPlace = 0.0;
@@ -32,13 +32,13 @@ void CheckNumbersReadInPlace(const HostExchange::LineTokens& tokens) {
     bool inPlaceFailed = false;
     bool copiedFailed = false;
     try {
-      inPlace = MyFunc::TextToRealPadded(token);
-    } catch (const MyFunc::FloatingPointError&) {
+      inPlace = morven::numeric::TextToRealPadded(token);
+    } catch (const morven::numeric::FloatingPointError&) {
       inPlaceFailed = true;
     }
     try {
-      copied = MyFunc::TextToReal(std::string(token));
-    } catch (const MyFunc::FloatingPointError&) {
+      copied = morven::numeric::TextToReal(std::string(token));
+    } catch (const morven::numeric::FloatingPointError&) {
       copiedFailed = true;
     }
     Check(inPlaceFailed == copiedFailed);
@@ -47,7 +47,7 @@ void CheckNumbersReadInPlace(const HostExchange::LineTokens& tokens) {
 }
 
 bool WholeText(std::string_view text) {
-  return text.size() <= 255 && HostExchange::CutWhole(text, 255).size() == text.size();
+  return text.size() <= 255 && morven::exchange::CutWhole(text, 255).size() == text.size();
 }
 
 }  // namespace
@@ -58,17 +58,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::FILE* file = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
   if (file == nullptr) return 0;
 
-  HostExchange::ExchangeState state;
-  HostExchange::ResetExchangeState(state);
+  morven::exchange::ExchangeState state;
+  morven::exchange::ResetExchangeState(state);
   {
-    HostExchange::FileLines lines(file, chunk);
-    HostExchange::LineTokens tokens;
+    morven::exchange::FileLines lines(file, chunk);
+    morven::exchange::LineTokens tokens;
     while (const auto line = lines.Next()) {
       Check(line->empty() || line->back() != '\r');
       tokens.SplitPadded(*line);
-      Check(tokens.SlotCount() >= 1 && tokens.SlotCount() <= HostExchange::kTokenSlots);
+      Check(tokens.SlotCount() >= 1 && tokens.SlotCount() <= morven::exchange::kTokenSlots);
       CheckNumbersReadInPlace(tokens);
-      HostExchange::ApplyLineTokens(state, tokens);
+      morven::exchange::ApplyLineTokens(state, tokens);
     }
   }
   std::fclose(file);
@@ -77,22 +77,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(WholeText(state.Texts[i].Text) && WholeText(state.Texts[i].FontName));
   }
   for (std::size_t i = 0; i < state.OrderList.size(); ++i) {
-    const HostExchange::OrderEntry& entry = state.OrderList[i];
-    Check(entry.Kind >= HostExchange::kLine && entry.Kind <= HostExchange::kSg && entry.Index >= 0);
+    const morven::exchange::OrderEntry& entry = state.OrderList[i];
+    Check(entry.Kind >= morven::exchange::kLine && entry.Kind <= morven::exchange::kSg && entry.Index >= 0);
   }
   for (const auto& point : state.HpPoints) Check(point.Kind >= 0 && point.Kind <= 4);
   Check(!state.HpPoints[0].Defined);
   Check(state.CurLayerGroup >= 0 && state.CurLayerGroup <= 15);
 
   // Whatever the text, a command entry stays one bounded line of whole characters.
-  HostExchange::ResetCommandWriter(state);
+  morven::exchange::ResetCommandWriter(state);
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  HostExchange::PutDimensionText(state, text, 0, 0, 1, 0, 0, 0, 10, 0);
-  HostExchange::SetFontName(state, text);
+  morven::exchange::PutDimensionText(state, text, 0, 0, 1, 0, 0, 0, 10, 0);
+  morven::exchange::SetFontName(state, text);
   for (std::size_t i = 0; i < state.CommandBuffer.size(); ++i) {
     const std::string_view entry = state.CommandBuffer[i];
     Check(WholeText(entry) && entry.find_first_of("\r\n") == std::string_view::npos);
   }
-  HostExchange::ReleaseExchangeState(state);
+  morven::exchange::ReleaseExchangeState(state);
   return 0;
 }

@@ -7,7 +7,7 @@
 
 #include "exchange/exchange_state.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 TEST(BlockTable, GrowsInBlocksOfAThousand) {
@@ -70,4 +70,4 @@ TEST(BlockTable, ReleaseEmptiesTheTable) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -8,7 +8,7 @@
 
 #include "exchange/exchange_state.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 std::vector<std::string> Entries(const ExchangeState& state) {
@@ -254,4 +254,4 @@ TEST(CommandWriter, TheBufferGrowsInBlocks) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

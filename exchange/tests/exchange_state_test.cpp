@@ -4,7 +4,7 @@
 
 #include "exchange/reader.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 void ExpectStartValues(const ExchangeState& s) {
@@ -156,4 +156,4 @@ TEST(ExchangeState, HeaderAndOrderEntriesComeFromTheCurrentAttributes) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

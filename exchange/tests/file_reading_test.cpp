@@ -11,7 +11,7 @@
 #include "exchange/file_lines.h"
 #include "exchange/reader.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 namespace fs = std::filesystem;
@@ -168,4 +168,4 @@ TEST_F(ReadFile, ManyLinesAcrossChunks) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

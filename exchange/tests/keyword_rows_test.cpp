@@ -6,7 +6,7 @@
 #include "exchange/exchange_state.h"
 #include "exchange/reader.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 class KeywordRows : public ::testing::Test {
@@ -596,4 +596,4 @@ TEST_F(KeywordRows, TheThousandAndFirstElementOpensASecondBlock) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 struct SplitCase {
@@ -214,4 +214,4 @@ TEST(LineTokens, ALongLineAfterAShortOneKeepsNothingOfIt) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

@@ -9,7 +9,7 @@
 #include "exchange/reader.h"
 #include "exchange/write_back.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 namespace fs = std::filesystem;
@@ -65,4 +65,4 @@ TEST(RoundTrip, WrittenDimensionReadsBackAsOneMessage) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

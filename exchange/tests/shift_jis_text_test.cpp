@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 TEST(CutWhole, NeverEndsInsideOrOnALeadByte) {
@@ -42,4 +42,4 @@ TEST(FindWhole, SkipsSecondBytesOfDoubleByteCharacters) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

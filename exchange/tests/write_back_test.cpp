@@ -11,7 +11,7 @@
 
 #include "exchange/exchange_state.h"
 
-namespace HostExchange {
+namespace morven::exchange {
 namespace {
 
 namespace fs = std::filesystem;
@@ -103,4 +103,4 @@ TEST_F(WriteBack, AFolderInPlaceOfTheFileFails) {
 }
 
 }  // namespace
-}  // namespace HostExchange
+}  // namespace morven::exchange

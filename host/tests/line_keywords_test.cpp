@@ -4,7 +4,7 @@
 
 namespace {
 
-using MorvenHost::AttributeKind;
+using morven::host::AttributeKind;
 
 TEST(LineKeywordsTest, FirstTokenSplitsLikeTheReader) {
   struct Case {
@@ -22,24 +22,24 @@ TEST(LineKeywordsTest, FirstTokenSplitsLikeTheReader) {
       {"", ""},
       {"   ", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(MorvenHost::FirstToken(c.line), c.token) << c.line;
+  for (const Case& c : cases) EXPECT_EQ(morven::host::FirstToken(c.line), c.token) << c.line;
 }
 
 TEST(LineKeywordsTest, SplitLinesEndsAtEndOfFileByte) {
-  const auto lines = MorvenHost::SplitExchangeLines("a\r\nb\n\x1A\r\nc\r\n");
+  const auto lines = morven::host::SplitExchangeLines("a\r\nb\n\x1A\r\nc\r\n");
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "a");
   EXPECT_EQ(lines[1], "b");
-  EXPECT_EQ(MorvenHost::SplitExchangeLines("x\ny").size(), 2u);
+  EXPECT_EQ(morven::host::SplitExchangeLines("x\ny").size(), 2u);
 }
 
 TEST(LineKeywordsTest, HostHeaderTokens) {
   for (const char* token : {"hk", "hs", "hzs", "hcw", "hch", "hcd", "hcc", "bz", "hn", "hp1",
                             "hp2ln", "hhp3", "file=x"}) {
-    EXPECT_TRUE(MorvenHost::IsHostHeaderToken(token)) << token;
+    EXPECT_TRUE(morven::host::IsHostHeaderToken(token)) << token;
   }
   for (const char* token : {"hq", "lg0", "cn1", "msg", "cs", "pt", "z3", "0", "hkx"}) {
-    EXPECT_FALSE(MorvenHost::IsHostHeaderToken(token)) << token;
+    EXPECT_FALSE(morven::host::IsHostHeaderToken(token)) << token;
   }
 }
 
@@ -63,7 +63,7 @@ TEST(LineKeywordsTest, AttributeTokens) {
       {"z3", std::nullopt},
       {"lgfile=x", std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(MorvenHost::AttributeOfToken(c.token), c.kind) << c.token;
+  for (const Case& c : cases) EXPECT_EQ(morven::host::AttributeOfToken(c.token), c.kind) << c.token;
 }
 
 }  // namespace

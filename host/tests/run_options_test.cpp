@@ -10,7 +10,7 @@
 
 namespace {
 
-using MorvenHostTest::RunHost;
+using morven::host::test::RunHost;
 
 TEST(RunOptionsTest, BadOptionsGiveOneLineUsageErrors) {
   struct Case {
@@ -69,12 +69,12 @@ TEST(RunOptionsTest, UsageOnHelpAndWithoutArguments) {
 }
 
 TEST(RunOptionsTest, ValuesReachTheHostInput) {
-  const MorvenHost::RunOptions options = MorvenHost::ParseRunOptions(
+  const morven::host::RunOptions options = morven::host::ParseRunOptions(
       {"--points",      "-1.5,2",  "1000,0",      "500,5e2",   "--angle",     "30",
        "--scale",       "50",      "--text-type", "0",         "--text-size", "2.5,3,0.5,4",
        "--layer-group", "10",      "--layer",     "15",        "--color",     "101",
        "--svg",         "out.svg", "--program",   "/x/morven", "--json"});
-  const MorvenHost::HostInput& in = options.Input;
+  const morven::host::HostInput& in = options.Input;
   ASSERT_TRUE(in.Points.has_value());
   EXPECT_EQ((*in.Points)[0].X, -1.5);
   EXPECT_EQ((*in.Points)[2].Y, 500.0);
@@ -95,7 +95,7 @@ TEST(RunOptionsTest, ValuesReachTheHostInput) {
 
 // The file the host writes must say what the options asked for when the project's reader reads it.
 TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
-  MorvenHost::HostInput typed;
+  morven::host::HostInput typed;
   typed.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
   typed.Angle = 15;
   typed.Scale = 100;
@@ -103,16 +103,16 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
   typed.Layer = 12;
   typed.Color = 5;
   typed.TextType = 3;
-  typed.TextSize = MorvenHost::TextSizeInfo{4, 5, 0.25, 7};
-  MorvenHost::HostInput free = typed;
+  typed.TextSize = morven::host::TextSizeInfo{4, 5, 0.25, 7};
+  morven::host::HostInput free = typed;
   free.TextType = 0;
 
-  for (const MorvenHost::HostInput& input : {typed, free}) {
-    MorvenHostTest::TempDir dir;
-    const std::string file = dir.Write("JWC_TEMP.TXT", MorvenHost::BuildHostExchangeText(input));
-    auto state = std::make_unique<HostExchange::ExchangeState>();
-    HostExchange::ResetExchangeState(*state);
-    ASSERT_TRUE(HostExchange::ReadExchangeFile(*state, file));
+  for (const morven::host::HostInput& input : {typed, free}) {
+    morven::host::test::TempDir dir;
+    const std::string file = dir.Write("JWC_TEMP.TXT", morven::host::BuildExchangeText(input));
+    auto state = std::make_unique<morven::exchange::ExchangeState>();
+    morven::exchange::ResetExchangeState(*state);
+    ASSERT_TRUE(morven::exchange::ReadExchangeFile(*state, file));
     EXPECT_EQ(state->HkAngle, 15.0);
     EXPECT_EQ(state->LayerGroupScale[11], 100.0);
     EXPECT_EQ(state->LayerGroupScale[0], 1.0);
@@ -120,7 +120,7 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
     EXPECT_EQ(state->InitialLayer, 12);
     EXPECT_EQ(state->InitialLineColor, 5);
     EXPECT_EQ(state->InitialTextType, input.TextType);
-    EXPECT_EQ(state->InitialFontName, HostExchange::kDefaultFontName);
+    EXPECT_EQ(state->InitialFontName, morven::exchange::kDefaultFontName);
     EXPECT_EQ(state->HpPoints[3].Y, 500.0);
     EXPECT_TRUE(state->HpPoints[2].Defined);
     EXPECT_FALSE(state->HpPoints[4].Defined);
@@ -137,9 +137,9 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
 }
 
 TEST(HostInputTest, LinesEndInCrLfAndHoldTheRealisticHeader) {
-  MorvenHost::HostInput input;
+  morven::host::HostInput input;
   input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
-  const std::string text = MorvenHost::BuildHostExchangeText(input);
+  const std::string text = morven::host::BuildExchangeText(input);
   EXPECT_EQ(text.rfind("hk 0\r\nhs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3.5 ", 0), 0u);
   EXPECT_NE(text.find("\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\nlw1\r\ncn1\r\ncn\"$"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 34), "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n");

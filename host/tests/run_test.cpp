@@ -8,9 +8,9 @@
 
 namespace {
 
-using MorvenHostTest::ReadBytes;
-using MorvenHostTest::RunHost;
-using MorvenHostTest::TempDir;
+using morven::host::test::ReadBytes;
+using morven::host::test::RunHost;
+using morven::host::test::TempDir;
 
 // A stand-in for the program: keeps a copy of what the host handed over, then answers.
 std::string FakeProgram(const std::string& answerCommand) {
@@ -42,10 +42,10 @@ TEST(RunTest, HostCycleWithAFakeProgram) {
   EXPECT_EQ(result.Code, 0) << result.Err;
   EXPECT_EQ(result.Err, "");
 
-  MorvenHost::HostInput input;
+  morven::host::HostInput input;
   input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
   input.Scale = 100;
-  EXPECT_EQ(ReadBytes(dir.Path() / "prog" / "seen.txt"), MorvenHost::BuildHostExchangeText(input));
+  EXPECT_EQ(ReadBytes(dir.Path() / "prog" / "seen.txt"), morven::host::BuildExchangeText(input));
 
   const std::string answerFile = (dir.Path() / "prog" / "JWC_TEMP.TXT").string();
   EXPECT_EQ(result.Out.rfind("file: " + answerFile + "\ncontents: answer\n", 0), 0u) << result.Out;

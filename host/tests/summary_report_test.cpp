@@ -7,12 +7,12 @@
 
 namespace {
 
-using MorvenHostTest::CrLf;
-using MorvenHostTest::RunHost;
-using MorvenHostTest::TempDir;
+using morven::host::test::CrLf;
+using morven::host::test::RunHost;
+using morven::host::test::TempDir;
 
 // "cn\"$<ＭＳ ゴシック>" as the host and the program write the font line.
-const std::string kFontLine = std::string("cn\"$") + HostExchange::kDefaultFontName;
+const std::string kFontLine = std::string("cn\"$") + morven::exchange::kDefaultFontName;
 
 // What a file without host settings shows before its points and elements.
 const std::string kDefaultSettings =

@@ -13,14 +13,14 @@
 
 namespace {
 
-using MorvenHostTest::CrLf;
-using MorvenHostTest::TempDir;
+using morven::host::test::CrLf;
+using morven::host::test::TempDir;
 
-std::unique_ptr<HostExchange::ExchangeState> Read(const TempDir& dir, const std::string& name,
+std::unique_ptr<morven::exchange::ExchangeState> Read(const TempDir& dir, const std::string& name,
                                                   const std::string& bytes) {
-  auto state = std::make_unique<HostExchange::ExchangeState>();
-  HostExchange::ResetExchangeState(*state);
-  HostExchange::ReadExchangeFile(*state, dir.Write(name, bytes));
+  auto state = std::make_unique<morven::exchange::ExchangeState>();
+  morven::exchange::ResetExchangeState(*state);
+  morven::exchange::ReadExchangeFile(*state, dir.Write(name, bytes));
   return state;
 }
 
@@ -33,12 +33,12 @@ std::size_t Count(const std::string& text, const std::string& part) {
 class SvgTest : public ::testing::Test {
  protected:
   std::string Draw(const std::string& answer, double scale = 100) {
-    MorvenHost::HostInput input;
+    morven::host::HostInput input;
     input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
     input.Scale = scale;
-    const auto host = Read(dir_, "input.txt", MorvenHost::BuildHostExchangeText(input));
+    const auto host = Read(dir_, "input.txt", morven::host::BuildExchangeText(input));
     const auto reply = Read(dir_, "answer.txt", answer);
-    return MorvenHost::DrawAnswerSvg(*host, *reply);
+    return morven::host::DrawAnswerSvg(*host, *reply);
   }
 
   TempDir dir_;
@@ -121,7 +121,7 @@ TEST_F(SvgTest, HugeCoordinatesAreAnErrorNotACrash) {
   const std::string answers[] = {CrLf({"-1E308 0 1E308 0"}), CrLf({"pt 0 0 1 0 1"}),
                                  CrLf({"msg", "0 0 1 0", "cs 0 0 10 0 \"wide"})};
   for (const std::string& answer : answers) {
-    EXPECT_THROW(Draw(answer, 1E308), MorvenHost::HostError) << answer;
+    EXPECT_THROW(Draw(answer, 1E308), morven::host::HostError) << answer;
   }
 }
 
@@ -140,15 +140,15 @@ TEST(MarkShapesTest, EachKindHasItsShape) {
       {11, "<polygon ", "fill=\"none\""},        {-3, "<path ", "fill=\"none\""},
   };
   for (const Case& c : cases) {
-    const std::string svg = MorvenHost::MarkSvg(c.kind, 10, 20, 100, 90);
+    const std::string svg = morven::host::MarkSvg(c.kind, 10, 20, 100, 90);
     EXPECT_EQ(svg.rfind(c.element, 0), 0u) << c.kind << ": " << svg;
     EXPECT_NE(svg.find(c.fill), std::string::npos) << c.kind;
     EXPECT_NE(svg.find("mark-" + std::to_string(c.kind) + "\""), std::string::npos) << c.kind;
   }
   // Turned by 90 degrees: the triangle's base lies below its tip.
-  EXPECT_EQ(MorvenHost::MarkSvg(1, 10, 20, 100, 90),
+  EXPECT_EQ(morven::host::MarkSvg(1, 10, 20, 100, 90),
             "<polygon class=\"mark mark-1\" fill=\"none\" points=\"10,20 -20,-80 40,-80\"/>");
-  EXPECT_EQ(MorvenHost::MarkSvg(3, 10, 20, 100, 0),
+  EXPECT_EQ(morven::host::MarkSvg(3, 10, 20, 100, 0),
             "<circle class=\"mark mark-3\" fill=\"none\" cx=\"10\" cy=\"20\" r=\"40\"/>");
 }
 

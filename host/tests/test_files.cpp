@@ -9,7 +9,7 @@
 
 #include "host/host_commands.h"
 
-namespace MorvenHostTest {
+namespace morven::host::test {
 
 TempDir::TempDir() {
   std::string pattern =
@@ -49,8 +49,8 @@ std::string CrLf(std::initializer_list<const char*> lines) {
 
 CommandResult RunHost(const std::vector<std::string>& args, const std::filesystem::path& self) {
   std::ostringstream out, err;
-  const int code = MorvenHost::RunHostCommand(args, self, out, err);
+  const int code = host::RunHostCommand(args, self, out, err);
   return {code, out.str(), err.str()};
 }
 
-}  // namespace MorvenHostTest
+}  // namespace host::test

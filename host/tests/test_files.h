@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace MorvenHostTest {
+namespace morven::host::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempDir {
@@ -42,4 +42,4 @@ struct CommandResult {
 CommandResult RunHost(const std::vector<std::string>& args,
                       const std::filesystem::path& self = "/nonexistent/host/morven-host");
 
-}  // namespace MorvenHostTest
+}  // namespace host::test

@@ -21,7 +21,7 @@ constexpr std::string_view kTexts[] = {
 
 void BM_TextToReal(benchmark::State& state) {
   for (auto _ : state) {
-    for (const auto text : kTexts) benchmark::DoNotOptimize(MyFunc::TextToReal(text));
+    for (const auto text : kTexts) benchmark::DoNotOptimize(morven::numeric::TextToReal(text));
   }
   state.SetItemsProcessed(state.iterations() * std::size(kTexts));
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 TEST(FloatingPointErrorTest, OverflowMessageIsTheShiftJisText) {
@@ -28,4 +28,4 @@ TEST(FloatingPointErrorTest, OtherKindsHaveTheirOwnMessages) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -9,7 +9,7 @@
 #include "numeric/float_error.h"
 #include "numeric/tests/same_double.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 constexpr double kPiDouble = 3.141592653589793;
@@ -117,4 +117,4 @@ TEST(RotatePointTest, ResultBeyondTheDoubleRangeThrowsOverflow) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

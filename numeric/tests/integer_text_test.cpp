@@ -6,7 +6,7 @@
 
 #include "numeric/number_text.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 TEST(DecimalIntegerTextTest, WritesSignAndDigits) {
@@ -46,4 +46,4 @@ TEST(HexIntegerTextTest, PaddingStopsAtALineLength) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

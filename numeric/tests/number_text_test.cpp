@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 struct TextCase {
@@ -126,4 +126,4 @@ TEST(RealToTextTest, UsesBothSeparators) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

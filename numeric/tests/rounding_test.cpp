@@ -6,7 +6,7 @@
 #include "numeric/number_text.h"
 #include "numeric/tests/same_double.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 struct RoundCase {
@@ -82,4 +82,4 @@ TEST(RoundingTest, NonFiniteInputThrows) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

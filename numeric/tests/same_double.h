@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace MyFunc {
+namespace morven::numeric {
 
 // Exact equality that also tells -0.0 from 0.0, printing all 17 digits on failure.
 inline ::testing::AssertionResult SameDouble(std::string_view input, double expected,
@@ -37,4 +37,4 @@ inline ::testing::AssertionResult NearDouble(std::string_view input, double expe
   return ::testing::AssertionFailure() << text;
 }
 
-}  // namespace MyFunc
+}  // namespace morven::numeric

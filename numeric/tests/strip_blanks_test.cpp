@@ -4,7 +4,7 @@
 
 #include "numeric/number_text.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 TEST(StripBlanksTest, RemovesBlanksAndControlBytesByCharacter) {
@@ -30,4 +30,4 @@ TEST(StripBlanksTest, RemovesBlanksAndControlBytesByCharacter) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -7,7 +7,7 @@
 #include "numeric/geometry.h"
 #include "numeric/tests/same_double.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 TEST(TextDrawnLengthTest, AddsWidthsAndGapsBetweenCharacters) {
@@ -41,4 +41,4 @@ TEST(TextDrawnLengthTest, LengthBeyondTheDoubleRangeThrowsOverflow) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -10,7 +10,7 @@
 #include "numeric/number_text.h"
 #include "numeric/tests/same_double.h"
 
-namespace MyFunc {
+namespace morven::numeric {
 namespace {
 
 // TextToRealPadded of the text followed by digits and points that must not be read as part of it.
@@ -232,4 +232,4 @@ TEST(TextToRealTest, MagnitudeBeyondTheDoubleRangeThrowsOverflow) {
 }
 
 }  // namespace
-}  // namespace MyFunc
+}  // namespace morven::numeric

@@ -9,7 +9,7 @@
 #include "tool/regional_separators.h"
 #include "tool/text_type_list.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
 struct MappingCase {
@@ -76,7 +76,7 @@ const SeparatorCase kSeparatorCases[] = {
 
 TEST(RegionalSeparatorsTest, UsesOneByteSeparatorsThatDiffer) {
   for (const SeparatorCase& c : kSeparatorCases) {
-    const MyFunc::Separators s = ChooseSeparators(c.decimal, c.thousands);
+    const numeric::Separators s = ChooseSeparators(c.decimal, c.thousands);
     EXPECT_EQ(s.decimal, c.expectedDecimal) << c.decimal << " " << c.thousands;
     EXPECT_EQ(s.thousands, c.expectedThousands) << c.decimal << " " << c.thousands;
   }
@@ -86,8 +86,8 @@ TEST(RegionalSeparatorsTest, UsesOneByteSeparatorsThatDiffer) {
 const std::string kCurrent = "\x8C\xBB\x8D\xDD\x82\xCC\x95\xB6\x8E\x9A\x8E\xED(";
 
 TEST(TextTypeListTest, StartValuesOfTheExchangeState) {
-  HostExchange::ExchangeState state;
-  HostExchange::ResetExchangeState(state);
+  exchange::ExchangeState state;
+  exchange::ResetExchangeState(state);
   const std::vector<std::string> items = TextTypeListItems(state, {});
   ASSERT_EQ(items.size(), 11u);
   EXPECT_EQ(items[0], kCurrent + "No1)");
@@ -96,13 +96,13 @@ TEST(TextTypeListTest, StartValuesOfTheExchangeState) {
 }
 
 TEST(TextTypeListTest, HostsValuesAndRegionalDecimalSeparator) {
-  HostExchange::ExchangeState state;
-  HostExchange::ResetExchangeState(state);
+  exchange::ExchangeState state;
+  exchange::ResetExchangeState(state);
   state.TextTypes[9] = {2.5, 2.5, 0.5, 3};
   state.TextTypes[1] = {1.0 / 3, 1e-5, 100000, 1};
   const struct {
     std::int32_t hostType;
-    MyFunc::Separators separators;
+    numeric::Separators separators;
     std::string current, second, tenth;
   } cases[] = {
       {0, {}, kCurrent + "Free)", "No2: W0.333333333333333 H1E-5 D100000", "No10: W2.5 H2.5 D0.5"},
@@ -125,4 +125,4 @@ TEST(TextTypeListTest, HostsValuesAndRegionalDecimalSeparator) {
 }
 
 }  // namespace
-}  // namespace Unit1
+}  // namespace morven::tool

@@ -21,7 +21,7 @@
 #include "tool/form_placement.h"
 #include "tool/unit1.h"
 
-using Unit1::TForm1;
+using morven::tool::TForm1;
 
 namespace {
 
@@ -499,7 +499,7 @@ void Form1Test::placement() {
   QFETCH(QPoint, cursorAgain);
   QFETCH(QRect, available);
   QFETCH(QPoint, place);
-  QCOMPARE(Unit1::PlaceUnderCursor(cursor, cursorAgain, QSize(318, 244), available), place);
+  QCOMPARE(morven::tool::PlaceUnderCursor(cursor, cursorAgain, QSize(318, 244), available), place);
 }
 
 void Form1Test::showingAgainReadsNothing() {

@@ -17,10 +17,10 @@
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
 
-namespace Unit1 {
+namespace morven::tool {
 namespace {
 
-using HostExchange::ExchangeState;
+using exchange::ExchangeState;
 
 // "<ＭＳ ゴシック>"
 const std::string kFont = "<\x82l\x82r \x83S\x83V\x83\x62\x83N>";
@@ -30,7 +30,7 @@ const std::vector<std::string> kHostAttributes = {"lg0", "ly0", "lc1",          
 // The worked example: angle 0, scale 100, P1 (0, 0), P2 (1000, 0), P3 (500, 500), text type 1
 // of width 2.5 and gap 0, the host's current text type 1.
 void WorkedExampleHost(ExchangeState& state) {
-  HostExchange::ResetExchangeState(state);
+  exchange::ResetExchangeState(state);
   state.LayerGroupScale[0] = 100.0;
   state.TextTypes[0].Width = 2.5;
   state.InitialFontName = kFont;
@@ -48,7 +48,7 @@ std::string Join(const std::vector<std::string>& lines) {
 std::string WrittenFile(const ExchangeState& state) {
   const std::filesystem::path path =
       std::filesystem::path(testing::TempDir()) / "horizontal_dimension_JWC_TEMP.TXT";
-  EXPECT_TRUE(HostExchange::WriteBackExchangeFile(state, path.string()));
+  EXPECT_TRUE(exchange::WriteBackExchangeFile(state, path.string()));
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -85,7 +85,7 @@ struct BuildCase {
   DimensionEntries entries;
   std::vector<std::string> attributes;  // the host's attribute lines
   std::vector<std::string> lines;       // what follows them
-  MyFunc::Separators separators{};
+  numeric::Separators separators{};
   bool nearOnly = false;
 };
 
@@ -276,7 +276,7 @@ const BuildCase kBuildCases[] = {
      {},
      kHostAttributes,
      WorkedExampleWithText("cs -62.5 550 10 0 \"1.000,000"),
-     MyFunc::Separators{',', '.'}},
+     numeric::Separators{',', '.'}},
 };
 
 void PrintTo(const BuildCase& c, std::ostream* os) {
@@ -290,7 +290,7 @@ TEST_P(BuildTest, WritesExactLines) {
   ExchangeState state;
   WorkedExampleHost(state);
   c.host(state);
-  HostExchange::ResetCommandWriter(state);
+  exchange::ResetCommandWriter(state);
 
   ASSERT_EQ(BuildHorizontalDimension(state, c.entries, c.separators), DimensionResult::kBuilt);
 
@@ -348,7 +348,7 @@ TEST_P(RefusalTest, WritesNothingAndLeavesTheWriterForced) {
   const RefusalCase& c = GetParam();
   ExchangeState state;
   WorkedExampleHost(state);
-  HostExchange::ResetCommandWriter(state);
+  exchange::ResetCommandWriter(state);
 
   EXPECT_EQ(BuildHorizontalDimension(state, c.entries, {}), c.result);
   EXPECT_EQ(WrittenFile(state), "hq\r\n");
@@ -393,14 +393,14 @@ TEST_P(OverflowTest, PutsEverythingBackSoCancelAnswersHqAndRetryHasNoDuplicates)
   ExchangeState state;
   WorkedExampleHost(state);
   c.host(state);
-  HostExchange::ResetCommandWriter(state);
+  exchange::ResetCommandWriter(state);
 
-  EXPECT_THROW(BuildHorizontalDimension(state, c.entries, {}), MyFunc::FloatingPointError);
+  EXPECT_THROW(BuildHorizontalDimension(state, c.entries, {}), numeric::FloatingPointError);
   EXPECT_EQ(WrittenFile(state), "hq\r\n");
   EXPECT_TRUE(state.ForceLayerGroup && state.ForceLayer && state.ForceLineColor &&
               state.ForceLineType && state.ForceLineWidth && state.ForceTextType &&
               state.ForceFontName && state.ForcePnColor);
-  EXPECT_EQ(state.CurFontName, HostExchange::kDefaultFontName);
+  EXPECT_EQ(state.CurFontName, exchange::kDefaultFontName);
 
   ExchangeState fixedHost;
   WorkedExampleHost(fixedHost);
@@ -418,7 +418,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, OverflowTest, testing::ValuesIn(kOverflowCases),
 TEST(BuildTest, OverflowKeepsLinesOfAnEarlierSuccess) {
   ExchangeState state;
   WorkedExampleHost(state);
-  HostExchange::ResetCommandWriter(state);
+  exchange::ResetCommandWriter(state);
   ASSERT_EQ(BuildHorizontalDimension(state, {}, {}), DimensionResult::kBuilt);
   const std::size_t count = state.CommandBuffer.size();
   const std::int32_t textType = state.CurTextType;
@@ -426,11 +426,11 @@ TEST(BuildTest, OverflowKeepsLinesOfAnEarlierSuccess) {
   state.LayerGroupScale[0] = 1e300;
   EXPECT_THROW(BuildHorizontalDimension(
                    state, WithEntries([](DimensionEntries& e) { e.extensionGap = "1e10"; }), {}),
-               MyFunc::FloatingPointError);
+               numeric::FloatingPointError);
   EXPECT_EQ(state.CommandBuffer.size(), count);
   EXPECT_EQ(state.CurTextType, textType);
   EXPECT_FALSE(state.ForceLayerGroup);
 }
 
 }  // namespace
-}  // namespace Unit1
+}  // namespace morven::tool
