@@ -16,8 +16,8 @@ std::string Int(std::int32_t v) {
 }
 
 template <typename Field>
-std::string TextTypeLine(const char* keyword,
-                         const std::array<exchange::TextTypeInfo, 10>& types, Field field) {
+std::string TextTypeLine(const char* keyword, const std::array<exchange::TextTypeInfo, 10>& types,
+                         Field field) {
   std::string line = keyword;
   for (const auto& t : types) line += " " + field(t);
   return line + kLineEnd;

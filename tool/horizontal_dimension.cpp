@@ -217,7 +217,7 @@ void EmitDimension(ExchangeState& state, const Request& request, numeric::Separa
 
   const double drawnLength = numeric::TextDrawnLength(text, style.width, style.gap);
   const Point offset = numeric::RotatePointDeg(Checked(-Checked(drawnLength * scale) / 2),
-                                              textDistance, 0.0, 0.0, angle);
+                                               textDistance, 0.0, 0.0, angle);
   const Point textStart{Checked(Checked(f1.x + f2.x) / 2 + offset.x),
                         Checked(Checked(f1.y + f2.y) / 2 + offset.y)};
   const Point direction = TextDirection(angle);

@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (std::size_t i = 0; i < state.OrderList.size(); ++i) {
     const morven::exchange::OrderEntry& entry = state.OrderList[i];
-    Check(entry.Kind >= morven::exchange::kLine && entry.Kind <= morven::exchange::kSg && entry.Index >= 0);
+    Check(entry.Kind >= morven::exchange::kLine && entry.Kind <= morven::exchange::kSg &&
+          entry.Index >= 0);
   }
   for (const auto& point : state.HpPoints) Check(point.Kind >= 0 && point.Kind <= 4);
   Check(!state.HpPoints[0].Defined);

@@ -17,7 +17,7 @@ using morven::host::test::CrLf;
 using morven::host::test::TempDir;
 
 std::unique_ptr<morven::exchange::ExchangeState> Read(const TempDir& dir, const std::string& name,
-                                                  const std::string& bytes) {
+                                                      const std::string& bytes) {
   auto state = std::make_unique<morven::exchange::ExchangeState>();
   morven::exchange::ResetExchangeState(*state);
   morven::exchange::ReadExchangeFile(*state, dir.Write(name, bytes));

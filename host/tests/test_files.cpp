@@ -53,4 +53,4 @@ CommandResult RunHost(const std::vector<std::string>& args, const std::filesyste
   return {code, out.str(), err.str()};
 }
 
-}  // namespace host::test
+}  // namespace morven::host::test

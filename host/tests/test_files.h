@@ -42,4 +42,4 @@ struct CommandResult {
 CommandResult RunHost(const std::vector<std::string>& args,
                       const std::filesystem::path& self = "/nonexistent/host/morven-host");
 
-}  // namespace host::test
+}  // namespace morven::host::test
