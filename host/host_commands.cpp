@@ -14,7 +14,7 @@
 #include "host/summary_json.h"
 #include "host/summary_text.h"
 #include "host/svg_picture.h"
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 namespace morven::host {
 
@@ -168,7 +168,7 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
     return kExitFailure;
   } catch (const std::exception& e) {
     // The project's own errors carry Shift_JIS messages.
-    err << "morven-host: " << tool::Cp932ToUtf8(e.what()) << "\n";
+    err << "morven-host: " << numeric::Cp932ToUtf8(e.what()) << "\n";
     return kExitFailure;
   }
 }

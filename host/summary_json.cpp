@@ -5,7 +5,7 @@
 #include "host/element_names.h"
 #include "host/exchange_summary.h"
 #include "host/json_writer.h"
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 namespace morven::host {
 namespace {
@@ -99,7 +99,7 @@ void InitialAttributes(JsonWriter& json, const ExchangeState& s) {
   json.BeginObject();
   FreeText(json, s.InitialTextWidth, s.InitialTextHeight, s.InitialTextGap, s.InitialTextColor);
   json.EndObject();
-  json.Member("font", tool::Cp932ToUtf8(s.InitialFontName));
+  json.Member("font", numeric::Cp932ToUtf8(s.InitialFontName));
   json.EndObject();
 }
 
@@ -148,13 +148,13 @@ void Segment(JsonWriter& json, double x1, double y1, double x2, double y2) {
 }
 
 void TextFields(JsonWriter& json, const exchange::TextRecord& t) {
-  json.Member("text", tool::Cp932ToUtf8(t.Text));
+  json.Member("text", numeric::Cp932ToUtf8(t.Text));
   json.Member("x", t.X);
   json.Member("y", t.Y);
   json.Member("dx", t.DirX);
   json.Member("dy", t.DirY);
   json.Member("textType", t.TextType);
-  json.Member("font", tool::Cp932ToUtf8(t.FontName));
+  json.Member("font", numeric::Cp932ToUtf8(t.FontName));
 }
 
 void Element(JsonWriter& json, const ExchangeState& s, const exchange::OrderEntry& entry) {
@@ -202,7 +202,7 @@ void Element(JsonWriter& json, const ExchangeState& s, const exchange::OrderEntr
       break;
     }
     case exchange::kBlock:
-      json.Member("name", tool::Cp932ToUtf8(s.Blocks[i].Name));
+      json.Member("name", numeric::Cp932ToUtf8(s.Blocks[i].Name));
       json.Member("x", s.Blocks[i].X);
       json.Member("y", s.Blocks[i].Y);
       Header(json, s.Blocks[i].Header);
@@ -244,7 +244,7 @@ void Change(JsonWriter& json, const AttributeChange& c) {
   json.BeginObject();
   json.Member("attribute", AttributeName(c.Kind));
   if (c.Kind == AttributeKind::FontName) {
-    json.Member("value", tool::Cp932ToUtf8(c.FontName));
+    json.Member("value", numeric::Cp932ToUtf8(c.FontName));
   } else {
     json.Member("value", c.Value);
   }

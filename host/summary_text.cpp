@@ -5,7 +5,7 @@
 #include "host/element_names.h"
 #include "host/exchange_summary.h"
 #include "numeric/number_text.h"
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 namespace morven::host {
 namespace {
@@ -25,7 +25,7 @@ std::string At(double x, double y) {
 }
 
 std::string Quoted(const std::string& sjis) {
-  return "\"" + tool::Cp932ToUtf8(sjis) + "\"";
+  return "\"" + numeric::Cp932ToUtf8(sjis) + "\"";
 }
 
 std::string Flags(std::int32_t zFlags) {

@@ -10,7 +10,7 @@
 #include "host/mark_shapes.h"
 #include "host/svg_number.h"
 #include "numeric/geometry.h"
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 namespace morven::host {
 namespace {
@@ -111,7 +111,7 @@ class Picture {
     if (length > 0.0) {
       body_ += " textLength=\"" + SvgNumber(length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
     }
-    body_ += ">" + XmlEscape(tool::Cp932ToUtf8(t.Text)) + "</text>\n";
+    body_ += ">" + XmlEscape(numeric::Cp932ToUtf8(t.Text)) + "</text>\n";
     bounds_.Add(t.X, t.Y);
     bounds_.Add(t.X + length * ux, t.Y + length * uy);
     bounds_.Add(t.X - height * uy, t.Y + height * ux);

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 namespace morven::tool {
 namespace {
@@ -19,7 +19,7 @@ qsizetype CharacterLength(const QString& text, qsizetype i) {
 }  // namespace
 
 int Cp932ByteCount(const QString& text) {
-  const std::optional<std::string> bytes = Utf8ToCp932(text.toStdString());
+  const std::optional<std::string> bytes = numeric::Utf8ToCp932(text.toStdString());
   return bytes ? static_cast<int>(bytes->size()) : -1;
 }
 

@@ -3,13 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 namespace morven::tool {
 namespace {
 
 std::optional<char> SingleByte(std::string_view utf8) {
-  const std::optional<std::string> bytes = Utf8ToCp932(utf8);
+  const std::optional<std::string> bytes = numeric::Utf8ToCp932(utf8);
   if (!bytes || bytes->size() != 1) return std::nullopt;
   return bytes->front();
 }

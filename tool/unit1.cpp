@@ -24,7 +24,7 @@
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
 #include "tool/byte_limit_validator.h"
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 #include "tool/form_placement.h"
 #include "tool/form_texts.h"
 #include "tool/horizontal_dimension.h"
@@ -79,15 +79,15 @@ QIcon FormIcon() {
 }  // namespace
 
 QString FromCp932(std::string_view cp932) {
-  return QString::fromStdString(Cp932ToUtf8(cp932));
+  return QString::fromStdString(numeric::Cp932ToUtf8(cp932));
 }
 
 std::string ToCp932(const QString& text) {
-  if (std::optional<std::string> bytes = Utf8ToCp932(text.toStdString())) return *bytes;
+  if (std::optional<std::string> bytes = numeric::Utf8ToCp932(text.toStdString())) return *bytes;
   // The fields admit nothing else; should a character slip through, it is left out.
   std::string bytes;
   for (const QChar character : text) {
-    bytes += Utf8ToCp932(QString(character).toStdString()).value_or(std::string());
+    bytes += numeric::Utf8ToCp932(QString(character).toStdString()).value_or(std::string());
   }
   return bytes;
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "exchange/exchange_state.h"
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 #include "tool/regional_separators.h"
 #include "tool/text_type_list.h"
 
@@ -32,8 +32,8 @@ const MappingCase kMappings[] = {
 
 TEST(Cp932TextTest, ConvertsBothWays) {
   for (const MappingCase& c : kMappings) {
-    EXPECT_EQ(Utf8ToCp932(c.utf8), std::optional<std::string>(c.cp932)) << c.utf8;
-    EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8) << c.utf8;
+    EXPECT_EQ(numeric::Utf8ToCp932(c.utf8), std::optional<std::string>(c.cp932)) << c.utf8;
+    EXPECT_EQ(numeric::Cp932ToUtf8(c.cp932), c.utf8) << c.utf8;
   }
 }
 
@@ -43,13 +43,13 @@ TEST(Cp932TextTest, RefusesWhatCodePage932CannotHold) {
                            "\xF0\x9F\x98\x80",  // an emoji outside the basic plane
                            "a\xE2\x80\xAF",     // narrow no-break space after a letter
                            "\xFF"}) {           // not UTF-8 at all
-    EXPECT_EQ(Utf8ToCp932(utf8), std::nullopt) << utf8;
+    EXPECT_EQ(numeric::Utf8ToCp932(utf8), std::nullopt) << utf8;
   }
 }
 
 TEST(Cp932TextTest, MarksBytesWithoutCharacter) {
-  EXPECT_EQ(Cp932ToUtf8("A\x81"), "A\xEF\xBF\xBD");  // lead byte at the end
-  EXPECT_EQ(Cp932ToUtf8("\x81\x20"
+  EXPECT_EQ(numeric::Cp932ToUtf8("A\x81"), "A\xEF\xBF\xBD");  // lead byte at the end
+  EXPECT_EQ(numeric::Cp932ToUtf8("\x81\x20"
                         "B"),
             "\xEF\xBF\xBD B");  // lead byte with a bad trail byte
 }

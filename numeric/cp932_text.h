@@ -7,7 +7,7 @@
 // Conversion between UTF-8 and Shift_JIS in the Windows mapping of code page 932 (U+FF5E <-> 81 60,
 // U+2225 <-> 81 61, U+FF0D <-> 81 7C, U+FFE2 <-> 81 CA, U+2460 <-> 87 40, half-width katakana
 // as single bytes). Only the dialog's edge converts; everything inside works on the bytes.
-namespace morven::tool {
+namespace morven::numeric {
 
 // The Shift_JIS bytes of a UTF-8 text; nothing when a character has no code in code page 932 or
 // the UTF-8 is malformed.
@@ -16,4 +16,4 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 // The UTF-8 of a Shift_JIS text; a byte that starts no character becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 
-}  // namespace morven::tool
+}  // namespace morven::numeric

@@ -1,11 +1,11 @@
-#include "tool/cp932_text.h"
+#include "numeric/cp932_text.h"
 
 #include <iconv.h>
 
 #include <cerrno>
 #include <cstddef>
 
-namespace morven::tool {
+namespace morven::numeric {
 namespace {
 
 constexpr const char* kCodePage = "CP932";
@@ -76,4 +76,4 @@ std::string Cp932ToUtf8(std::string_view cp932) {
   return out;
 }
 
-}  // namespace morven::tool
+}  // namespace morven::numeric
