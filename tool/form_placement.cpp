@@ -13,11 +13,12 @@ int Inside(int start, int length, int areaStart, int areaLength) {
 
 }  // namespace
 
-QPoint PlaceUnderCursor(QPoint cursor, QPoint cursorAgain, QSize frame, QRect available) {
-  QPoint place(cursor.x() - frame.width() / 2, cursorAgain.y() - kPointerBelowTop);
-  if (available.isValid()) {
-    place.setX(Inside(place.x(), frame.width(), available.x(), available.width()));
-    place.setY(Inside(place.y(), frame.height(), available.y(), available.height()));
+PixelPoint PlaceUnderCursor(PixelPoint cursor, PixelPoint cursorAgain, PixelSize frame,
+                            std::optional<PixelRect> workArea) {
+  PixelPoint place{cursor.x - frame.width / 2, cursorAgain.y - kPointerBelowTop};
+  if (workArea && workArea->width > 0 && workArea->height > 0) {
+    place.x = Inside(place.x, frame.width, workArea->left, workArea->width);
+    place.y = Inside(place.y, frame.height, workArea->top, workArea->height);
   }
   return place;
 }

@@ -13,21 +13,22 @@ inline constexpr const char* kApplicationTitle =
 // "ＭＳ ゴシック"
 inline constexpr const char* kFormFontFamily = "\x82l\x82r \x83S\x83V\x83\x62\x83N";
 
-inline constexpr const char* kStartMarkLabel = "\x8En\x93_";  // "始点"
-inline constexpr const char* kEndMarkLabel = "\x8FI\x93_";    // "終点"
+inline constexpr const char* kStartMarkCaption = "\x8En\x93_";  // "始点"
+inline constexpr const char* kEndMarkCaption = "\x8FI\x93_";    // "終点"
 // "寸法値の文字種"
-inline constexpr const char* kTextTypeLabel = "\x90\xA1\x96@\x92l\x82\xCC\x95\xB6\x8E\x9A\x8E\xED";
-inline constexpr const char* kMarkScaleLabel = "\x92[\x93_\x94{\x97\xA6";        // "端点倍率"
-inline constexpr const char* kPrefixLabel = "\x90\xDA\x93\xAA\x95\xB6\x8E\x9A";  // "接頭文字"
-inline constexpr const char* kSuffixLabel = "\x90\xDA\x94\xF6\x95\xB6\x8E\x9A";  // "接尾文字"
+inline constexpr const char* kTextTypeCaption =
+    "\x90\xA1\x96@\x92l\x82\xCC\x95\xB6\x8E\x9A\x8E\xED";
+inline constexpr const char* kMarkScaleCaption = "\x92[\x93_\x94{\x97\xA6";        // "端点倍率"
+inline constexpr const char* kPrefixCaption = "\x90\xDA\x93\xAA\x95\xB6\x8E\x9A";  // "接頭文字"
+inline constexpr const char* kSuffixCaption = "\x90\xDA\x94\xF6\x95\xB6\x8E\x9A";  // "接尾文字"
 // "寸法値と水平線との距離"
-inline constexpr const char* kTextDistanceLabel =
+inline constexpr const char* kTextDistanceCaption =
     "\x90\xA1\x96@\x92l\x82\xC6\x90\x85\x95\xBD\x90\xFC\x82\xC6\x82\xCC\x8B\x97\x97\xA3";
 // "計測点と寸法補助線の距離"
-inline constexpr const char* kExtensionGapLabel =
+inline constexpr const char* kExtensionGapCaption =
     "\x8Cv\x91\xAA\x93_\x82\xC6\x90\xA1\x96@\x95\xE2\x8F\x95\x90\xFC\x82\xCC\x8B\x97\x97\xA3";
 // "寸法補助線のはみ出し距離"
-inline constexpr const char* kOvershootLabel =
+inline constexpr const char* kOvershootCaption =
     "\x90\xA1\x96@\x95\xE2\x8F\x95\x90\xFC\x82\xCC\x82\xCD\x82\xDD\x8Fo\x82\xB5\x8B\x97\x97\xA3";
 inline constexpr const char* kPaperMillimetres = "\x90}\x90\xA1mm";  // "図寸mm"
 inline constexpr const char* kOkCaption = "OK(&Y)";

@@ -22,9 +22,9 @@
 
 #include "exchange/reader.h"
 #include "exchange/write_back.h"
+#include "numeric/cp932_text.h"
 #include "numeric/float_error.h"
 #include "tool/byte_limit_validator.h"
-#include "numeric/cp932_text.h"
 #include "tool/form_placement.h"
 #include "tool/form_texts.h"
 #include "tool/horizontal_dimension.h"
@@ -130,17 +130,17 @@ void TForm1::BuildControls() {
   separators_ =
       ChooseSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
 
-  AddLabel(kStartMarkLabel, 8, 8, 26);
-  AddLabel(kEndMarkLabel, 8, 32, 26);
-  AddLabel(kTextTypeLabel, 136, 8, 91);
-  AddLabel(kMarkScaleLabel, 8, 60, 52);
-  AddLabel(kPrefixLabel, 136, 60, 52);
-  AddLabel(kSuffixLabel, 136, 84, 52);
-  AddLabel(kTextDistanceLabel, 8, 112, 143);
+  AddLabel(kStartMarkCaption, 8, 8, 26);
+  AddLabel(kEndMarkCaption, 8, 32, 26);
+  AddLabel(kTextTypeCaption, 136, 8, 91);
+  AddLabel(kMarkScaleCaption, 8, 60, 52);
+  AddLabel(kPrefixCaption, 136, 60, 52);
+  AddLabel(kSuffixCaption, 136, 84, 52);
+  AddLabel(kTextDistanceCaption, 8, 112, 143);
   AddLabel(kPaperMillimetres, 264, 112, 40);
-  AddLabel(kExtensionGapLabel, 8, 136, 156);
+  AddLabel(kExtensionGapCaption, 8, 136, 156);
   AddLabel(kPaperMillimetres, 264, 136, 40);
-  AddLabel(kOvershootLabel, 8, 160, 156);
+  AddLabel(kOvershootCaption, 8, 160, 156);
   AddLabel(kPaperMillimetres, 264, 160, 40);
 
   ComboBox1 = AddComboBox("ComboBox1", 48, 4, 81, true);
@@ -233,8 +233,16 @@ void TForm1::FormShow() {
   const QPoint cursor = QCursor::pos();
   const QScreen* screen = QGuiApplication::screenAt(cursor);
   if (screen == nullptr) screen = this->screen();
-  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-  move(PlaceUnderCursor(cursor, QCursor::pos(), frameGeometry().size(), available));
+  std::optional<PixelRect> workArea;
+  if (screen != nullptr) {
+    const QRect available = screen->availableGeometry();
+    workArea = PixelRect{available.x(), available.y(), available.width(), available.height()};
+  }
+  const QPoint again = QCursor::pos();
+  const PixelPoint place =
+      PlaceUnderCursor({cursor.x(), cursor.y()}, {again.x(), again.y()},
+                       {frameGeometry().width(), frameGeometry().height()}, workArea);
+  move(place.x, place.y);
 
   exchange::ResetExchangeState(state_);
   if (programFolder_.isEmpty()) programFolder_ = QCoreApplication::applicationDirPath() + u'/';

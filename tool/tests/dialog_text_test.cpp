@@ -50,7 +50,7 @@ TEST(Cp932TextTest, RefusesWhatCodePage932CannotHold) {
 TEST(Cp932TextTest, MarksBytesWithoutCharacter) {
   EXPECT_EQ(numeric::Cp932ToUtf8("A\x81"), "A\xEF\xBF\xBD");  // lead byte at the end
   EXPECT_EQ(numeric::Cp932ToUtf8("\x81\x20"
-                        "B"),
+                                 "B"),
             "\xEF\xBF\xBD B");  // lead byte with a bad trail byte
 }
 

@@ -80,8 +80,6 @@ class Form1Test : public QObject {
   void everyWayOfClosingWritesOnce_data();
   void everyWayOfClosingWritesOnce();
   void opensUnderThePointer();
-  void placement_data();
-  void placement();
   void showingAgainReadsNothing();
   void RegionalSeparators();
 
@@ -469,37 +467,6 @@ void Form1Test::opensUnderThePointer() {
   auto form = OpenForm(HostFile());
   QCOMPARE(form->frameGeometry().topLeft(), QPoint(500 - form->frameGeometry().width() / 2, 296));
   form->reject();
-}
-
-void Form1Test::placement_data() {
-  QTest::addColumn<QPoint>("cursor");
-  QTest::addColumn<QPoint>("cursorAgain");
-  QTest::addColumn<QRect>("available");
-  QTest::addColumn<QPoint>("place");
-  const QRect screen(0, 0, 1920, 1080);
-  QTest::newRow("under the pointer")
-      << QPoint(500, 300) << QPoint(500, 300) << screen << QPoint(341, 296);
-  QTest::newRow("top from the second reading")
-      << QPoint(500, 300) << QPoint(510, 310) << screen << QPoint(341, 306);
-  QTest::newRow("odd width rounds the half down")
-      << QPoint(501, 300) << QPoint(501, 300) << screen << QPoint(342, 296);
-  QTest::newRow("right edge") << QPoint(1900, 300) << QPoint(1900, 300) << screen
-                              << QPoint(1920 - 318, 296);
-  QTest::newRow("bottom edge") << QPoint(500, 1000) << QPoint(500, 1000) << screen
-                               << QPoint(341, 1080 - 244);
-  QTest::newRow("top left corner") << QPoint(10, 2) << QPoint(10, 2) << screen << QPoint(0, 0);
-  QTest::newRow("second screen") << QPoint(1930, 300) << QPoint(1930, 300)
-                                 << QRect(1920, 0, 1280, 1024) << QPoint(1920, 296);
-  QTest::newRow("screen smaller than the window keeps the title bar")
-      << QPoint(100, 100) << QPoint(100, 100) << QRect(0, 0, 200, 200) << QPoint(0, 0);
-}
-
-void Form1Test::placement() {
-  QFETCH(QPoint, cursor);
-  QFETCH(QPoint, cursorAgain);
-  QFETCH(QRect, available);
-  QFETCH(QPoint, place);
-  QCOMPARE(morven::tool::PlaceUnderCursor(cursor, cursorAgain, QSize(318, 244), available), place);
 }
 
 void Form1Test::showingAgainReadsNothing() {

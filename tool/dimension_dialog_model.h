@@ -1,0 +1,73 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exchange/exchange_state.h"
+#include "numeric/separators.h"
+#include "tool/form_layout.h"
+#include "tool/horizontal_dimension.h"
+
+// The dialog's life without a window. A view calls, in one run: ReadOnFirstShow once its window
+// is on the screen, BuildOnOk for OK, and WriteBackOnClose for every way of closing (OK after a
+// build, Cancel, Esc, the close box, Alt+F4, the system menu). The exchange file is read at most
+// once and written back exactly once.
+namespace morven::tool {
+
+inline constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
+
+struct OkOutcome {
+  enum class Kind {
+    kBuilt,    // the dimension is in the command buffer: close the form
+    kRefused,  // an entry is invalid: move the focus to `focus`, nothing else
+    kFailed,   // show `message` in an error box captioned with the application title
+    kIgnored,  // the form is closing already
+  };
+  Kind kind = Kind::kIgnored;
+  ControlRole focus = ControlRole::kStartMarkList;
+  std::string message;  // Shift_JIS
+};
+
+class DimensionDialogModel {
+ public:
+  // `programFolder` holds the exchange file; nothing when the program's folder is unknown, and
+  // then nothing is read and nothing written. `separators` are the user's regional ones.
+  DimensionDialogModel(std::optional<std::filesystem::path> programFolder,
+                       numeric::Separators separators);
+  ~DimensionDialogModel();
+  DimensionDialogModel(const DimensionDialogModel&) = delete;
+  DimensionDialogModel& operator=(const DimensionDialogModel&) = delete;
+
+  // Resets the exchange state, reads the exchange file (a missing or unreadable one leaves the
+  // start values) and resets the command writer. Only the first call does anything.
+  void ReadOnFirstShow();
+  bool HasRead() const { return read_; }
+
+  // The text-type list's eleven items, Shift_JIS; item 0 is selected when the list is filled.
+  std::vector<std::string> TextTypeItems() const;
+
+  // Validates the entries and builds the dimension; reads the file first when that has not
+  // happened yet.
+  OkOutcome BuildOnOk(const DimensionEntries& entries);
+
+  // Writes the exchange file back (the commands, or "hq") and releases the exchange state. Only
+  // the first call does anything.
+  void WriteBackOnClose();
+  bool Closed() const { return closed_; }
+
+  numeric::Separators Separators() const { return separators_; }
+  const exchange::ExchangeState& State() const { return state_; }
+
+ private:
+  std::optional<std::filesystem::path> ExchangeFilePath() const;
+
+  exchange::ExchangeState state_;
+  std::optional<std::filesystem::path> programFolder_;
+  numeric::Separators separators_;
+  bool read_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace morven::tool

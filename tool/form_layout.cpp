@@ -1,0 +1,91 @@
+#include "tool/form_layout.h"
+
+#include <array>
+#include <cstddef>
+
+#include "tool/form_texts.h"
+
+namespace morven::tool {
+namespace {
+
+constexpr int kLabelHeight = 13;
+constexpr int kFieldHeight = 21;
+constexpr int kButtonHeight = 25;
+constexpr int kNumberFieldBytes = 16;
+constexpr int kAffixFieldBytes = 32;
+
+constexpr ControlSpec Label(ControlRole role, const char* name, const char* caption, int left,
+                            int top, int width) {
+  return {ControlKind::kLabel, role, name,      caption, {left, top, width, kLabelHeight},
+          kNoByteLimit,        true, kNoTabStop};
+}
+
+constexpr ControlSpec List(ControlRole role, const char* name, int left, int top, int width,
+                           bool inputMethod, int tab) {
+  return {ControlKind::kDropDownList,       role,         name,        "",
+          {left, top, width, kFieldHeight}, kNoByteLimit, inputMethod, tab};
+}
+
+constexpr ControlSpec Edit(ControlRole role, const char* name, const char* start, int left, int top,
+                           int width, int byteLimit, bool inputMethod, int tab) {
+  return {ControlKind::kEdit, role,        name, start, {left, top, width, kFieldHeight},
+          byteLimit,          inputMethod, tab};
+}
+
+constexpr ControlSpec Button(ControlRole role, const char* name, const char* caption, int left,
+                             int top, int width, int tab) {
+  return {ControlKind::kButton, role, name, caption, {left, top, width, kButtonHeight},
+          kNoByteLimit,         true, tab};
+}
+
+using enum ControlRole;
+
+constexpr std::array kControls = {
+    Label(kStartMarkLabel, "Label6", kStartMarkCaption, 8, 8, 26),
+    Label(kEndMarkLabel, "Label7", kEndMarkCaption, 8, 32, 26),
+    Label(kTextTypeLabel, "Label2", kTextTypeCaption, 136, 8, 91),
+    Label(kMarkScaleLabel, "Label1", kMarkScaleCaption, 8, 60, 52),
+    Label(kPrefixLabel, "Label11", kPrefixCaption, 136, 60, 52),
+    Label(kSuffixLabel, "Label12", kSuffixCaption, 136, 84, 52),
+    Label(kTextDistanceLabel, "Label3", kTextDistanceCaption, 8, 112, 143),
+    Label(kTextDistanceUnit, "Label4", kPaperMillimetres, 264, 112, 40),
+    Label(kExtensionGapLabel, "Label5", kExtensionGapCaption, 8, 136, 156),
+    Label(kExtensionGapUnit, "Label8", kPaperMillimetres, 264, 136, 40),
+    Label(kOvershootLabel, "Label9", kOvershootCaption, 8, 160, 156),
+    Label(kOvershootUnit, "Label10", kPaperMillimetres, 264, 160, 40),
+    List(kStartMarkList, "ComboBox1", 48, 4, 81, true, 0),
+    List(kEndMarkList, "ComboBox2", 48, 28, 81, true, 1),
+    Edit(kMarkScaleField, "Edit1", "1", 72, 56, 57, kNumberFieldBytes, false, 2),
+    List(kTextTypeList, "ComboBox3", 136, 28, 169, false, 3),
+    Edit(kPrefixField, "Edit2", "", 200, 56, 105, kAffixFieldBytes, true, 4),
+    Edit(kSuffixField, "Edit3", "", 200, 80, 105, kAffixFieldBytes, true, 5),
+    Edit(kTextDistanceField, "Edit4", "0.5", 200, 108, 57, kNumberFieldBytes, false, 6),
+    Edit(kExtensionGapField, "Edit5", "2", 200, 132, 57, kNumberFieldBytes, false, 7),
+    Edit(kOvershootField, "Edit6", "2", 200, 156, 57, kNumberFieldBytes, false, 8),
+    Button(kOkButton, "Button1", kOkCaption, 56, 184, 97, 9),
+    Button(kCancelButton, "Button2", kCancelCaption, 176, 184, 129, 10),
+};
+
+constexpr bool EachRoleOnceInOrder() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    if (static_cast<std::size_t>(kControls[i].role) != i) return false;
+  }
+  return true;
+}
+static_assert(EachRoleOnceInOrder(), "the table is indexed by role");
+
+}  // namespace
+
+std::span<const ControlSpec> FormControls() {
+  return kControls;
+}
+
+const ControlSpec& ControlFor(ControlRole role) {
+  return kControls[static_cast<std::size_t>(role)];
+}
+
+std::span<const char* const> EndMarkItems() {
+  return kEndMarks;
+}
+
+}  // namespace morven::tool
