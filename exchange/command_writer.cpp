@@ -20,19 +20,25 @@ void AddKeywordLine(ExchangeState& state, std::string_view keyword, const std::s
   AddCommandLine(state, line);
 }
 
+// The host's numbers are 32-bit and wrap round: 2147483647 + 91 is -2147483558.
+std::int32_t WrappingAdd(std::int32_t n, std::int32_t offset) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(n) +
+                                   static_cast<std::uint32_t>(offset));
+}
+
 }  // namespace
 
 std::int32_t MapColorNumber(const ExchangeState& state, std::int32_t n) {
   if (n <= 0) return state.InitialLineColor;
   if (n <= 9) return n;
-  return n + 91;
+  return WrappingAdd(n, 91);
 }
 
 std::int32_t MapLineTypeNumber(const ExchangeState& state, std::int32_t n) {
   if (n <= 0) return state.InitialLineType;
   if (n <= 9) return n;
   if (n <= 18) return n + 1;
-  return n + 12;
+  return WrappingAdd(n, 12);
 }
 
 void SetLayerGroup(ExchangeState& state, std::int32_t group) {

@@ -14,7 +14,7 @@ namespace {
 std::vector<std::string> Entries(const ExchangeState& state) {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < state.CommandBuffer.size(); ++i) {
-    out.push_back(state.CommandBuffer[i]);
+    out.push_back(state.CommandBuffer[i].Text);
   }
   return out;
 }
@@ -84,6 +84,12 @@ TEST(CommandWriter, ColoursLineTypesAndWidths) {
       {"list type 10", [](ExchangeState& s) { SetLineType(s, 10, 1); }, {"lt11"}},
       {"list type 20", [](ExchangeState& s) { SetLineType(s, 20, 1); }, {"lt32"}},
       {"list type 0", [](ExchangeState& s) { SetLineType(s, -4, 1); }, {"lt2"}},
+      {"list colour wraps round",
+       [](ExchangeState& s) { SetLineColor(s, 2147483647, 1); },
+       {"lc-2147483558"}},
+      {"list type wraps round",
+       [](ExchangeState& s) { SetLineType(s, 2147483647, 1); },
+       {"lt-2147483637"}},
       {"host width", [](ExchangeState& s) { SetLineWidth(s, -1); }, {"lw3"}},
       {"width too big", [](ExchangeState& s) { SetLineWidth(s, 30001); }, {"lw0"}},
       {"width negative", [](ExchangeState& s) { SetLineWidth(s, -2); }, {"lw0"}},
@@ -237,12 +243,12 @@ TEST(CommandWriter, EntriesAreBoundedAndFreeOfLineBreaks) {
     ExchangeState state = WriterState();
     AddCommandLine(state, c.line);
     ASSERT_EQ(state.CommandBuffer.size(), 1u);
-    EXPECT_EQ(state.CommandBuffer[0], c.expected) << c.line;
+    EXPECT_EQ(state.CommandBuffer[0].Text, c.expected) << c.line;
   }
 
   ExchangeState state = WriterState();
   PutDimensionText(state, "1\r\nz1\r\n2", 0, 0, 1, 0, 0, 0, 1, 0);
-  EXPECT_EQ(state.CommandBuffer.back(), "1z12");
+  EXPECT_EQ(state.CommandBuffer.back().Text, "1z12");
 }
 
 TEST(CommandWriter, TheBufferGrowsInBlocks) {
