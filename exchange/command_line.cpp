@@ -7,7 +7,9 @@
 
 namespace morven::exchange {
 
-void AddCommandLine(ExchangeState& state, std::string_view line) {
+namespace {
+
+void AddEntry(ExchangeState& state, std::string_view line, bool joinsNext) {
   // A CR or LF inside an entry would break the file line and let a text inject a command.
   std::string entry;
   entry.reserve(std::min(line.size(), kMaxCommandLineBytes + 1));
@@ -17,7 +19,18 @@ void AddCommandLine(ExchangeState& state, std::string_view line) {
     if (entry.size() > kMaxCommandLineBytes) break;
   }
   entry.resize(CutWhole(entry, kMaxCommandLineBytes).size());
-  state.CommandBuffer.Append() = std::move(entry);
+  state.CommandBuffer.Append() = CommandEntry{std::move(entry), joinsNext};
+}
+
+}  // namespace
+
+void AddCommandLine(ExchangeState& state, std::string_view line) {
+  AddEntry(state, line, false);
+}
+
+void AddTextCommand(ExchangeState& state, std::string_view head, std::string_view text) {
+  AddEntry(state, head, true);
+  AddEntry(state, text, false);
 }
 
 }  // namespace morven::exchange

@@ -17,6 +17,10 @@ inline constexpr std::size_t kMaxCommandLineBytes = 255;
 // CR and LF dropped.
 void AddCommandLine(ExchangeState& state, std::string_view line);
 
+// Appends a text head (such as `cs X Y DX DY "`) and its text, each as AddCommandLine does; the
+// write-back puts the two on one file line.
+void AddTextCommand(ExchangeState& state, std::string_view head, std::string_view text);
+
 void SetLayerGroup(ExchangeState& state, std::int32_t group);
 void SetLayer(ExchangeState& state, std::int32_t layer);
 void SetLineColor(ExchangeState& state, std::int32_t color, std::int32_t mode);

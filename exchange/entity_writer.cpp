@@ -72,8 +72,7 @@ void PutDimensionText(ExchangeState& state, std::string_view text, double x1, do
       numeric::StripBlanks(text).empty() ? LengthText(x1, y1, x2, y2) : std::string(text);
   AddCommandLine(state, "msg");
   AddCommandLine(state, FourNumbers(x1, y1, x2, y2));
-  AddCommandLine(state, "cs " + FourNumbers(x, y, dx, dy) + " \"");
-  AddCommandLine(state, shown);
+  AddTextCommand(state, "cs " + FourNumbers(x, y, dx, dy) + " \"", shown);
 }
 
 }  // namespace morven::exchange

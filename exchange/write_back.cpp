@@ -17,21 +17,13 @@ bool Write(std::FILE* file, std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
-bool EndsWithQuote(std::string_view entry) {
-  return !entry.empty() && entry.back() == '"';
-}
-
 bool WriteEntries(const ExchangeState& state, std::FILE* file) {
-  const BlockTable<std::string>& buffer = state.CommandBuffer;
+  const BlockTable<CommandEntry>& buffer = state.CommandBuffer;
   if (buffer.empty()) return Write(file, kNothingDrawn) && Write(file, kLineEnd);
   for (std::size_t i = 0; i < buffer.size(); ++i) {
-    const std::string& entry = buffer[i];
-    if (!Write(file, entry)) return false;
-    // A text head ending in a quote shares its file line with the text after it.
-    if (EndsWithQuote(entry)) {
-      if (i + 1 == buffer.size()) break;
-      if (!Write(file, buffer[++i])) return false;
-    }
+    if (!Write(file, buffer[i].Text)) return false;
+    if (buffer[i].JoinsNext && i + 1 < buffer.size() && !Write(file, buffer[++i].Text))
+      return false;
     if (!Write(file, kLineEnd)) return false;
   }
   return true;

@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   morven::exchange::PutDimensionText(state, text, 0, 0, 1, 0, 0, 0, 10, 0);
   morven::exchange::SetFontName(state, text);
   for (std::size_t i = 0; i < state.CommandBuffer.size(); ++i) {
-    const std::string_view entry = state.CommandBuffer[i];
+    const std::string_view entry = state.CommandBuffer[i].Text;
     Check(WholeText(entry) && entry.find_first_of("\r\n") == std::string_view::npos);
   }
   morven::exchange::ReleaseExchangeState(state);

@@ -68,7 +68,7 @@ TEST(ExchangeState, ResetBringsBackEveryStartValue) {
         "hcw 1 1 1 1 1 1 1 1 1 1", "file=x", "1 2 3 4", "msg", "5 6 7 8", "ci 1 1 1"}) {
     ParseExchangeLine(state, line);
   }
-  state.CommandBuffer.Append("lg0");
+  state.CommandBuffer.Append({"lg0"});
   ResetExchangeState(state);
   ExpectStartValues(state);
 }
@@ -114,7 +114,7 @@ TEST(ExchangeState, ResetCommandWriterKeepsReadingState) {
 TEST(ExchangeState, ReleaseFreesTablesAndReadingAfterwardsIsHarmless) {
   ExchangeState state;
   ParseExchangeLine(state, "1 2 3 4");
-  state.CommandBuffer.Append("x");
+  state.CommandBuffer.Append({"x"});
   ReleaseExchangeState(state);
   EXPECT_TRUE(state.Lines.empty());
   EXPECT_EQ(state.Lines.capacity(), 0u);

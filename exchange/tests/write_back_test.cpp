@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/command_writer.h"
 #include "exchange/exchange_state.h"
 
 namespace morven::exchange {
@@ -34,9 +35,9 @@ class WriteBack : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  static ExchangeState WithEntries(const std::vector<std::string>& entries) {
+  static ExchangeState WithEntries(const std::vector<CommandEntry>& entries) {
     ExchangeState state;
-    for (const std::string& e : entries) state.CommandBuffer.Append(e);
+    for (const CommandEntry& e : entries) state.CommandBuffer.Append(e);
     return state;
   }
 
@@ -46,22 +47,24 @@ class WriteBack : public ::testing::Test {
 TEST_F(WriteBack, FileBytes) {
   struct Case {
     const char* name;
-    std::vector<std::string> entries;
+    std::vector<CommandEntry> entries;
     std::string bytes;
   };
   const Case cases[] = {
       {"empty buffer", {}, "hq\r\n"},
-      {"plain lines", {"lg0", "ly0"}, "lg0\r\nly0\r\n"},
+      {"plain lines", {{"lg0"}, {"ly0"}}, "lg0\r\nly0\r\n"},
       {"dimension",
-       {"msg", "0 500 1000 500", "cs -62.5 550 10 0 \"", "1,000.000", "z3"},
+       {{"msg"}, {"0 500 1000 500"}, {"cs -62.5 550 10 0 \"", true}, {"1,000.000"}, {"z3"}},
        "msg\r\n0 500 1000 500\r\ncs -62.5 550 10 0 \"1,000.000\r\nz3\r\n"},
-      {"last entry ends in a quote", {"a", "cs 0 0 1 0 \""}, "a\r\ncs 0 0 1 0 \""},
+      {"a head without its text", {{"a"}, {"cs 0 0 1 0 \"", true}}, "a\r\ncs 0 0 1 0 \"\r\n"},
       {"joined text ending in a quote is not joined again",
-       {"cs 0 0 1 0 \"", "say \"", "z3"},
+       {{"cs 0 0 1 0 \"", true}, {"say \""}, {"z3"}},
        "cs 0 0 1 0 \"say \"\r\nz3\r\n"},
-      {"empty entries", {"", "x", ""}, "\r\nx\r\n\r\n"},
-      {"head followed by an empty text", {"cs 1 1 1 0 \"", "", "z1"}, "cs 1 1 1 0 \"\r\nz1\r\n"},
-      {"Shift_JIS bytes pass unchanged", {"\x82\xa0\x81\x40"}, "\x82\xa0\x81\x40\r\n"},
+      {"empty entries", {{""}, {"x"}, {""}}, "\r\nx\r\n\r\n"},
+      {"head followed by an empty text",
+       {{"cs 1 1 1 0 \"", true}, {""}, {"z1"}},
+       "cs 1 1 1 0 \"\r\nz1\r\n"},
+      {"Shift_JIS bytes pass unchanged", {{"\x82\xa0\x81\x40"}}, "\x82\xa0\x81\x40\r\n"},
   };
   for (const Case& c : cases) {
     std::ofstream(Path(), std::ios::binary) << "host input that must go\r\nhk 0\r\n";
@@ -71,6 +74,19 @@ TEST_F(WriteBack, FileBytes) {
   }
 }
 
+// Only a text head the writer made joins the line after it: a font name or a text that ends in a
+// quote keeps its own line, so the next command keeps its own too.
+TEST_F(WriteBack, LinesEndingInAQuoteJoinNothing) {
+  ExchangeState state;
+  ResetCommandWriter(state);
+  SetFontName(state, "ab\"");
+  PutEntityFlags(state, 4);
+  PutDimensionText(state, "1\"", 0, 0, 10, 0, 0, 1, 10, 0);
+  PutEntityFlags(state, 4);
+  ASSERT_TRUE(WriteBackExchangeFile(state, Path()));
+  EXPECT_EQ(Contents(Path()), "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
+}
+
 TEST_F(WriteBack, AMissingFileIsCreated) {
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, Path("new.txt")));
   EXPECT_EQ(Contents(Path("new.txt")), "hq\r\n");
@@ -78,7 +94,7 @@ TEST_F(WriteBack, AMissingFileIsCreated) {
 
 TEST_F(WriteBack, AMissingFolderFailsWithoutAFile) {
   const std::string path = (folder_ / "missing" / "JWC_TEMP.TXT").string();
-  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({"lg0"}), path));
+  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({{"lg0"}}), path));
   EXPECT_FALSE(fs::exists(path));
 }
 
@@ -86,9 +102,9 @@ TEST_F(WriteBack, FailedWritesLeaveNoFileBehind) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   const std::string path = Path();
   fs::create_symlink("/dev/full", path);
-  std::vector<std::string> entries(3000, std::string(200, 'x'));
+  std::vector<CommandEntry> entries(3000, CommandEntry{std::string(200, 'x')});
   for (const auto& buffer :
-       {std::vector<std::string>{}, std::vector<std::string>{"lg0"}, entries}) {
+       {std::vector<CommandEntry>{}, std::vector<CommandEntry>{{"lg0"}}, entries}) {
     if (!fs::is_symlink(path)) fs::create_symlink("/dev/full", path);
     EXPECT_FALSE(WriteBackExchangeFile(WithEntries(buffer), path));
     EXPECT_FALSE(fs::exists(fs::symlink_status(path)));  // the link is gone, /dev/full stays
@@ -98,7 +114,7 @@ TEST_F(WriteBack, FailedWritesLeaveNoFileBehind) {
 
 TEST_F(WriteBack, AFolderInPlaceOfTheFileFails) {
   fs::create_directories(Path());
-  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({"lg0"}), Path()));
+  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({{"lg0"}}), Path()));
   EXPECT_TRUE(fs::is_directory(Path()));
 }
 
