@@ -14,29 +14,7 @@ void ResetExchangeState(ExchangeState& state) {
 }
 
 void ResetCommandWriter(ExchangeState& state) {
-  state.ForceLayerGroup = true;
-  state.ForceLayer = true;
-  state.ForceLineColor = true;
-  state.ForceLineType = true;
-  state.ForceLineWidth = true;
-  state.ForceTextType = true;
-  state.ForceFontName = true;
-  state.ForcePnColor = true;
-
-  state.CurLayerGroup = 0;
-  state.CurLayer = 0;
-  state.CurLineColor = 1;
-  state.CurLineType = 1;
-  state.CurLineWidth = 0;
-  state.CurTextType = 1;
-  state.CurTextWidth = 2.0;
-  state.CurTextHeight = 2.0;
-  state.CurTextGap = 0.0;
-  state.CurTextColor = 1;
-  state.CurCcValue = 0;
-  state.CurFontName = kDefaultFontName;
-  state.CurPnColor = 1;
-  state.CurExtColor = 0;
+  static_cast<CommandWriterMemory&>(state) = CommandWriterMemory{};
 }
 
 namespace {

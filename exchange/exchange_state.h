@@ -152,7 +152,43 @@ struct OrderEntry {
   std::int32_t Index = 0;  // 0-based position in that kind's table
 };
 
-struct ExchangeState {
+// The current attributes and the writer's force flags. While the file is read the attributes are
+// those in force for the next element; after ResetCommandWriter they are the writer's memory of
+// what it last wrote, and a force flag makes the next request write its line even when the value
+// is unchanged. One value, so that the writer is reset by one assignment and a build that fails
+// half-way is undone by putting a copy back.
+struct CommandWriterMemory {
+  std::int32_t CurLayerGroup = 0;
+  std::int32_t CurLayer = 0;
+  std::int32_t CurLineColor = 1;
+  std::int32_t CurLineType = 1;
+  std::int32_t CurLineWidth = 0;
+  std::int32_t CurTextType = 1;
+  double CurTextWidth = 2.0, CurTextHeight = 2.0, CurTextGap = 0.0;
+  std::int32_t CurTextColor = 1;
+  std::int32_t CurCcValue = 0;
+  std::string CurFontName = kDefaultFontName;
+  std::int32_t CurPnColor = 1;
+  std::int32_t CurExtColor = 0;
+
+  bool ForceLayerGroup = true;
+  bool ForceLayer = true;
+  bool ForceLineColor = true;
+  bool ForceLineType = true;
+  bool ForceLineWidth = true;
+  bool ForceTextType = true;
+  bool ForceFontName = true;
+  bool ForcePnColor = true;
+};
+
+// One output line without its line end, at most 255 bytes. A text head and the text the writer
+// made for it share one file line.
+struct CommandEntry {
+  std::string Text;
+  bool JoinsNext = false;
+};
+
+struct ExchangeState : CommandWriterMemory {
   // Host settings.
   std::string HostFileName;
   double HkAngle = 0.0;
@@ -184,34 +220,11 @@ struct ExchangeState {
   std::vector<HpPoint> HpPoints = std::vector<HpPoint>(kHpPointCount);  // 100 after a reset
   std::int32_t HpPointCount = 0;
 
-  // Current attributes: while reading, in force for the next element; after ResetCommandWriter,
-  // the writer's memory of what it last wrote.
   std::int32_t HhpNumber = 0;
-  std::int32_t CurLayerGroup = 0;
-  std::int32_t CurLayer = 0;
-  std::int32_t CurLineColor = 1;
-  std::int32_t CurLineType = 1;
-  std::int32_t CurLineWidth = 0;
-  std::int32_t CurTextType = 1;
-  double CurTextWidth = 2.0, CurTextHeight = 2.0, CurTextGap = 0.0;
-  std::int32_t CurTextColor = 1;
-  std::int32_t CurCcValue = 0;
-  std::string CurFontName = kDefaultFontName;
-  std::int32_t CurPnColor = 1;
-  std::int32_t CurExtColor = 0;
   std::int32_t ZFlags = 0;
   std::int32_t PolylineCount = 0;
   bool PolylineMode = false;
   bool MessageMode = false;
-
-  bool ForceLayerGroup = true;
-  bool ForceLayer = true;
-  bool ForceLineColor = true;
-  bool ForceLineType = true;
-  bool ForceLineWidth = true;
-  bool ForceTextType = true;
-  bool ForceFontName = true;
-  bool ForcePnColor = true;
 
   // Element tables, one per kind, in file order, and the order in which elements were read.
   BlockTable<LineRecord> Lines;
@@ -233,14 +246,14 @@ struct ExchangeState {
 
   LineRecord MessageLine = StartMessageLine();
 
-  // Output lines, each at most 255 bytes without line end.
-  BlockTable<std::string> CommandBuffer;
+  BlockTable<CommandEntry> CommandBuffer;
 };
 
 // Every field to its start value; tables emptied, fixed tables sized.
 void ResetExchangeState(ExchangeState& state);
 
-// All eight force flags on, current attributes to the writer's start values.
+// All eight force flags on, current attributes to the writer's start values: one assignment of
+// CommandWriterMemory{}.
 void ResetCommandWriter(ExchangeState& state);
 
 // Gives the storage of every table back. Plain fields are left as they are.

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-// Internal to the numeric module: the extended format its arithmetic relies on, and the one
-// way its results return to double.
+// The extended format the program's arithmetic relies on, and the one way its results return to
+// double.
 static_assert(std::numeric_limits<long double>::digits == 64,
               "The numeric module needs long double with a 64-bit mantissa (x87 extended, as GCC "
               "and Clang give on x86-64): its rounding results depend on that exact precision.");

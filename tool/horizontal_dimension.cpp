@@ -8,6 +8,7 @@
 
 #include "exchange/command_writer.h"
 #include "exchange/exchange_state.h"
+#include "numeric/extended_precision.h"
 #include "numeric/float_error.h"
 #include "numeric/geometry.h"
 #include "numeric/number_text.h"
@@ -18,25 +19,13 @@ namespace {
 
 using exchange::ExchangeState;
 using numeric::Point;
+using numeric::ToCheckedDouble;
 
 constexpr std::int32_t kNoMapping = 0;
 constexpr std::uint8_t kEntityFlags = 4;  // written as "z3" before each extension line and mark
 constexpr int kValueDecimals = 3;
 constexpr int kHalvesAwayFromZero = 2;
 constexpr double kDirectionLength = 10.0;
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
-
-// Arithmetic of this construction raises like the numeric module instead of going on with an
-// infinity or a NaN.
-double Checked(double value) {
-  if (std::isnan(value))
-    throw numeric::FloatingPointError(numeric::FloatingPointError::Kind::Invalid);
-  if (std::isinf(value)) {
-    throw numeric::FloatingPointError(numeric::FloatingPointError::Kind::Overflow);
-  }
-  return value;
-}
-
 // A line break typed or pasted into a prefix would split a file line and start a command.
 std::string WithoutLineBreaks(std::string_view text) {
   std::string result;
@@ -58,52 +47,6 @@ std::string Affix(std::string_view typed) {
   std::string text = WithoutLineBreaks(typed);
   if (numeric::StripBlanks(text).empty()) text.clear();
   return text;
-}
-
-// What the writer remembers between requests, so that a failed run leaves no trace.
-struct WriterMemory {
-  std::size_t commandCount = 0;
-  std::int32_t layerGroup = 0, layer = 0, lineColor = 0, lineType = 0, lineWidth = 0;
-  std::int32_t textType = 0, textColor = 0, ccValue = 0, pnColor = 0, extColor = 0;
-  double textWidth = 0.0, textHeight = 0.0, textGap = 0.0;
-  std::string fontName;
-  bool forceLayerGroup = false, forceLayer = false, forceLineColor = false, forceLineType = false;
-  bool forceLineWidth = false, forceTextType = false, forceFontName = false, forcePnColor = false;
-};
-
-WriterMemory SaveWriterMemory(const ExchangeState& s) {
-  return WriterMemory{s.CommandBuffer.size(), s.CurLayerGroup,  s.CurLayer,      s.CurLineColor,
-                      s.CurLineType,          s.CurLineWidth,   s.CurTextType,   s.CurTextColor,
-                      s.CurCcValue,           s.CurPnColor,     s.CurExtColor,   s.CurTextWidth,
-                      s.CurTextHeight,        s.CurTextGap,     s.CurFontName,   s.ForceLayerGroup,
-                      s.ForceLayer,           s.ForceLineColor, s.ForceLineType, s.ForceLineWidth,
-                      s.ForceTextType,        s.ForceFontName,  s.ForcePnColor};
-}
-
-void RestoreWriterMemory(ExchangeState& s, const WriterMemory& m) {
-  s.CommandBuffer.Truncate(m.commandCount);
-  s.CurLayerGroup = m.layerGroup;
-  s.CurLayer = m.layer;
-  s.CurLineColor = m.lineColor;
-  s.CurLineType = m.lineType;
-  s.CurLineWidth = m.lineWidth;
-  s.CurTextType = m.textType;
-  s.CurTextColor = m.textColor;
-  s.CurCcValue = m.ccValue;
-  s.CurPnColor = m.pnColor;
-  s.CurExtColor = m.extColor;
-  s.CurTextWidth = m.textWidth;
-  s.CurTextHeight = m.textHeight;
-  s.CurTextGap = m.textGap;
-  s.CurFontName = m.fontName;
-  s.ForceLayerGroup = m.forceLayerGroup;
-  s.ForceLayer = m.forceLayer;
-  s.ForceLineColor = m.forceLineColor;
-  s.ForceLineType = m.forceLineType;
-  s.ForceLineWidth = m.forceLineWidth;
-  s.ForceTextType = m.forceTextType;
-  s.ForceFontName = m.forceFontName;
-  s.ForcePnColor = m.forcePnColor;
 }
 
 // The entries once read and validated; distances still in paper mm.
@@ -148,8 +91,9 @@ ExtensionLine ExtensionLineAt(Point measured, Point onDimensionLine, double angl
   const auto turnBack = [&](double height) {
     return numeric::RotatePointDeg(measured.x, height, measured.x, measured.y, angle);
   };
-  return ExtensionLine{turnBack(Checked(measured.y + side * gap)),
-                       turnBack(Checked(lineHeight + side * overshoot)), turnBack(lineHeight)};
+  return ExtensionLine{turnBack(ToCheckedDouble(measured.y + side * gap)),
+                       turnBack(ToCheckedDouble(lineHeight + side * overshoot)),
+                       turnBack(lineHeight)};
 }
 
 struct TextStyle {
@@ -174,10 +118,9 @@ TextStyle ChosenTextStyle(const ExchangeState& state, int choice) {
 
 // (10 cos a, 10 sin a), the angle turned into radians the way the geometry module does it.
 Point TextDirection(double angleDeg) {
-  const auto radians = static_cast<double>(angleDeg / 180.0L * kPi);
-  return Point{
-      Checked(static_cast<double>(kDirectionLength * std::cos(static_cast<long double>(radians)))),
-      Checked(static_cast<double>(kDirectionLength * std::sin(static_cast<long double>(radians))))};
+  const auto radians = static_cast<double>(angleDeg / 180.0L * numeric::kPi);
+  return Point{ToCheckedDouble(kDirectionLength * std::cos(static_cast<long double>(radians))),
+               ToCheckedDouble(kDirectionLength * std::sin(static_cast<long double>(radians)))};
 }
 
 void EmitDimension(ExchangeState& state, const Request& request, numeric::Separators separators) {
@@ -191,9 +134,9 @@ void EmitDimension(ExchangeState& state, const Request& request, numeric::Separa
   SetFontName(state, state.InitialFontName);
 
   const double scale = CurrentLayerGroupScale(state);
-  const double textDistance = Checked(request.textDistance * scale);
-  const double gap = Checked(request.extensionGap * scale);
-  const double overshoot = Checked(request.overshoot * scale);
+  const double textDistance = ToCheckedDouble(request.textDistance * scale);
+  const double gap = ToCheckedDouble(request.extensionGap * scale);
+  const double overshoot = ToCheckedDouble(request.overshoot * scale);
 
   const Point p1 = IndicatedPoint(state, 1);
   const Point p2 = IndicatedPoint(state, 2);
@@ -210,16 +153,16 @@ void EmitDimension(ExchangeState& state, const Request& request, numeric::Separa
   const Point f2 = line2.foot;
 
   const TextStyle style = ChosenTextStyle(state, request.textTypeChoice);
-  const double length = Checked(numeric::PointDistance(f1.x, f1.y, f2.x, f2.y));
+  const double length = ToCheckedDouble(numeric::PointDistance(f1.x, f1.y, f2.x, f2.y));
   const double rounded = numeric::RoundDecimals(kValueDecimals, kHalvesAwayFromZero, length);
   const std::string text =
       request.prefix + numeric::RealToText(kValueDecimals, rounded, separators) + request.suffix;
 
   const double drawnLength = numeric::TextDrawnLength(text, style.width, style.gap);
-  const Point offset = numeric::RotatePointDeg(Checked(-Checked(drawnLength * scale) / 2),
-                                               textDistance, 0.0, 0.0, angle);
-  const Point textStart{Checked(Checked(f1.x + f2.x) / 2 + offset.x),
-                        Checked(Checked(f1.y + f2.y) / 2 + offset.y)};
+  const Point offset = numeric::RotatePointDeg(
+      ToCheckedDouble(-ToCheckedDouble(drawnLength * scale) / 2), textDistance, 0.0, 0.0, angle);
+  const Point textStart{ToCheckedDouble(ToCheckedDouble(f1.x + f2.x) / 2 + offset.x),
+                        ToCheckedDouble(ToCheckedDouble(f1.y + f2.y) / 2 + offset.y)};
   const Point direction = TextDirection(angle);
 
   SetTextType(state, style.type, style.color, kNoMapping, style.width, style.height, style.gap);
@@ -227,10 +170,12 @@ void EmitDimension(ExchangeState& state, const Request& request, numeric::Separa
                    direction.y);
 
   // Each mark points outwards, away from the other end.
-  const double startAngle = numeric::VectorAngleDeg(Checked(f1.x - f2.x), Checked(f1.y - f2.y));
+  const double startAngle =
+      numeric::VectorAngleDeg(ToCheckedDouble(f1.x - f2.x), ToCheckedDouble(f1.y - f2.y));
   PutEntityFlags(state, kEntityFlags);
   PutMarkPoint(state, request.startMark, f1.x, f1.y, request.markScale, startAngle);
-  const double endAngle = numeric::VectorAngleDeg(Checked(f2.x - f1.x), Checked(f2.y - f1.y));
+  const double endAngle =
+      numeric::VectorAngleDeg(ToCheckedDouble(f2.x - f1.x), ToCheckedDouble(f2.y - f1.y));
   PutEntityFlags(state, kEntityFlags);
   PutMarkPoint(state, request.endMark, f2.x, f2.y, request.markScale, endAngle);
 
@@ -257,11 +202,14 @@ DimensionResult BuildHorizontalDimension(ExchangeState& state, const DimensionEn
   if (request.extensionGap < 0.0) return DimensionResult::kExtensionGapNegative;
   if (request.overshoot < 0.0) return DimensionResult::kOvershootNegative;
 
-  const WriterMemory before = SaveWriterMemory(state);
+  // All or nothing: a build that fails half-way leaves the writer as it found it.
+  const exchange::CommandWriterMemory writerBefore = state;
+  const std::size_t commandsBefore = state.CommandBuffer.size();
   try {
     EmitDimension(state, request, separators);
   } catch (...) {
-    RestoreWriterMemory(state, before);
+    static_cast<exchange::CommandWriterMemory&>(state) = writerBefore;
+    state.CommandBuffer.Truncate(commandsBefore);
     throw;
   }
   return DimensionResult::kBuilt;
