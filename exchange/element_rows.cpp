@@ -3,8 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "exchange/shift_jis_text.h"
 #include "exchange/token_numbers.h"
+#include "numeric/shift_jis.h"
 
 namespace morven::exchange {
 
@@ -50,8 +50,8 @@ void FillText(const ExchangeState& state, const LineTokens& tokens, std::int32_t
   text.Y = RealToken(tokens, 2);
   text.DirX = RealToken(tokens, 3);
   text.DirY = RealToken(tokens, 4);
-  text.FontName.assign(CutWhole(state.CurFontName, kMaxRecordTextBytes));
-  text.Text.assign(CutWhole(tokens[5], kMaxRecordTextBytes));
+  text.FontName.assign(numeric::CutWhole(state.CurFontName, kMaxRecordTextBytes));
+  text.Text.assign(numeric::CutWhole(tokens[5], kMaxRecordTextBytes));
 }
 
 struct Corner {

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "exchange/element_rows.h"
-#include "exchange/shift_jis_text.h"
 #include "exchange/token_numbers.h"
+#include "numeric/shift_jis.h"
 
 namespace morven::exchange {
 
@@ -76,7 +76,7 @@ void ApplyNumberedPoint(ExchangeState& state, const LineTokens& tokens) {
   std::int32_t kind = 0;
   constexpr std::string_view kSuffixes[] = {"-", "ln", "ci", "ch"};
   for (std::int32_t k = 0; k < 4; ++k) {
-    const std::size_t at = FindWhole(token, kSuffixes[k]);
+    const std::size_t at = numeric::FindWhole(token, kSuffixes[k]);
     if (at == std::string_view::npos) continue;
     name = at >= 2 ? token.substr(2, at - 2) : std::string_view();
     kind = k + 1;
@@ -95,7 +95,7 @@ void ApplyNumberedPoint(ExchangeState& state, const LineTokens& tokens) {
 void ApplyHhpNumber(ExchangeState& state, std::string_view token) {
   std::size_t length = token.size();
   for (const std::string_view suffix : {"ln"sv, "ci"sv, "ch"sv}) {
-    const std::size_t at = FindWhole(token, suffix);  // 0-based, so byte position at + 1
+    const std::size_t at = numeric::FindWhole(token, suffix);  // 0-based, so byte position at + 1
     if (at != std::string_view::npos && at + 1 > 4) length = at - 3;
   }
   state.HhpNumber = numeric::TextToInt(After(token, 3).substr(0, length));
@@ -333,7 +333,7 @@ bool ApplyKeywordRow(ExchangeState& state, const LineTokens& tokens) {
 
 bool ApplyFileName(ExchangeState& state, std::string_view keyword) {
   if (std::memchr(keyword.data(), '=', keyword.size()) == nullptr) return false;
-  if (FindWhole(keyword, "file="sv) == std::string_view::npos) return false;
+  if (numeric::FindWhole(keyword, "file="sv) == std::string_view::npos) return false;
   state.HostFileName.assign(After(keyword, 5));
   return true;
 }

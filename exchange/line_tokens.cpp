@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "exchange/shift_jis_text.h"
+#include "numeric/shift_jis.h"
 
 namespace morven::exchange {
 
@@ -35,7 +35,7 @@ constexpr std::array<std::uint8_t, 256> MakeByteClasses() {
   std::array<std::uint8_t, 256> classes{};
   for (int b = 0; b < 256; ++b) {
     const auto byte = static_cast<unsigned char>(b);
-    if (IsLeadByte(byte)) {
+    if (numeric::IsLeadByte(byte)) {
       classes[b] = kLead;
     } else if (byte == kBlank || byte == kTab) {
       classes[b] = kSeparator;
@@ -269,7 +269,7 @@ void LineTokens::SplitCopying(std::string_view line, std::size_t from, int slot)
       ++i;
       continue;
     }
-    if (IsLeadByte(byte)) {
+    if (numeric::IsLeadByte(byte)) {
       std::size_t second = i + 1;
       while (second < size && in[second] == kCarriageReturn) ++second;
       if (second == size) break;

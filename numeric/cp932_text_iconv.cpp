@@ -1,9 +1,9 @@
-#include "numeric/cp932_text.h"
-
 #include <iconv.h>
 
 #include <cerrno>
 #include <cstddef>
+
+#include "numeric/cp932_text.h"
 
 namespace morven::numeric {
 namespace {

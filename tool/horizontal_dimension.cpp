@@ -26,25 +26,9 @@ constexpr std::uint8_t kEntityFlags = 4;  // written as "z3" before each extensi
 constexpr int kValueDecimals = 3;
 constexpr int kHalvesAwayFromZero = 2;
 constexpr double kDirectionLength = 10.0;
-// A line break typed or pasted into a prefix would split a file line and start a command.
-std::string WithoutLineBreaks(std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (numeric::IsLeadByte(byte) && i + 1 < text.size()) {
-      result += text.substr(i, 2);
-      ++i;
-    } else if (byte != '\r' && byte != '\n') {
-      result += text[i];
-    }
-  }
-  return result;
-}
-
 // A prefix or suffix of nothing but blanks and control characters counts as none at all.
 std::string Affix(std::string_view typed) {
-  std::string text = WithoutLineBreaks(typed);
+  std::string text = numeric::WithoutLineBreaks(typed);
   if (numeric::StripBlanks(text).empty()) text.clear();
   return text;
 }

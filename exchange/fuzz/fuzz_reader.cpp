@@ -12,9 +12,9 @@
 #include "exchange/file_lines.h"
 #include "exchange/keyword_rows.h"
 #include "exchange/line_tokens.h"
-#include "exchange/shift_jis_text.h"
 #include "numeric/float_error.h"
 #include "numeric/number_text.h"
+#include "numeric/shift_jis.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void CheckNumbersReadInPlace(const morven::exchange::LineTokens& tokens) {
 }
 
 bool WholeText(std::string_view text) {
-  return text.size() <= 255 && morven::exchange::CutWhole(text, 255).size() == text.size();
+  return text.size() <= 255 && morven::numeric::CutWhole(text, 255).size() == text.size();
 }
 
 }  // namespace

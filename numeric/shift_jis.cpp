@@ -1,6 +1,6 @@
-#include "exchange/shift_jis_text.h"
+#include "numeric/shift_jis.h"
 
-namespace morven::exchange {
+namespace morven::numeric {
 
 std::string_view CutWhole(std::string_view text, std::size_t maxBytes) {
   std::size_t i = 0;
@@ -20,4 +20,13 @@ std::size_t FindWhole(std::string_view text, std::string_view needle) {
   return std::string_view::npos;
 }
 
-}  // namespace morven::exchange
+std::string WithoutLineBreaks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (const char byte : text) {
+    if (byte != '\r' && byte != '\n') result += byte;
+  }
+  return result;
+}
+
+}  // namespace morven::numeric

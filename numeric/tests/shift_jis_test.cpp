@@ -1,10 +1,10 @@
-#include "exchange/shift_jis_text.h"
+#include "numeric/shift_jis.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace morven::exchange {
+namespace morven::numeric {
 namespace {
 
 TEST(CutWhole, NeverEndsInsideOrOnALeadByte) {
@@ -42,4 +42,4 @@ TEST(FindWhole, SkipsSecondBytesOfDoubleByteCharacters) {
 }
 
 }  // namespace
-}  // namespace morven::exchange
+}  // namespace morven::numeric
