@@ -10,6 +10,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "numeric/byte_words.h"
 #include "numeric/shift_jis.h"
 
 namespace morven::exchange {
@@ -54,19 +55,9 @@ std::uint8_t ClassOf(char byte) {
   return kByteClass[static_cast<unsigned char>(byte)];
 }
 
-constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7FULL;
-
-// Per byte of w, the high bit is set exactly where the byte is below n (n <= 0x80). Adding to the
-// low seven bits never carries into the next byte, so no byte disturbs another.
-constexpr std::uint64_t BytesBelow(std::uint64_t w, unsigned n) {
-  return ~(((w & kLowBits) + kEachByte * (0x80 - n)) | w) & kHighBits;
-}
-
-constexpr std::uint64_t BytesEqual(std::uint64_t w, unsigned char c) {
-  return BytesBelow(w ^ (kEachByte * c), 1);
-}
+using numeric::BytesBelow;
+using numeric::BytesEqual;
+using numeric::kHighBits;
 
 // Bit i of each mask stands for byte i of sixteen: the blanks, and every byte that the whole-line
 // path leaves to the byte scan (tabs and other control bytes, the quote, the equals sign and every

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "numeric/byte_words.h"
+
 // Real reading for the exchange-file reader's inner loop, where the text is followed by more
 // readable bytes: the usual coordinate ("-1234.567") is read from one eight-byte word, inline.
 namespace morven::numeric {
@@ -25,8 +27,6 @@ double ReadRest(std::string_view text);
 
 inline constexpr std::size_t kWordBytes = 8;
 inline constexpr std::uint64_t kAsciiZeros = 0x3030303030303030ULL;
-inline constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
-inline constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
 constexpr std::array<std::uint64_t, kWordBytes + 1> MakeLowBytes() {
   std::array<std::uint64_t, kWordBytes + 1> masks{};
@@ -40,12 +40,6 @@ inline constexpr std::array<std::uint64_t, kWordBytes + 1> kLowBytes = MakeLowBy
 // Up to eight digits are an exact double, and so is every power of ten up to 1e22: one division
 // gives the correctly rounded value.
 inline constexpr double kPowersOfTen[kWordBytes] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
-
-// Per byte, the high bit set where the byte equals c.
-constexpr std::uint64_t BytesEqualTo(std::uint64_t w, unsigned char c) {
-  const std::uint64_t x = w ^ (kEachByte * c);
-  return (x - kEachByte) & ~x & kHighBits;
-}
 
 // Whether every byte holds a digit value 0 to 9. Adding 0x76 to a byte below 0x80 never carries
 // into the next byte, and reaches its high bit exactly from 10 on.
@@ -76,7 +70,7 @@ inline bool TryEightByteDecimal(const char* p, std::size_t size, double& magnitu
   std::memcpy(&word, p, sizeof word);
   const std::size_t padding = kWordBytes - size;
   word <<= 8 * padding;  // right-aligned: the text's last byte is the word's highest
-  const int at = std::countr_zero(BytesEqualTo(word, '.')) / 8;  // 8 without a point
+  const int at = std::countr_zero(BytesEqual(word, '.')) / 8;  // 8 without a point
   const bool hasPoint = at < static_cast<int>(kWordBytes);
   if (hasPoint && size == 1) return false;  // "." alone has no digit
 

@@ -110,8 +110,8 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
   const Block block = LoadedBlock(p, size);
 
   // The first point; a second one stays behind and fails the digit test.
-  const int lowPoint = std::countr_zero(padded::BytesEqualTo(LowHalf(block), '.'));
-  const int highPoint = std::countr_zero(padded::BytesEqualTo(HighHalf(block), '.'));
+  const int lowPoint = std::countr_zero(BytesEqual(LowHalf(block), '.'));
+  const int highPoint = std::countr_zero(BytesEqual(HighHalf(block), '.'));
   const int at = (lowPoint < 64 ? lowPoint : 64 + highPoint) / 8;  // 16 without a point
   const bool hasPoint = at < static_cast<int>(kBlockBytes);
   // The bytes before the point move up by one, a '0' comes in front.
