@@ -32,6 +32,13 @@ const char* FindLineFeed(const char* from, const char* end) {
 #endif
 }
 
+// The line without the CRs before its LF; nothing when it starts with the end-of-file mark.
+std::optional<std::string_view> WithoutLineEnd(std::string_view line) {
+  if (!line.empty() && line.front() == kEndOfFileMark) return std::nullopt;
+  while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
 // The text followed by kLinePadding zero bytes that the view leaves out.
 std::string_view Padded(std::string& text) {
   const std::size_t size = text.size();
@@ -83,12 +90,23 @@ std::optional<std::string_view> FileLines::Next() {
 }
 
 std::optional<std::string_view> FileLines::Finish(std::string_view line) {
-  if (!line.empty() && line.front() == kEndOfFileMark) {
-    done_ = true;
-    return std::nullopt;
+  const std::optional<std::string_view> finished = WithoutLineEnd(line);
+  if (!finished) done_ = true;
+  return finished;
+}
+
+std::vector<std::string_view> SplitFileLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::optional<std::string_view> line = WithoutLineEnd(bytes.substr(start, end - start));
+    if (!line) break;
+    lines.push_back(*line);
+    start = end + 1;
   }
-  while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
+  return lines;
 }
 
 }  // namespace morven::exchange

@@ -41,4 +41,7 @@ class FileLines {
   bool done_ = false;
 };
 
+// The lines of a whole file held in memory, split by the same rules as FileLines.
+std::vector<std::string_view> SplitFileLines(std::string_view bytes);
+
 }  // namespace morven::exchange

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 
+#include "exchange/file_lines.h"
 #include "exchange/reader.h"
 #include "host/host_error.h"
 
@@ -98,7 +99,7 @@ std::string ReadFileBytes(const std::string& path) {
 
 ExchangeSummary ReadExchangeSummary(const std::string& path) {
   const std::string bytes = ReadFileBytes(path);
-  const std::vector<std::string_view> lines = SplitExchangeLines(bytes);
+  const std::vector<std::string_view> lines = exchange::SplitFileLines(bytes);
 
   ExchangeSummary summary;
   summary.Path = path;

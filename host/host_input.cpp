@@ -37,7 +37,7 @@ std::string BuildExchangeText(const HostInput& input) {
   auto types = DefaultTextTypes();
   const bool typeSized = input.TextSize && input.TextType >= 1 && input.TextType <= 10;
   if (typeSized) {
-    const TextSizeInfo& size = *input.TextSize;
+    const exchange::TextTypeInfo& size = *input.TextSize;
     types[static_cast<std::size_t>(input.TextType - 1)] = {size.Width, size.Height, size.Gap,
                                                            size.Color};
   }
@@ -59,7 +59,7 @@ std::string BuildExchangeText(const HostInput& input) {
   text += std::string("lt1") + kLineEnd;
   text += std::string("lw1") + kLineEnd;
   if (input.TextType == 0) {
-    const TextSizeInfo size = input.TextSize.value_or(kDefaultFreeTextSize);
+    const exchange::TextTypeInfo size = input.TextSize.value_or(kDefaultFreeTextSize);
     text += "cn0 " + Num(size.Width) + " " + Num(size.Height) + " " + Num(size.Gap) + " " +
             Int(size.Color) + kLineEnd;
   } else {
@@ -70,8 +70,8 @@ std::string BuildExchangeText(const HostInput& input) {
 
   if (input.Points) {
     for (std::size_t i = 0; i < 3; ++i) {
-      const PickedPoint& p = (*input.Points)[i];
-      text += "hp" + std::to_string(i + 1) + " " + Num(p.X) + " " + Num(p.Y) + kLineEnd;
+      const numeric::Point& p = (*input.Points)[i];
+      text += "hp" + std::to_string(i + 1) + " " + Num(p.x) + " " + Num(p.y) + kLineEnd;
     }
   }
   return text;

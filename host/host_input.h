@@ -6,38 +6,27 @@
 #include <string>
 
 #include "exchange/exchange_state.h"
+#include "numeric/geometry.h"
 
 // The exchange file a host writes before it starts the program.
 namespace morven::host {
 
-struct PickedPoint {
-  double X = 0.0;
-  double Y = 0.0;
-};
-
-struct TextSizeInfo {
-  double Width = 0.0;
-  double Height = 0.0;
-  double Gap = 0.0;
-  std::int32_t Color = 1;
-};
-
 struct HostInput {
-  std::optional<std::array<PickedPoint, 3>> Points;  // written as hp1, hp2, hp3
+  std::optional<std::array<numeric::Point, 3>> Points;  // written as hp1, hp2, hp3
   double Angle = 0.0;
   double Scale = 1.0;  // the scale of the current layer group; every other group has 1
   std::int32_t LayerGroup = 0;
   std::int32_t Layer = 0;
   std::int32_t Color = 1;
-  std::int32_t TextType = 1;             // 0 is the free size
-  std::optional<TextSizeInfo> TextSize;  // of TextType; the free size when TextType is 0
+  std::int32_t TextType = 1;                       // 0 is the free size
+  std::optional<exchange::TextTypeInfo> TextSize;  // of TextType; the free size when TextType is 0
 };
 
 // The host's ten text types when none is given: type n is n-th of the usual paper sizes.
 std::array<exchange::TextTypeInfo, exchange::kTextTypeCount> DefaultTextTypes();
 
 // The free text size when none is given.
-inline constexpr TextSizeInfo kDefaultFreeTextSize{2.5, 2.5, 0.0, 1};
+inline constexpr exchange::TextTypeInfo kDefaultFreeTextSize{2.5, 2.5, 0.0, 1};
 
 // The file's bytes (Shift_JIS, CR LF): hk, hs, hcw, hch, hcd, hcc, the current attributes lg,
 // ly, lc, lt, lw, cn, the font line, and hp1 to hp3.

@@ -13,21 +13,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-std::vector<std::string_view> SplitExchangeLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    if (bytes[start] == '\x1A') break;
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
 std::string FirstToken(std::string_view line) {
   exchange::LineTokens tokens;
   tokens.Split(line);

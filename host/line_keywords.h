@@ -19,10 +19,6 @@ enum class AttributeKind {
   FontName
 };
 
-// The lines of the file as the reader sees them: split at LF, CR dropped, ended by a 0x1A byte
-// at the start of a line.
-std::vector<std::string_view> SplitExchangeLines(std::string_view bytes);
-
 // Token 0 of the line: blanks and tabs separate, a double quote is dropped and an equals sign
 // kept, and either ends the splitting; control bytes are dropped. "cn\"$<font>" -> "cn$<font>".
 std::string FirstToken(std::string_view line);

@@ -42,7 +42,7 @@ std::int32_t IntInRange(const std::string& option, const std::string& text, std:
   return value;
 }
 
-TextSizeInfo ParseTextSize(const std::string& option, const std::string& text) {
+exchange::TextTypeInfo ParseTextSize(const std::string& option, const std::string& text) {
   const std::vector<double> v = ParseRealListArg(option, text, 4);
   if (v[0] <= 0.0 || v[1] <= 0.0 || v[2] < 0.0) {
     throw UsageError(option + ": width and height must be above 0 and the gap not below 0: '" +
@@ -54,9 +54,9 @@ TextSizeInfo ParseTextSize(const std::string& option, const std::string& text) {
   return {v[0], v[1], v[2], static_cast<std::int32_t>(v[3])};
 }
 
-std::array<PickedPoint, 3> ParsePoints(ArgCursor& cursor) {
-  std::array<PickedPoint, 3> points{};
-  for (PickedPoint& p : points) {
+std::array<numeric::Point, 3> ParsePoints(ArgCursor& cursor) {
+  std::array<numeric::Point, 3> points{};
+  for (numeric::Point& p : points) {
     if (!cursor.NextIsValue()) throw UsageError("--points needs three points X1,Y1 X2,Y2 X3,Y3");
     const std::vector<double> xy = ParseRealListArg("--points", cursor.Take(), 2);
     p = {xy[0], xy[1]};

@@ -4,8 +4,8 @@
 
 #include "host/element_names.h"
 #include "host/exchange_summary.h"
-#include "numeric/number_text.h"
 #include "numeric/cp932_text.h"
+#include "numeric/number_text.h"
 
 namespace morven::host {
 namespace {

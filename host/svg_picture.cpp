@@ -9,8 +9,8 @@
 #include "host/host_error.h"
 #include "host/mark_shapes.h"
 #include "host/svg_number.h"
-#include "numeric/geometry.h"
 #include "numeric/cp932_text.h"
+#include "numeric/geometry.h"
 
 namespace morven::host {
 namespace {

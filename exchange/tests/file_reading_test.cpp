@@ -28,6 +28,14 @@ std::vector<std::string> LinesOf(const std::string& bytes, std::size_t chunk) {
   return out;
 }
 
+TEST(FileLines, SplitInMemoryEndsAtEndOfFileByte) {
+  const auto lines = SplitFileLines("a\r\nb\n\x1A\r\nc\r\n");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "a");
+  EXPECT_EQ(lines[1], "b");
+  EXPECT_EQ(SplitFileLines("x\ny").size(), 2u);
+}
+
 TEST(FileLines, LineEndsAtEveryChunkSize) {
   struct Case {
     std::string bytes;

@@ -25,14 +25,6 @@ TEST(LineKeywordsTest, FirstTokenSplitsLikeTheReader) {
   for (const Case& c : cases) EXPECT_EQ(morven::host::FirstToken(c.line), c.token) << c.line;
 }
 
-TEST(LineKeywordsTest, SplitLinesEndsAtEndOfFileByte) {
-  const auto lines = morven::host::SplitExchangeLines("a\r\nb\n\x1A\r\nc\r\n");
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "a");
-  EXPECT_EQ(lines[1], "b");
-  EXPECT_EQ(morven::host::SplitExchangeLines("x\ny").size(), 2u);
-}
-
 TEST(LineKeywordsTest, HostHeaderTokens) {
   for (const char* token : {"hk", "hs", "hzs", "hcw", "hch", "hcd", "hcc", "bz", "hn", "hp1",
                             "hp2ln", "hhp3", "file=x"}) {

@@ -76,8 +76,8 @@ TEST(RunOptionsTest, ValuesReachTheHostInput) {
        "--svg",         "out.svg", "--program",   "/x/morven", "--json"});
   const morven::host::HostInput& in = options.Input;
   ASSERT_TRUE(in.Points.has_value());
-  EXPECT_EQ((*in.Points)[0].X, -1.5);
-  EXPECT_EQ((*in.Points)[2].Y, 500.0);
+  EXPECT_EQ((*in.Points)[0].x, -1.5);
+  EXPECT_EQ((*in.Points)[2].y, 500.0);
   EXPECT_EQ(in.Angle, 30.0);
   EXPECT_EQ(in.Scale, 50.0);
   EXPECT_EQ(in.TextType, 0);
@@ -103,7 +103,7 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
   typed.Layer = 12;
   typed.Color = 5;
   typed.TextType = 3;
-  typed.TextSize = morven::host::TextSizeInfo{4, 5, 0.25, 7};
+  typed.TextSize = morven::exchange::TextTypeInfo{4, 5, 0.25, 7};
   morven::host::HostInput free = typed;
   free.TextType = 0;
 
