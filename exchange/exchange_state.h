@@ -9,6 +9,24 @@
 
 // Everything the host handed over in the exchange file and everything the program hands back.
 // One instance per run; it is an object so that tests stay independent of each other.
+//
+// Field names follow the file's keywords:
+//   hk   the drawing angle in degrees (HkAngle); "horizontal" is along it
+//   hs   the scales of the 16 layer groups (LayerGroupScale)
+//   hzs  the sheet size (SheetWidth, SheetHeight)
+//   hcw, hch, hcd, hcc  width, height, gap and colour of the ten text types (TextTypes)
+//   bz, hn  a flag and four reals the host writes and nothing here uses (BzFlag, HnValues)
+//   hp   an indicated point, numbered 1 to 99, optionally marked "-", "ln", "ci" or "ch" (HpPoints)
+//   hhp  the number the host gives the elements that follow (HhpNumber)
+//   lg, ly, lc, lt, lw  layer group, layer, line colour, line type, line width
+//   cn   the text type (cn0 with a free size); cn$ (written cn"$) the font name
+//   cc   a one-digit text attribute (CurCcValue); pn  the colour of points (CurPnColor)
+//   z1 to z5  flags for the next element only (ZFlags)
+//   pl, msg, #  start of a polyline, start of a message, end of either
+//   ci   circle (four slots) or arc; pt  point; BL  block; ch cv cs cr co cp ct ck cz c2  texts
+//   sl   a solid of two to four corners (Sl2, Sl3, Sl4); sc, se, so, sg  the other solid kinds
+// Initial* fields hold the host's current attributes as first named in the file; Cur* and
+// Force* fields are the command writer's (CommandWriterMemory).
 namespace morven::exchange {
 
 // "<ＭＳ ゴシック>" in Shift_JIS: the writer's font before anything was written.

@@ -291,7 +291,7 @@ bool ApplySRow(ExchangeState& state, const LineTokens& tokens) {
   return true;
 }
 
-// Rows 2 to 44. Keywords with different first bytes never compete, so a switch on the first
+// Every keyword but "file=" and the plain line segment. Keywords with different first bytes never compete, so a switch on the first
 // byte keeps the table's order.
 bool ApplyKeywordRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];

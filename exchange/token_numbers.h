@@ -8,12 +8,12 @@
 
 namespace morven::exchange {
 
-// I(k): token k as an integer, 0 when it is missing or not wholly a number.
+// Token k read as an integer, 0 when it is missing or not wholly a number.
 inline std::int32_t IntToken(const LineTokens& tokens, int slot) {
   return numeric::TextToInt(tokens[slot]);
 }
 
-// R(k): token k as a real. A number beyond the double range reads as 0.0 like any unusable
+// Token k read as a real. A number beyond the double range reads as 0.0 like any unusable
 // number, so that one bad field cannot drop the rest of the file. Tokens lie in lines followed
 // by kLinePadding readable bytes.
 inline double RealToken(const LineTokens& tokens, int slot) {

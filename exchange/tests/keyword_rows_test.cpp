@@ -19,7 +19,7 @@ class KeywordRows : public ::testing::Test {
   ExchangeState state;
 };
 
-// Row 1.
+// "file=" anywhere in token 0.
 TEST_F(KeywordRows, FileNameIsTakenFromTheSixthByteWhereverFileStands) {
   Read({"file=C:\\drawings\\plan a.drw"});
   EXPECT_EQ(state.HostFileName, "C:\\drawings\\plan a.drw");
@@ -31,7 +31,7 @@ TEST_F(KeywordRows, FileNameIsTakenFromTheSixthByteWhereverFileStands) {
   EXPECT_EQ(state.HostFileName, "=abc");
 }
 
-// Rows 2 to 10.
+// The host's settings: "hk", "hs", "hzs", "hcw", "hch", "hcd", "hcc", "bz", "hn".
 TEST_F(KeywordRows, HostSettings) {
   Read({"hk 30"});
   EXPECT_EQ(state.HkAngle, 30.0);
@@ -87,7 +87,7 @@ TEST_F(KeywordRows, AnOverflowingNumberReadsAsZeroAndReadingGoesOn) {
   EXPECT_EQ(state.Lines[0].Y1, 1.0);
 }
 
-// Rows 11 to 14.
+// "lgn", "lyn", "lg", "ly".
 TEST_F(KeywordRows, LayerGroupsAndLayersAreOneHexadecimalDigit) {
   struct Case {
     const char* line;
@@ -120,7 +120,8 @@ TEST_F(KeywordRows, LayerArgumentsAndNames) {
   EXPECT_EQ(state.CurLayer, 6);
 }
 
-// Rows 13 to 19: the first occurrence sets the initial attribute as well.
+// "lg", "ly", "lc", "lt", "lw", "cn$", "cn": the first occurrence sets the initial attribute as
+// well.
 TEST_F(KeywordRows, FirstOccurrenceSetsTheInitialAttributes) {
   Read({"lg3", "ly4", "lc5", "lt6", "lw7", "cn8"});
   Read({"lg9", "ly1", "lc7", "lt2", "lw3", "cn4"});
@@ -195,7 +196,7 @@ TEST_F(KeywordRows, FontNames) {
   EXPECT_EQ(state.CurTextType, 1);  // "cn$" is not a text type
 }
 
-// Row 20.
+// "cc".
 TEST_F(KeywordRows, CcReadsOneDigit) {
   struct Case {
     const char* line;
@@ -210,7 +211,7 @@ TEST_F(KeywordRows, CcReadsOneDigit) {
   }
 }
 
-// Rows 21 to 25, and the clearing by every element.
+// "z1" to "z5", and the clearing by every element.
 TEST_F(KeywordRows, ZFlagsQualifyExactlyOneElement) {
   Read({"z2", "z4", "ci 0 0 1", "ci 0 0 2"});
   EXPECT_EQ(state.Circles[0].Header.ZFlags, 10);
@@ -225,7 +226,7 @@ TEST_F(KeywordRows, ZFlagsQualifyExactlyOneElement) {
   EXPECT_EQ(state.ZFlags, 0);
 }
 
-// Rows 26, 35, 36.
+// "pn" and the two "pt" forms.
 TEST_F(KeywordRows, PointsTakeThePnColour) {
   Read({"lc4", "pn6", "pt 1 2", "pt 3 4 2.5 90 7"});
   ASSERT_EQ(state.Points.size(), 1u);
@@ -244,7 +245,7 @@ TEST_F(KeywordRows, PointsTakeThePnColour) {
   EXPECT_EQ(state.OrderList[1].Kind, kPointEx);
 }
 
-// Rows 30 and 31.
+// "hp" and "hhp".
 TEST_F(KeywordRows, NumberedPoints) {
   struct Case {
     const char* line;
@@ -302,7 +303,7 @@ TEST_F(KeywordRows, HhpNumbersGoIntoTheHeaders) {
   EXPECT_EQ(state.Lines[1].Header.HhpNumber, 5);
 }
 
-// Rows 32 and 33.
+// "ci" with four slots (a circle) and with eight or more (an arc).
 TEST_F(KeywordRows, CirclesAndArcs) {
   Read({"lg2", "ly3", "lc4", "lt5", "lw6", "ci 10 20 5", "ci 1 2 3 4 5 6 7", "ci 1 2 3 4 5"});
   ASSERT_EQ(state.Circles.size(), 1u);
@@ -320,7 +321,8 @@ TEST_F(KeywordRows, CirclesAndArcs) {
   EXPECT_EQ(Elements(), 2u);
 }
 
-// A keyword whose slot condition fails goes on down the table and ends in row 45 with 4 slots.
+// A keyword whose slot condition fails goes on down the table and, with four slots, ends as a
+// plain line segment.
 TEST_F(KeywordRows, FailedSlotConditionsFallThroughToTheLineRow) {
   struct Case {
     const char* line;
@@ -364,7 +366,7 @@ TEST_F(KeywordRows, FourSlotKeywordRowsWinOverTheLineRow) {
   EXPECT_EQ(state.Lines.size(), 0u);
 }
 
-// Row 46.
+// Lines that no keyword takes and that are no four-slot line segment.
 TEST_F(KeywordRows, LinesThatMatchNothingAreIgnored) {
   Read({"",
         "   ",
@@ -392,7 +394,7 @@ TEST_F(KeywordRows, LinesThatMatchNothingAreIgnored) {
   EXPECT_EQ(state.ZFlags, 0);
 }
 
-// Row 34.
+// The text keywords "ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2".
 TEST_F(KeywordRows, TextKeywordsGiveTheirVariant) {
   const char* keywords[] = {"ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
   for (int v = 0; v < 10; ++v) Read({std::string(keywords[v]) + " 1 2 3 4 t" + keywords[v]});
@@ -449,7 +451,7 @@ TEST_F(KeywordRows, LongTextsAreCutBeforeADoubleByteCharacter) {
   EXPECT_EQ(state.Texts[2].Text, std::string(253, 'c') + "\x82\xa0");
 }
 
-// Row 37.
+// "BL".
 TEST_F(KeywordRows, Blocks) {
   Read({"BL 5 6 name extra"});
   ASSERT_EQ(state.Blocks.size(), 1u);
@@ -460,7 +462,7 @@ TEST_F(KeywordRows, Blocks) {
   EXPECT_EQ(state.Blocks[1].Name, "a long name");
 }
 
-// Rows 38 to 40.
+// "sl" with two, three and four corners.
 TEST_F(KeywordRows, SlCornersAreReduced) {
   struct Case {
     const char* line;
@@ -499,7 +501,7 @@ TEST_F(KeywordRows, SlCornersAreReduced) {
   }
 }
 
-// Rows 41 to 44.
+// "sc", "se", "so", "sg".
 TEST_F(KeywordRows, ScSeSoSg) {
   Read({"lc10 3", "sc 1 2 3 4 5 6 7 8", "se 1 2 3 4 5 6 7 9", "so 1 2 3 4 5 6 7 8",
         "sg 8 7 6 5 4 3 2 1"});
@@ -515,7 +517,7 @@ TEST_F(KeywordRows, ScSeSoSg) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(state.OrderList[i].Kind, kinds[i]);
 }
 
-// Rows 27 to 29 and 45.
+// "pl", "msg", "#" and the plain four-slot line segment.
 TEST_F(KeywordRows, PolylineRuns) {
   Read({"pl", "0 0 1 0", "1 0 1 1", "1 1 0 1", "ci 0 0 1", "0 1 0 0", "pl", "5 5 6 6", "#",
         "7 7 8 8", "pl", "1 1 2 2", "pl", "2 2 3 3", "msg", "pl", "3 3 4 4"});
