@@ -24,7 +24,8 @@
 //   z1 to z5  flags for the next element only (ZFlags)
 //   pl, msg, #  start of a polyline, start of a message, end of either
 //   ci   circle (four slots) or arc; pt  point; BL  block; ch cv cs cr co cp ct ck cz c2  texts
-//   sl   a solid of two to four corners (Sl2, Sl3, Sl4); sc, se, so, sg  the other solid kinds
+//   sl   an element of two to four corners (Sl2, Sl3, Sl4, corners that coincide dropped)
+//   sc, se  elements of seven reals and an integer; so, sg  elements of eight reals
 // Initial* fields hold the host's current attributes as first named in the file; Cur* and
 // Force* fields are the command writer's (CommandWriterMemory).
 namespace morven::exchange {
