@@ -63,7 +63,7 @@ std::optional<std::size_t> Cp932ByteCount(std::u16string_view text) {
 std::optional<LimitedText> LimitToBytes(std::u16string_view accepted, std::u16string_view proposed,
                                         std::size_t maxBytes) {
   const std::optional<std::size_t> bytes = Cp932ByteCount(proposed);
-  if (bytes && *bytes <= maxBytes) return LimitedText{std::u16string(proposed), proposed.size()};
+  if (bytes && *bytes <= maxBytes) return LimitedText{std::u16string(proposed), std::nullopt};
 
   std::size_t head = 0;
   const std::size_t shorter = std::min(proposed.size(), accepted.size());

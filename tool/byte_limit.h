@@ -11,7 +11,10 @@ namespace morven::tool {
 
 struct LimitedText {
   std::u16string text;
-  std::size_t cursor = 0;  // after the last inserted character that was kept
+  // After the last inserted character that was kept when the insertion was cut; nothing when the
+  // text was taken as it is, and the view's own cursor stays where the edit left it (which of
+  // two equal neighbours was typed cannot be told from the texts).
+  std::optional<std::size_t> cursor;
 };
 
 // The field's text after an edit turned `accepted` into `proposed`. A text that fits is taken as

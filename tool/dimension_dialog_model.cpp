@@ -22,12 +22,13 @@ std::optional<std::filesystem::path> DimensionDialogModel::ExchangeFilePath() co
   return *programFolder_ / kExchangeFileName;
 }
 
-void DimensionDialogModel::ReadOnFirstShow() {
-  if (read_ || closed_) return;
+bool DimensionDialogModel::ReadOnFirstShow() {
+  if (read_ || closed_) return false;
   read_ = true;
   exchange::ResetExchangeState(state_);
   if (const auto path = ExchangeFilePath()) exchange::ReadExchangeFile(state_, path->string());
   exchange::ResetCommandWriter(state_);
+  return true;
 }
 
 std::vector<std::string> DimensionDialogModel::TextTypeItems() const {

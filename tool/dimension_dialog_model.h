@@ -41,8 +41,9 @@ class DimensionDialogModel {
   DimensionDialogModel& operator=(const DimensionDialogModel&) = delete;
 
   // Resets the exchange state, reads the exchange file (a missing or unreadable one leaves the
-  // start values) and resets the command writer. Only the first call does anything.
-  void ReadOnFirstShow();
+  // start values) and resets the command writer. Only the first call before the close does
+  // anything; it answers true, so that the view fills its text-type list once.
+  bool ReadOnFirstShow();
   bool HasRead() const { return read_; }
 
   // The text-type list's eleven items, Shift_JIS; item 0 is selected when the list is filled.

@@ -16,26 +16,26 @@ constexpr int kAffixFieldBytes = 32;
 
 constexpr ControlSpec Label(ControlRole role, const char* name, const char* caption, int left,
                             int top, int width) {
-  return {ControlKind::kLabel, role, name,      caption, {left, top, width, kLabelHeight},
+  return {ControlKind::kLabel, role, name,      caption, {}, {left, top, width, kLabelHeight},
           kNoByteLimit,        true, kNoTabStop};
 }
 
-constexpr ControlSpec List(ControlRole role, const char* name, int left, int top, int width,
-                           bool inputMethod, int tab) {
-  return {ControlKind::kDropDownList,       role,         name,        "",
+constexpr ControlSpec List(ControlRole role, const char* name, std::span<const char* const> items,
+                           int left, int top, int width, bool inputMethod, int tab) {
+  return {ControlKind::kDropDownList,       role,         name,        "", items,
           {left, top, width, kFieldHeight}, kNoByteLimit, inputMethod, tab};
 }
 
 constexpr ControlSpec Edit(ControlRole role, const char* name, const char* start, int left, int top,
                            int width, int byteLimit, bool inputMethod, int tab) {
-  return {ControlKind::kEdit, role,        name, start, {left, top, width, kFieldHeight},
+  return {ControlKind::kEdit, role,        name, start, {}, {left, top, width, kFieldHeight},
           byteLimit,          inputMethod, tab};
 }
 
-constexpr ControlSpec Button(ControlRole role, const char* name, const char* caption, int left,
-                             int top, int width, int tab) {
-  return {ControlKind::kButton, role, name, caption, {left, top, width, kButtonHeight},
-          kNoByteLimit,         true, tab};
+constexpr ControlSpec Button(ControlKind kind, ControlRole role, const char* name,
+                             const char* caption, int left, int top, int width, int tab) {
+  return {kind,         role, name, caption, {}, {left, top, width, kButtonHeight},
+          kNoByteLimit, true, tab};
 }
 
 using enum ControlRole;
@@ -53,17 +53,17 @@ constexpr std::array kControls = {
     Label(kExtensionGapUnit, "Label8", kPaperMillimetres, 264, 136, 40),
     Label(kOvershootLabel, "Label9", kOvershootCaption, 8, 160, 156),
     Label(kOvershootUnit, "Label10", kPaperMillimetres, 264, 160, 40),
-    List(kStartMarkList, "ComboBox1", 48, 4, 81, true, 0),
-    List(kEndMarkList, "ComboBox2", 48, 28, 81, true, 1),
+    List(kStartMarkList, "ComboBox1", kEndMarks, 48, 4, 81, true, 0),
+    List(kEndMarkList, "ComboBox2", kEndMarks, 48, 28, 81, true, 1),
     Edit(kMarkScaleField, "Edit1", "1", 72, 56, 57, kNumberFieldBytes, false, 2),
-    List(kTextTypeList, "ComboBox3", 136, 28, 169, false, 3),
+    List(kTextTypeList, "ComboBox3", {}, 136, 28, 169, false, 3),
     Edit(kPrefixField, "Edit2", "", 200, 56, 105, kAffixFieldBytes, true, 4),
     Edit(kSuffixField, "Edit3", "", 200, 80, 105, kAffixFieldBytes, true, 5),
     Edit(kTextDistanceField, "Edit4", "0.5", 200, 108, 57, kNumberFieldBytes, false, 6),
     Edit(kExtensionGapField, "Edit5", "2", 200, 132, 57, kNumberFieldBytes, false, 7),
     Edit(kOvershootField, "Edit6", "2", 200, 156, 57, kNumberFieldBytes, false, 8),
-    Button(kOkButton, "Button1", kOkCaption, 56, 184, 97, 9),
-    Button(kCancelButton, "Button2", kCancelCaption, 176, 184, 129, 10),
+    Button(ControlKind::kDefaultButton, kOkButton, "Button1", kOkCaption, 56, 184, 97, 9),
+    Button(ControlKind::kCancelButton, kCancelButton, "Button2", kCancelCaption, 176, 184, 129, 10),
 };
 
 constexpr bool EachRoleOnceInOrder() {
@@ -76,16 +76,16 @@ static_assert(EachRoleOnceInOrder(), "the table is indexed by role");
 
 }  // namespace
 
+const char* FormObjectName() {
+  return "Form1";
+}
+
 std::span<const ControlSpec> FormControls() {
   return kControls;
 }
 
 const ControlSpec& ControlFor(ControlRole role) {
   return kControls[static_cast<std::size_t>(role)];
-}
-
-std::span<const char* const> EndMarkItems() {
-  return kEndMarks;
 }
 
 }  // namespace morven::tool

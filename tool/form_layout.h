@@ -14,10 +14,9 @@ inline constexpr PixelPoint kDesignPosition{190, 104};
 inline constexpr int kFontPixels = 13;
 inline constexpr int kListItemHeight = 13;
 inline constexpr unsigned kBackgroundRgb = 0xFFFFFF;
-// The name the form is found by at run time.
-inline constexpr const char* kFormObjectName = "Form1";
 
-enum class ControlKind { kLabel, kDropDownList, kEdit, kButton };
+// A push button is either the default one, pressed by Enter, or the cancel one, pressed by Esc.
+enum class ControlKind { kLabel, kDropDownList, kEdit, kDefaultButton, kCancelButton };
 
 enum class ControlRole {
   kStartMarkLabel,
@@ -51,24 +50,27 @@ inline constexpr int kNoByteLimit = 0;
 struct ControlSpec {
   ControlKind kind;
   ControlRole role;
-  // The run-time object name that tests and UI-automation tools find the control by ("Edit4").
+  // The run-time object name that tests and UI-automation tools find the control by: the name
+  // the form designer gave it.
   const char* objectName;
   // A label's or button's caption, an edit field's start text; "&" before a button's access key.
   const char* text;
+  // A list's items when the form opens, the first selected; the text-type list is empty until
+  // the exchange file has been read.
+  std::span<const char* const> items;
   PixelRect rect;
   int byteLimit;     // most Shift_JIS bytes the user can enter; kNoByteLimit for the others
   bool inputMethod;  // false: the Japanese input method is switched off while it has the focus
   int tabOrder;      // 0 has the focus when the form opens; kNoTabStop for labels
 };
 
+// The name the form itself is found by at run time.
+const char* FormObjectName();
+
 // Every control of the form: the twelve labels, then the inputs and buttons in tab order.
 std::span<const ControlSpec> FormControls();
 
 // The control with that role; every role has exactly one.
 const ControlSpec& ControlFor(ControlRole role);
-
-// The eleven end marks in list order; the mark code is the position plus one. The first and the
-// last look alike and give different codes.
-std::span<const char* const> EndMarkItems();
 
 }  // namespace morven::tool

@@ -15,24 +15,24 @@ namespace morven::tool {
 // The dialog's entries as they stand: list positions and the fields' Shift_JIS texts. Number
 // fields are read tolerantly, so an empty or unreadable text counts as 0.
 struct DimensionEntries {
-  int startMark = 0;                 // ComboBox1: position 0..10, mark code = position + 1
-  int endMark = 0;                   // ComboBox2
-  std::string endMarkScale = "1";    // Edit1, a plain factor
-  int textTypeChoice = 0;            // ComboBox3: 0 the host's current text type, 1..10 No1..No10
-  std::string prefix;                // Edit2
-  std::string suffix;                // Edit3
-  std::string textDistance = "0.5";  // Edit4, paper mm, may be negative
-  std::string extensionGap = "2";    // Edit5, paper mm
-  std::string overshoot = "2";       // Edit6, paper mm
+  int startMark = 0;               // start-mark list: position 0..10, mark code = position + 1
+  int endMark = 0;                 // end-mark list
+  std::string endMarkScale = "1";  // end-mark scale, a plain factor
+  int textTypeChoice = 0;          // text-type list: 0 the host's current type, 1..10 No1..No10
+  std::string prefix;
+  std::string suffix;
+  std::string textDistance = "0.5";  // between value and dimension line, paper mm, may be < 0
+  std::string extensionGap = "2";    // between measured point and extension line, paper mm
+  std::string overshoot = "2";       // of the extension lines past the dimension line, paper mm
 };
 
 // What became of one press of OK. Each refusal names the field that takes the focus; nothing is
 // written then.
 enum class DimensionResult {
   kBuilt,
-  kEndMarkScaleNotPositive,  // Edit1
-  kExtensionGapNegative,     // Edit5
-  kOvershootNegative,        // Edit6
+  kEndMarkScaleNotPositive,
+  kExtensionGapNegative,
+  kOvershootNegative,
 };
 
 // Validates the entries and appends the dimension to the command buffer: the host's attribute

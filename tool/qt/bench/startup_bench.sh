@@ -9,15 +9,15 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-15}
 here=$(cd "$(dirname "$0")" && pwd)
-timer=$build/tool/bench/morven_map_timer
-minimal=$build/tool/bench/morven_minimal_window
+timer=$build/tool/qt/bench/morven_map_timer
+minimal=$build/tool/qt/bench/morven_minimal_window
 morven=$build/tool/morven
 for f in "$timer" "$minimal" "$morven"; do
   [ -x "$f" ] || { echo "missing $f: build the targets morven, morven_map_timer, morven_minimal_window"; exit 1; }
 done
 
 work=$(mktemp -d)
-source "$here/../../scripts/virtual_display.sh"
+source "$here/../../../scripts/virtual_display.sh"
 cleanup() {
   stop_virtual_display
   rm -rf "$work"
@@ -30,10 +30,10 @@ unset QT_QPA_PLATFORM
 mkdir "$work/small" "$work/large"
 cp "$morven" "$work/small/morven"
 cp "$morven" "$work/large/morven"
-cp "$here/../samples/JWC_TEMP.TXT" "$work/small/JWC_TEMP.TXT"
+cp "$here/../../samples/JWC_TEMP.TXT" "$work/small/JWC_TEMP.TXT"
 # The sample's settings and points, then 300,000 selected elements of several kinds.
 {
-  cat "$here/../samples/JWC_TEMP.TXT"
+  cat "$here/../../samples/JWC_TEMP.TXT"
   awk 'BEGIN {
     for (i = 0; i < 300000; i++) {
       x = (i % 1000) * 10; y = int(i / 1000) * 10;

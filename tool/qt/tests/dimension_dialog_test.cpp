@@ -1,3 +1,5 @@
+#include "tool/qt/dimension_dialog.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -15,13 +17,11 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
-#include "tool/form_placement.h"
-#include "tool/unit1.h"
-
-using morven::tool::TForm1;
+using morven::tool::qt::DimensionDialog;
 
 namespace {
 
@@ -59,7 +59,7 @@ void Type(QWidget* widget, const QString& text) {
 
 }  // namespace
 
-class Form1Test : public QObject {
+class DimensionDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -81,14 +81,14 @@ class Form1Test : public QObject {
   void everyWayOfClosingWritesOnce();
   void opensUnderThePointer();
   void showingAgainReadsNothing();
-  void RegionalSeparators();
+  void regionalSeparators();
 
  private:
   // A shown dialog over a folder holding `hostFile` (none when null), its file already read.
-  std::unique_ptr<TForm1> OpenForm(const QByteArray& hostFile);
+  std::unique_ptr<DimensionDialog> OpenForm(const QByteArray& hostFile);
   QByteArray Answer() const;
   template <typename T>
-  T* Child(const TForm1& form, const char* name) {
+  T* Child(const DimensionDialog& form, const char* name) {
     T* child = form.findChild<T*>(QString::fromLatin1(name));
     if (child == nullptr) qFatal("no child %s", name);
     return child;
@@ -97,7 +97,7 @@ class Form1Test : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
 };
 
-std::unique_ptr<TForm1> Form1Test::OpenForm(const QByteArray& hostFile) {
+std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray& hostFile) {
   folder_ = std::make_unique<QTemporaryDir>();
   if (!hostFile.isNull()) {
     QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
@@ -105,7 +105,8 @@ std::unique_ptr<TForm1> Form1Test::OpenForm(const QByteArray& hostFile) {
       qFatal("cannot write the exchange file");
     }
   }
-  auto form = std::make_unique<TForm1>(folder_->path());
+  auto form = std::make_unique<DimensionDialog>(
+      std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()));
   form->show();
   if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
   QComboBox* textTypes = Child<QComboBox>(*form, "ComboBox3");
@@ -113,17 +114,17 @@ std::unique_ptr<TForm1> Form1Test::OpenForm(const QByteArray& hostFile) {
   return form;
 }
 
-QByteArray Form1Test::Answer() const {
+QByteArray DimensionDialogTest::Answer() const {
   QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
   if (!file.open(QIODevice::ReadOnly)) return QByteArray();
   return file.readAll();
 }
 
-void Form1Test::cleanup() {
+void DimensionDialogTest::cleanup() {
   QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void Form1Test::layout() {
+void DimensionDialogTest::layout() {
   auto form = OpenForm(HostFile());
   QCOMPARE(form->windowTitle(), QString::fromUtf8("水平寸法の作図"));
   QCOMPARE(form->size(), QSize(312, 217));
@@ -175,7 +176,7 @@ void Form1Test::layout() {
   form->reject();
 }
 
-void Form1Test::endMarkLists() {
+void DimensionDialogTest::endMarkLists() {
   auto form = OpenForm(HostFile());
   const QStringList marks = QString::fromUtf8("△ □ Ｏ ○ ■ ▲ ● ～ ＞ ／ △").split(u' ');
   for (const char* name : {"ComboBox1", "ComboBox2"}) {
@@ -190,7 +191,7 @@ void Form1Test::endMarkLists() {
   form->reject();
 }
 
-void Form1Test::textTypeList_data() {
+void DimensionDialogTest::textTypeList_data() {
   QTest::addColumn<QByteArray>("hostFile");
   QTest::addColumn<QString>("current");
   QTest::addColumn<QString>("first");
@@ -209,7 +210,7 @@ void Form1Test::textTypeList_data() {
                            << "No10: W3 H3 D0";
 }
 
-void Form1Test::textTypeList() {
+void DimensionDialogTest::textTypeList() {
   QFETCH(QByteArray, hostFile);
   QFETCH(QString, current);
   QFETCH(QString, first);
@@ -224,7 +225,7 @@ void Form1Test::textTypeList() {
   form->reject();
 }
 
-void Form1Test::tabOrderAndStartValues() {
+void DimensionDialogTest::tabOrderAndStartValues() {
   auto form = OpenForm(HostFile());
   const QStringList order = {"ComboBox1", "ComboBox2", "Edit1",   "ComboBox3",
                              "Edit2",     "Edit3",     "Edit4",   "Edit5",
@@ -256,38 +257,45 @@ void Form1Test::tabOrderAndStartValues() {
   form->reject();
 }
 
-void Form1Test::typedCharacterLimits_data() {
+void DimensionDialogTest::typedCharacterLimits_data() {
   QTest::addColumn<QString>("field");
+  QTest::addColumn<int>("cursor");  // -1: the field's text selected, to be typed over
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("shown");
   const QString a31(31, u'a');
-  QTest::newRow("number field stops at 16 bytes") << "Edit4"
-                                                  << "1234567890.1234567890"
+  QTest::newRow("number field stops at 16 bytes") << "Edit4" << -1 << "1234567890.1234567890"
                                                   << "1234567890.12345";
   QTest::newRow("prefix takes 16 full-width characters")
-      << "Edit2" << QString(17, QChar(0x3042)) << QString(16, QChar(0x3042));
+      << "Edit2" << -1 << QString(17, QChar(0x3042)) << QString(16, QChar(0x3042));
   QTest::newRow("a full-width character that would pass 32 bytes is refused")
-      << "Edit3" << a31 + QChar(0x3042) + u'b' << a31 + u'b';
+      << "Edit3" << -1 << a31 + QChar(0x3042) + u'b' << a31 + u'b';
   QTest::newRow("half-width katakana count one byte")
-      << "Edit2" << QString(33, QChar(0xFF71)) << QString(32, QChar(0xFF71));
+      << "Edit2" << -1 << QString(33, QChar(0xFF71)) << QString(32, QChar(0xFF71));
   QTest::newRow("characters code page 932 lacks are refused")
-      << "Edit2" << QString::fromUtf8("aé€b～∥①") << QString::fromUtf8("ab～∥①");
+      << "Edit2" << -1 << QString::fromUtf8("aé€b～∥①") << QString::fromUtf8("ab～∥①");
+  QTest::newRow("typing before the text keeps the cursor there") << "Edit1" << 0 << "23"
+                                                                 << "231";
 }
 
-void Form1Test::typedCharacterLimits() {
+void DimensionDialogTest::typedCharacterLimits() {
   QFETCH(QString, field);
+  QFETCH(int, cursor);
   QFETCH(QString, typed);
   QFETCH(QString, shown);
   auto form = OpenForm(HostFile());
   QLineEdit* edit = Child<QLineEdit>(*form, field.toLatin1().constData());
   edit->setFocus();
-  edit->selectAll();
+  if (cursor < 0) {
+    edit->selectAll();
+  } else {
+    edit->setCursorPosition(cursor);
+  }
   Type(edit, typed);
   QCOMPARE(edit->text(), shown);
   form->reject();
 }
 
-void Form1Test::pasteIsCutToFit_data() {
+void DimensionDialogTest::pasteIsCutToFit_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("before");
   QTest::addColumn<int>("cursor");
@@ -308,7 +316,7 @@ void Form1Test::pasteIsCutToFit_data() {
   QTest::newRow("nothing fits") << "Edit2" << QString(32, u'z') << 5 << "q" << QString(32, u'z');
 }
 
-void Form1Test::pasteIsCutToFit() {
+void DimensionDialogTest::pasteIsCutToFit() {
   QFETCH(QString, field);
   QFETCH(QString, before);
   QFETCH(int, cursor);
@@ -324,7 +332,7 @@ void Form1Test::pasteIsCutToFit() {
   form->reject();
 }
 
-void Form1Test::validationMovesFocus_data() {
+void DimensionDialogTest::validationMovesFocus_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("value");
   QTest::addColumn<QString>("focus");
@@ -342,7 +350,7 @@ void Form1Test::validationMovesFocus_data() {
                                       << "Edit6";
 }
 
-void Form1Test::validationMovesFocus() {
+void DimensionDialogTest::validationMovesFocus() {
   QFETCH(QString, field);
   QFETCH(QString, value);
   QFETCH(QString, focus);
@@ -358,7 +366,7 @@ void Form1Test::validationMovesFocus() {
   QCOMPARE(Answer(), QByteArray("hq\r\n"));
 }
 
-void Form1Test::overflowShowsMessageAndKeepsDialogOpen_data() {
+void DimensionDialogTest::overflowShowsMessageAndKeepsDialogOpen_data() {
   QTest::addColumn<QByteArray>("hostFile");
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("value");
@@ -369,7 +377,7 @@ void Form1Test::overflowShowsMessageAndKeepsDialogOpen_data() {
       << "1e10";
 }
 
-void Form1Test::overflowShowsMessageAndKeepsDialogOpen() {
+void DimensionDialogTest::overflowShowsMessageAndKeepsDialogOpen() {
   QFETCH(QByteArray, hostFile);
   QFETCH(QString, field);
   QFETCH(QString, value);
@@ -404,7 +412,7 @@ void Form1Test::overflowShowsMessageAndKeepsDialogOpen() {
 enum class Closing { OkButton, Enter, AltY, CancelButton, AltN, Escape, CloseBox, Close };
 Q_DECLARE_METATYPE(Closing)
 
-void Form1Test::everyWayOfClosingWritesOnce_data() {
+void DimensionDialogTest::everyWayOfClosingWritesOnce_data() {
   QTest::addColumn<Closing>("closing");
   QTest::addColumn<QByteArray>("answer");
   QTest::newRow("OK") << Closing::OkButton << WorkedExampleAnswer();
@@ -417,7 +425,7 @@ void Form1Test::everyWayOfClosingWritesOnce_data() {
   QTest::newRow("close()") << Closing::Close << QByteArray("hq\r\n");
 }
 
-void Form1Test::everyWayOfClosingWritesOnce() {
+void DimensionDialogTest::everyWayOfClosingWritesOnce() {
   QFETCH(Closing, closing);
   QFETCH(QByteArray, answer);
   auto form = OpenForm(HostFile());
@@ -462,14 +470,14 @@ void Form1Test::everyWayOfClosingWritesOnce() {
   QCOMPARE(Answer(), QByteArray("untouched"));
 }
 
-void Form1Test::opensUnderThePointer() {
+void DimensionDialogTest::opensUnderThePointer() {
   QCursor::setPos(500, 300);
   auto form = OpenForm(HostFile());
   QCOMPARE(form->frameGeometry().topLeft(), QPoint(500 - form->frameGeometry().width() / 2, 296));
   form->reject();
 }
 
-void Form1Test::showingAgainReadsNothing() {
+void DimensionDialogTest::showingAgainReadsNothing() {
   auto form = OpenForm(HostFile());
   QComboBox* list = Child<QComboBox>(*form, "ComboBox3");
   const QString tenth = list->itemText(10);
@@ -490,7 +498,7 @@ void Form1Test::showingAgainReadsNothing() {
 }
 
 // Run with a locale whose decimal separator is a comma (see the test list); skipped otherwise.
-void Form1Test::RegionalSeparators() {
+void DimensionDialogTest::regionalSeparators() {
   if (QLocale::system().decimalPoint() != QStringLiteral(",")) {
     QSKIP("the user's locale writes numbers with a decimal point");
   }
@@ -501,5 +509,5 @@ void Form1Test::RegionalSeparators() {
   QCOMPARE(Answer(), WorkedExampleAnswer("1.000,000"));
 }
 
-QTEST_MAIN(Form1Test)
-#include "form1_test.moc"
+QTEST_MAIN(DimensionDialogTest)
+#include "dimension_dialog_test.moc"

@@ -8,9 +8,9 @@ set -euo pipefail
 
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-sample=$here/../samples/JWC_TEMP.TXT
+sample=$here/../../samples/JWC_TEMP.TXT
 work=$(mktemp -d)
-source "$here/../../scripts/virtual_display.sh"
+source "$here/../../../scripts/virtual_display.sh"
 
 cleanup() {
   stop_virtual_display
