@@ -1,12 +1,12 @@
 #include "exchange/reader.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "exchange/file_lines.h"
 #include "exchange/keyword_rows.h"
 #include "exchange/line_tokens.h"
+#include "exchange/regular_file.h"
 
 namespace morven::exchange {
 
@@ -18,10 +18,8 @@ struct FileCloser {
 
 }  // namespace
 
-bool ReadExchangeFile(ExchangeState& state, const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path) {
+  const std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFileForReading(path));
   if (!file) return false;
   try {
     FileLines lines(file.get());

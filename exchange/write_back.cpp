@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "exchange/exchange_state.h"
+#include "exchange/regular_file.h"
 
 namespace morven::exchange {
 
@@ -31,10 +32,10 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 
 }  // namespace
 
-bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileName) {
+bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName) {
   std::FILE* file = nullptr;
   try {
-    file = std::fopen(fileName.c_str(), "wb");
+    file = OpenRegularFileForWriting(fileName);
     if (file != nullptr) {
       const bool written = WriteEntries(state, file);
       std::FILE* const closing = file;
@@ -43,12 +44,16 @@ bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileNa
     }
   } catch (...) {
   }
-  // No partial answer may be left for the host; a folder of that name is not the answer.
+  // No partial answer may be left for the host. Only a file or a link is an answer: a folder, a
+  // FIFO or a device node of that name is left alone.
   if (file != nullptr) std::fclose(file);
   try {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(fileName, error);
-    if (!error && !std::filesystem::is_directory(status)) std::filesystem::remove(fileName, error);
+    if (!error &&
+        (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))) {
+      std::filesystem::remove(fileName, error);
+    }
   } catch (...) {
   }
   return false;

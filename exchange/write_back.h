@@ -1,14 +1,16 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace morven::exchange {
 
 struct ExchangeState;
 
 // Overwrites the file with the command buffer (CR LF line ends, a head entry ending in a double
-// quote joined with the entry after it), or with "hq" when the buffer is empty. On any failure
-// the file is closed and deleted and the result is false; it never throws.
-bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileName);
+// quote joined with the entry after it), or with "hq" when the buffer is empty. Only a regular
+// file is written (a symbolic link is followed); a FIFO or a device at the name is not opened.
+// On any failure the file is closed, the name is deleted when it is a regular file or a symbolic
+// link (never a device, a FIFO or a folder), and the result is false; it never throws.
+bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName);
 
 }  // namespace morven::exchange

@@ -98,20 +98,6 @@ TEST_F(WriteBack, AMissingFolderFailsWithoutAFile) {
   EXPECT_FALSE(fs::exists(path));
 }
 
-TEST_F(WriteBack, FailedWritesLeaveNoFileBehind) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  const std::string path = Path();
-  fs::create_symlink("/dev/full", path);
-  std::vector<CommandEntry> entries(3000, CommandEntry{std::string(200, 'x')});
-  for (const auto& buffer :
-       {std::vector<CommandEntry>{}, std::vector<CommandEntry>{{"lg0"}}, entries}) {
-    if (!fs::is_symlink(path)) fs::create_symlink("/dev/full", path);
-    EXPECT_FALSE(WriteBackExchangeFile(WithEntries(buffer), path));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(path)));  // the link is gone, /dev/full stays
-  }
-  EXPECT_TRUE(fs::exists("/dev/full"));
-}
-
 TEST_F(WriteBack, AFolderInPlaceOfTheFileFails) {
   fs::create_directories(Path());
   EXPECT_FALSE(WriteBackExchangeFile(WithEntries({{"lg0"}}), Path()));
