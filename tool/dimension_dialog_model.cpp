@@ -26,7 +26,7 @@ bool DimensionDialogModel::ReadOnFirstShow() {
   if (read_ || closed_) return false;
   read_ = true;
   exchange::ResetExchangeState(state_);
-  if (const auto path = ExchangeFilePath()) exchange::ReadExchangeFile(state_, path->string());
+  if (const auto path = ExchangeFilePath()) exchange::ReadExchangeFile(state_, *path);
   exchange::ResetCommandWriter(state_);
   return true;
 }
@@ -64,7 +64,7 @@ OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
 void DimensionDialogModel::WriteBackOnClose() {
   if (closed_) return;
   closed_ = true;
-  if (const auto path = ExchangeFilePath()) exchange::WriteBackExchangeFile(state_, path->string());
+  if (const auto path = ExchangeFilePath()) exchange::WriteBackExchangeFile(state_, *path);
   exchange::ReleaseExchangeState(state_);
 }
 

@@ -14,7 +14,7 @@
 
 #include "tool/form_layout.h"
 #include "tool/form_texts.h"
-#include "tool/qt/application_folder.h"
+#include "tool/program_folder.h"
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/form_controls.h"
 #include "tool/qt/form_font.h"
@@ -36,7 +36,7 @@ numeric::Separators UserSeparators() {
 DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFolder,
                                  QWidget* parent)
     : QDialog(parent),
-      model_(programFolder ? std::move(programFolder) : ApplicationFolder(), UserSeparators()) {
+      model_(programFolder ? std::move(programFolder) : ProgramFolder(), UserSeparators()) {
   setObjectName(QString::fromLatin1(FormObjectName()));
   setFont(FormFont());
   QPalette background = palette();
