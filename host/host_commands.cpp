@@ -1,8 +1,10 @@
 #include "host/host_commands.h"
 
+#include <csignal>
 #include <fstream>
 #include <memory>
 #include <ostream>
+#include <sstream>
 
 #include "exchange/exchange_state.h"
 #include "exchange/reader.h"
@@ -23,8 +25,10 @@ const std::string_view kUsageText =
        morven-host run --points X1,Y1 X2,Y2 X3,Y3 [--angle DEG] [--scale S]
                        [--text-type N] [--text-size W,H,D,COLOR]
                        [--layer-group G] [--layer L] [--color C]
-                       [--program PATH] [--svg OUT.svg] [--json]
-       morven-host run --exchange FILE [--program PATH] [--svg OUT.svg] [--json]
+                       [--program PATH] [--timeout SECONDS] [--svg OUT.svg]
+                       [--json]
+       morven-host run --exchange FILE [--program PATH] [--timeout SECONDS]
+                       [--svg OUT.svg] [--json]
 
 inspect  shows what an exchange file holds: the host's settings, the initial
          attributes, the numbered points, the elements, and for an answer of the
@@ -45,12 +49,20 @@ run      does what the host does: writes JWC_TEMP.TXT into the program's folder,
   --color C                   the current line color (default 1)
   --exchange FILE             hand over a prepared exchange file as it is
   --program PATH              the program to start (default: morven beside
-                              this build, in tool/ or in this folder)
+                              this build, in tool/ or in this folder); a
+                              Windows program NAME.exe runs through wine,
+                              in $WINEPREFIX or else a prefix kept in
+                              ~/.cache/morven/wine-prefix
+  --timeout SECONDS           end the program and its children when it is
+                              still running after SECONDS, and fail
+                              (default: wait as long as it runs)
   --svg OUT.svg               also draw the answer, y pointing up
   --json                      print the report as one JSON document
 
-exit codes: 0 done (also when the program drew nothing), 1 failure,
-            2 a command line that cannot be carried out
+exit codes: 0 done (also when the program drew nothing), 1 failure (also
+            when --timeout ended the program), 2 a command line that cannot be
+            carried out. On SIGINT or SIGTERM run ends the program and its
+            children first, then itself by that signal.
 )";
 
 namespace {
@@ -102,9 +114,21 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   WriteFileBytes(exchangePath, input);
   auto hostInput = std::make_unique<exchange::ExchangeState>();
   exchange::ResetExchangeState(*hostInput);
-  exchange::ReadExchangeFile(*hostInput, exchangePath.string());
+  exchange::ReadExchangeFile(*hostInput, exchangePath);
 
-  const ProgramEnd end = RunProgramAndWait(program);
+  const ProgramEnd end =
+      RunProgramAndWait(BuildProgramCommand(program, CurrentEnvironment()), options.TimeoutSeconds);
+  if (end.HostSignal != 0) {
+    throw Interrupted(end.HostSignal, std::string("interrupted by ") +
+                                          (end.HostSignal == SIGINT ? "SIGINT" : "SIGTERM") +
+                                          "; the program was ended");
+  }
+  if (end.TimedOut) {
+    std::ostringstream seconds;
+    seconds << *options.TimeoutSeconds;
+    throw HostError("the program was still running after " + seconds.str() +
+                    " s (--timeout); it was ended with its children");
+  }
   if (!end.Exited) {
     throw HostError("the program was ended by signal " + std::to_string(end.Code));
   }
@@ -160,6 +184,9 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
     if (command == "inspect") return Inspect(args, out, err);
     if (command == "run") return Run(args, selfPath, out, err);
     throw UsageError("unknown command '" + command + "' (try morven-host --help)");
+  } catch (const Interrupted& e) {
+    err << "morven-host: " << e.what() << "\n";
+    return kExitSignalBase + e.Signal();
   } catch (const UsageError& e) {
     err << "morven-host: " << e.what() << "\n";
     return kExitUsage;

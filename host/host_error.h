@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 
 namespace morven::host {
 
@@ -14,6 +15,16 @@ class HostError : public std::runtime_error {
 class UsageError : public HostError {
  public:
   using HostError::HostError;
+};
+
+// SIGINT or SIGTERM came to the host while the program ran; the program has been ended.
+class Interrupted : public HostError {
+ public:
+  Interrupted(int signal, const std::string& message) : HostError(message), signal_(signal) {}
+  int Signal() const noexcept { return signal_; }
+
+ private:
+  int signal_;
 };
 
 }  // namespace morven::host

@@ -12,6 +12,7 @@ namespace {
 constexpr int kMaxLayerGroup = 15;
 constexpr int kMaxLayer = 15;
 constexpr int kMaxTextType = 10;
+constexpr double kMaxTimeoutSeconds = 365.0 * 24 * 60 * 60;
 
 class ArgCursor {
  public:
@@ -100,6 +101,15 @@ RunOptions ParseRunOptions(const std::vector<std::string>& args) {
       continue;
     } else if (option == "--svg") {
       options.SvgPath = cursor.Value(option);
+      continue;
+    } else if (option == "--timeout") {
+      const std::string& text = cursor.Value(option);
+      const double seconds = ParseRealArg(option, text);
+      if (seconds <= 0.0 || seconds > kMaxTimeoutSeconds) {
+        throw UsageError(option + ": must be above 0 and at most a year (31536000 s): '" + text +
+                         "'");
+      }
+      options.TimeoutSeconds = seconds;
       continue;
     } else if (option == "--json") {
       options.Json = true;

@@ -13,6 +13,7 @@ struct RunOptions {
   std::optional<std::string> ExchangeFile;  // a prepared file handed over as it is
   std::optional<std::string> Program;
   std::optional<std::string> SvgPath;
+  std::optional<double> TimeoutSeconds;  // none: wait as long as the program runs
   bool Json = false;
 };
 

@@ -60,5 +60,52 @@ if command -v python3 >/dev/null 2>&1; then
   python3 -c 'import json,sys; json.load(sys.stdin)' <"$work/out" || fail "inspect --json is not JSON"
 fi
 
+# A program that hangs, with a child: --timeout ends both and fails with one line.
+mkdir "$work/hang"
+cat >"$work/hang/morven" <<'SCRIPT'
+#!/bin/sh
+dir=$(dirname "$0")
+sleep 30 &
+echo $! >"$dir/child.pid"
+echo $$ >"$dir/program.pid"
+sleep 30
+SCRIPT
+chmod +x "$work/hang/morven"
+
+# ended PIDFILE: the process is gone, or a zombie nobody reaped, within two seconds.
+ended() {
+  local pid
+  pid=$(cat "$1" 2>/dev/null) || return 1
+  for _ in $(seq 200); do
+    [ -e "/proc/$pid" ] || return 0
+    [ "$(sed 's/.*) \(.\).*/\1/' "/proc/$pid/stat" 2>/dev/null)" = Z ] && return 0
+    sleep 0.01
+  done
+  return 1
+}
+
+expect 1 run --program "$work/hang/morven" --points 0,0 1,0 1,1 --timeout 0.3
+grep -q 'still running after 0.3 s (--timeout)' "$work/err" || fail "--timeout: $(cat "$work/err")"
+ended "$work/hang/program.pid" || fail "--timeout left the program running"
+ended "$work/hang/child.pid" || fail "--timeout left the program's child running"
+
+# SIGTERM to the host: the program and its child end first, then the host, by the signal.
+rm -f "$work/hang/"*.pid
+"$host" run --program "$work/hang/morven" --points 0,0 1,0 1,1 --timeout 20 \
+  >"$work/out" 2>"$work/err" &
+host_pid=$!
+for _ in $(seq 500); do
+  [ -s "$work/hang/program.pid" ] && [ -s "$work/hang/child.pid" ] && break
+  sleep 0.01
+done
+kill -TERM "$host_pid"
+status=0
+wait "$host_pid" || status=$?
+[ "$status" -eq 143 ] || fail "SIGTERM: the host ended with $status, expected 143 (by SIGTERM)"
+grep -q '^morven-host: interrupted by SIGTERM; the program was ended$' "$work/err" ||
+  fail "SIGTERM: $(cat "$work/err")"
+ended "$work/hang/program.pid" || fail "SIGTERM left the program running"
+ended "$work/hang/child.pid" || fail "SIGTERM left the program's child running"
+
 [ "$failures" -eq 0 ] || exit 1
 echo "host cli: all checks passed"

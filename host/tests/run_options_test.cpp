@@ -46,6 +46,14 @@ TEST(RunOptionsTest, BadOptionsGiveOneLineUsageErrors) {
        "--text-size: width and height must be above 0 and the gap not below 0: '0,2,0,1'"},
       {{"run", "--color", "-1"}, "--color: -1 is outside 0 to 2147483647"},
       {{"run", "--colour", "1"}, "unknown option --colour"},
+      {{"run", "--timeout"}, "--timeout needs a value"},
+      {{"run", "--timeout", "soon"}, "--timeout: not a number: 'soon'"},
+      {{"run", "--timeout", "0"},
+       "--timeout: must be above 0 and at most a year (31536000 s): '0'"},
+      {{"run", "--timeout", "-1"},
+       "--timeout: must be above 0 and at most a year (31536000 s): '-1'"},
+      {{"run", "--timeout", "1e9"},
+       "--timeout: must be above 0 and at most a year (31536000 s): '1e9'"},
       {{"run", "extra"}, "unexpected argument 'extra'"},
       {{"run", "--exchange", "f.txt", "--angle", "3"},
        "--exchange hands over a prepared file and cannot be combined with --angle"},
@@ -73,7 +81,8 @@ TEST(RunOptionsTest, ValuesReachTheHostInput) {
       {"--points",      "-1.5,2",  "1000,0",      "500,5e2",   "--angle",     "30",
        "--scale",       "50",      "--text-type", "0",         "--text-size", "2.5,3,0.5,4",
        "--layer-group", "10",      "--layer",     "15",        "--color",     "101",
-       "--svg",         "out.svg", "--program",   "/x/morven", "--json"});
+       "--svg",         "out.svg", "--program",   "/x/morven", "--timeout",   "2.5",
+       "--json"});
   const morven::host::HostInput& in = options.Input;
   ASSERT_TRUE(in.Points.has_value());
   EXPECT_EQ((*in.Points)[0].x, -1.5);
@@ -90,7 +99,9 @@ TEST(RunOptionsTest, ValuesReachTheHostInput) {
   EXPECT_EQ(options.SvgPath, "out.svg");
   EXPECT_EQ(options.Program, "/x/morven");
   EXPECT_TRUE(options.Json);
+  EXPECT_EQ(options.TimeoutSeconds, 2.5);
   EXPECT_FALSE(options.ExchangeFile.has_value());
+  EXPECT_FALSE(morven::host::ParseRunOptions({"--exchange", "f.txt"}).TimeoutSeconds.has_value());
 }
 
 // The file the host writes must say what the options asked for when the project's reader reads it.

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 
 #include "host/host_input.h"
 #include "host/tests/test_files.h"
@@ -32,6 +37,37 @@ std::vector<std::string> RunArgs(const std::string& program, std::vector<std::st
   args.insert(args.end(), kPoints.begin(), kPoints.end());
   args.insert(args.end(), more.begin(), more.end());
   return args;
+}
+
+// A program that starts a child, does `then` and sleeps; both write their process numbers into
+// files beside it.
+std::string Sleeper(const std::string& then) {
+  return "dir=$(dirname \"$0\")\n"
+         "sleep 30 &\n"
+         "echo $! > \"$dir/child.pid\"\n"
+         "echo $$ > \"$dir/program.pid\"\n" +
+         then +
+         "\n"
+         "sleep 30\n";
+}
+
+// The process of the number in the file has ended, within two seconds: it is gone, or a zombie
+// that nobody has reaped.
+::testing::AssertionResult EndsSoon(const std::filesystem::path& pidFile) {
+  std::string pid = ReadBytes(pidFile);
+  while (!pid.empty() && pid.back() == '\n') pid.pop_back();
+  if (pid.empty()) return ::testing::AssertionFailure() << "no process number in " << pidFile;
+  for (int i = 0; i < 200; ++i) {
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return ::testing::AssertionSuccess();
+    const std::size_t name = line.rfind(')');
+    if (name != std::string::npos && line.compare(name, 3, ") Z") == 0) {
+      return ::testing::AssertionSuccess();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return ::testing::AssertionFailure() << "process " << pid << " still runs";
 }
 
 TEST(RunTest, HostCycleWithAFakeProgram) {
@@ -158,6 +194,64 @@ TEST(RunTest, DefaultProgramIsFoundBesideTheBuild) {
   EXPECT_EQ(none.Err, "morven-host: cannot find the program (looked for " +
                           (dir.Path() / "tool" / "morven").string() + " and " +
                           (dir.Path() / "host" / "morven").string() + "); give --program PATH\n");
+}
+
+TEST(RunTest, TimeoutEndsTheProgramAndItsChildren) {
+  TempDir dir;
+  const std::string program = dir.WriteScript("morven", Sleeper(""));
+  const auto start = std::chrono::steady_clock::now();
+  const auto result = RunHost(RunArgs(program, {"--timeout", "0.5"}));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(result.Code, 1);
+  EXPECT_EQ(result.Out, "");
+  EXPECT_EQ(result.Err,
+            "morven-host: the program was still running after 0.5 s (--timeout); it was ended "
+            "with its children\n");
+  EXPECT_GE(took, std::chrono::milliseconds(500));
+  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_TRUE(EndsSoon(dir.Path() / "program.pid"));
+  EXPECT_TRUE(EndsSoon(dir.Path() / "child.pid"));
+}
+
+TEST(RunTest, ATimeoutThatIsNotReachedChangesNothing) {
+  TempDir dir;
+  const std::string program =
+      dir.WriteScript("morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const auto result = RunHost(RunArgs(program, {"--timeout", "30"}));
+  EXPECT_EQ(result.Code, 0) << result.Err;
+  EXPECT_EQ(result.Out, "nothing was drawn (the program answered \"hq\")\n");
+}
+
+// The signal comes from the program itself, to the host, which is this test.
+TEST(RunTest, SigintAndSigtermEndTheProgramBeforeTheHost) {
+  struct Case {
+    int signal;
+    const char* name;
+  };
+  for (const Case c : {Case{SIGINT, "INT"}, Case{SIGTERM, "TERM"}}) {
+    const auto before = std::signal(c.signal, SIG_DFL);  // as for a host started from a terminal
+    TempDir dir;
+    const std::string program =
+        dir.WriteScript("morven", Sleeper(std::string("kill -") + c.name + " $PPID"));
+    const auto result = RunHost(RunArgs(program, {"--timeout", "10"}));
+    std::signal(c.signal, before);
+    EXPECT_EQ(result.Code, 128 + c.signal) << c.name;
+    EXPECT_EQ(result.Err, std::string("morven-host: interrupted by SIG") + c.name +
+                              "; the program was ended\n");
+    EXPECT_TRUE(EndsSoon(dir.Path() / "program.pid")) << c.name;
+    EXPECT_TRUE(EndsSoon(dir.Path() / "child.pid")) << c.name;
+  }
+}
+
+TEST(RunTest, ASignalTheHostIgnoresStaysIgnored) {
+  const auto before = std::signal(SIGINT, SIG_IGN);  // as for a host started in the background
+  TempDir dir;
+  const std::string program = dir.WriteScript(
+      "morven", FakeProgram("kill -INT $PPID; printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const auto result = RunHost(RunArgs(program, {"--timeout", "10"}));
+  std::signal(SIGINT, before);
+  EXPECT_EQ(result.Code, 0) << result.Err;
+  EXPECT_EQ(result.Out, "nothing was drawn (the program answered \"hq\")\n");
 }
 
 TEST(RunTest, MissingExchangeFileToHandOver) {
