@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "exchange/exchange_state.h"
 #include "exchange/file_lines.h"
 #include "exchange/reader.h"
+#include "exchange/tests/temp_folder.h"
 
 namespace morven::exchange {
 namespace {
@@ -78,22 +78,13 @@ TEST(FileLines, LineEndsAtEveryChunkSize) {
 
 class ReadFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("exchange_read_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Write(const std::string& bytes) const {
     const std::string path = (folder_ / "JWC_TEMP.TXT").string();
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
 
-  fs::path folder_;
+  test::TempFolder folder_;
   ExchangeState state;
 };
 
@@ -105,7 +96,7 @@ TEST_F(ReadFile, AMissingFileLeavesTheStateUntouched) {
 }
 
 TEST_F(ReadFile, AFolderCannotBeRead) {
-  EXPECT_FALSE(ReadExchangeFile(state, folder_.string()));
+  EXPECT_FALSE(ReadExchangeFile(state, folder_.Path()));
   EXPECT_EQ(state.OrderList.size(), 0u);
 }
 

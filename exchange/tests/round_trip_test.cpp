@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -7,6 +6,7 @@
 #include "exchange/command_writer.h"
 #include "exchange/exchange_state.h"
 #include "exchange/reader.h"
+#include "exchange/tests/temp_folder.h"
 #include "exchange/write_back.h"
 
 namespace morven::exchange {
@@ -15,8 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(RoundTrip, WrittenDimensionReadsBackAsOneMessage) {
-  const fs::path path =
-      fs::temp_directory_path() / ("exchange_round_trip_" + std::to_string(::getpid()) + ".txt");
+  const test::TempFolder folder;
+  const fs::path path = folder / "JWC_TEMP.TXT";
   ExchangeState out;
   ResetExchangeState(out);
   ResetCommandWriter(out);
@@ -35,7 +35,6 @@ TEST(RoundTrip, WrittenDimensionReadsBackAsOneMessage) {
   ExchangeState in;
   ResetExchangeState(in);
   ASSERT_TRUE(ReadExchangeFile(in, path.string()));
-  fs::remove(path);
 
   EXPECT_EQ(in.InitialLayerGroup, 2);
   EXPECT_EQ(in.InitialLayer, 11);

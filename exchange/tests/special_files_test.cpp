@@ -19,6 +19,7 @@
 #include "exchange/exchange_state.h"
 #include "exchange/reader.h"
 #include "exchange/tests/child_process.h"
+#include "exchange/tests/temp_folder.h"
 #include "exchange/write_back.h"
 
 namespace morven::exchange {
@@ -31,15 +32,6 @@ constexpr unsigned kSecondsAllowed = 10;
 
 class SpecialFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("exchange_special_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   fs::path Exchange() const { return folder_ / "JWC_TEMP.TXT"; }
 
   fs::path MakeFifo(const char* name) const {
@@ -59,7 +51,7 @@ class SpecialFiles : public ::testing::Test {
     return state;
   }
 
-  fs::path folder_;
+  test::TempFolder folder_;
 };
 
 // ReadExchangeFile is false at once and the state keeps what it had.
@@ -99,7 +91,7 @@ TEST_F(SpecialFiles, LinksToADeviceAFifoOrAFolderAreNotRead) {
       {"link to a device that never ends", "/dev/zero"},
       {"link to an empty device", "/dev/null"},
       {"link to a FIFO", fifo},
-      {"link to a folder", folder_},
+      {"link to a folder", folder_.Path()},
   };
   for (const Case& c : cases) {
     if (!fs::exists(c.target)) continue;
@@ -128,7 +120,7 @@ TEST_F(SpecialFiles, AFolderNamedWithShiftJisBytesIsUsedAsItIs) {
   EXPECT_EQ(state.HkAngle, 5.0);
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, file));
   EXPECT_EQ(Contents(file), "hq\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
 }
 
 // WriteBackExchangeFile is false at once.

@@ -1,7 +1,6 @@
 #include "exchange/write_back.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 
 #include "exchange/command_writer.h"
 #include "exchange/exchange_state.h"
+#include "exchange/tests/temp_folder.h"
 
 namespace morven::exchange {
 namespace {
@@ -19,15 +19,6 @@ namespace fs = std::filesystem;
 
 class WriteBack : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("exchange_write_back_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Path(const char* name = "JWC_TEMP.TXT") const { return (folder_ / name).string(); }
 
   static std::string Contents(const std::string& path) {
@@ -41,7 +32,7 @@ class WriteBack : public ::testing::Test {
     return state;
   }
 
-  fs::path folder_;
+  test::TempFolder folder_;
 };
 
 TEST_F(WriteBack, FileBytes) {

@@ -5,29 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "exchange/tests/temp_folder.h"
+
 namespace morven::host::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-class TempDir {
+// A fresh temporary folder that can also hold shell scripts.
+class TempDir : public exchange::test::TempFolder {
  public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::filesystem::path& Path() const { return path_; }
-
   // Writes the bytes to the file `name` in the folder and returns its path.
   std::string Write(const std::string& name, const std::string& bytes) const;
 
   // Writes an executable shell script.
   std::string WriteScript(const std::string& name, const std::string& body) const;
-
- private:
-  std::filesystem::path path_;
 };
 
-std::string ReadBytes(const std::filesystem::path& path);
+using exchange::test::ReadBytes;
 
 // The lines joined with CR LF, each line ended.
 std::string CrLf(std::initializer_list<const char*> lines);

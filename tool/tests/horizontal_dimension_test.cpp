@@ -1,7 +1,6 @@
 #include "tool/horizontal_dimension.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "exchange/exchange_state.h"
+#include "exchange/tests/temp_folder.h"
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
 
@@ -46,21 +46,10 @@ std::string Join(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-// The file has a name of this process's own: each case runs as a process of its own, in
-// parallel with the others and with other builds' runs.
 std::string WrittenFile(const ExchangeState& state) {
-  const std::filesystem::path path =
-      std::filesystem::path(testing::TempDir()) /
-      ("horizontal_dimension_" + std::to_string(getpid()) + "_JWC_TEMP.TXT");
-  EXPECT_TRUE(exchange::WriteBackExchangeFile(state, path.string()));
-  std::string bytes;
-  {
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), {});
-  }
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
-  return bytes;
+  const exchange::test::TempFolder folder;
+  EXPECT_TRUE(exchange::WriteBackExchangeFile(state, folder / "JWC_TEMP.TXT"));
+  return exchange::test::ReadBytes(folder / "JWC_TEMP.TXT");
 }
 
 std::vector<std::string> Tokens(const std::string& line) {
