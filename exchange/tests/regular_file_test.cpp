@@ -40,11 +40,6 @@ class SpecialFiles : public ::testing::Test {
     return path;
   }
 
-  static std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
   static ExchangeState WithEntries(const std::vector<CommandEntry>& entries) {
     ExchangeState state;
     for (const CommandEntry& e : entries) state.CommandBuffer.Append(e);
@@ -119,7 +114,7 @@ TEST_F(SpecialFiles, AFolderNamedWithShiftJisBytesIsUsedAsItIs) {
   EXPECT_TRUE(ReadExchangeFile(state, file));
   EXPECT_EQ(state.HkAngle, 5.0);
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, file));
-  EXPECT_EQ(Contents(file), "hq\r\n");
+  EXPECT_EQ(test::ReadBytes(file), "hq\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
 }
 
@@ -175,12 +170,12 @@ TEST_F(SpecialFiles, ALinkToARegularFileIsWrittenThrough) {
   fs::create_symlink(folder_ / "host.txt", Exchange());
   EXPECT_TRUE(WriteBackExchangeFile(WithEntries({{"lg0"}}), Exchange()));
   EXPECT_TRUE(fs::is_symlink(Exchange()));
-  EXPECT_EQ(Contents(folder_ / "host.txt"), "lg0\r\n");
+  EXPECT_EQ(test::ReadBytes(folder_ / "host.txt"), "lg0\r\n");
 
   // A link to nothing yet: its target is created, as the host reads through the same link.
   fs::create_symlink(folder_ / "answer.txt", folder_ / "dangling");
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, folder_ / "dangling"));
-  EXPECT_EQ(Contents(folder_ / "answer.txt"), "hq\r\n");
+  EXPECT_EQ(test::ReadBytes(folder_ / "answer.txt"), "hq\r\n");
 }
 
 TEST_F(SpecialFiles, AFullDiskLeavesNoRegularFileBehind) {

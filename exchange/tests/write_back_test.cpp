@@ -21,11 +21,6 @@ class WriteBack : public ::testing::Test {
  protected:
   std::string Path(const char* name = "JWC_TEMP.TXT") const { return (folder_ / name).string(); }
 
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
   static ExchangeState WithEntries(const std::vector<CommandEntry>& entries) {
     ExchangeState state;
     for (const CommandEntry& e : entries) state.CommandBuffer.Append(e);
@@ -61,7 +56,7 @@ TEST_F(WriteBack, FileBytes) {
     std::ofstream(Path(), std::ios::binary) << "host input that must go\r\nhk 0\r\n";
     const ExchangeState state = WithEntries(c.entries);
     EXPECT_TRUE(WriteBackExchangeFile(state, Path())) << c.name;
-    EXPECT_EQ(Contents(Path()), c.bytes) << c.name;
+    EXPECT_EQ(test::ReadBytes(Path()), c.bytes) << c.name;
   }
 }
 
@@ -75,12 +70,12 @@ TEST_F(WriteBack, LinesEndingInAQuoteJoinNothing) {
   PutDimensionText(state, "1\"", 0, 0, 10, 0, 0, 1, 10, 0);
   PutEntityFlags(state, 4);
   ASSERT_TRUE(WriteBackExchangeFile(state, Path()));
-  EXPECT_EQ(Contents(Path()), "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
+  EXPECT_EQ(test::ReadBytes(Path()), "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
 }
 
 TEST_F(WriteBack, AMissingFileIsCreated) {
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, Path("new.txt")));
-  EXPECT_EQ(Contents(Path("new.txt")), "hq\r\n");
+  EXPECT_EQ(test::ReadBytes(Path("new.txt")), "hq\r\n");
 }
 
 TEST_F(WriteBack, AMissingFolderFailsWithoutAFile) {
