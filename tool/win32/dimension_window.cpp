@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <imm.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cwchar>
 
@@ -52,7 +53,7 @@ struct ControlClass {
 ControlClass ClassFor(const ControlSpec& spec) {
   switch (spec.kind) {
     case ControlKind::kLabel:
-      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+      return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case ControlKind::kDropDownList:
       return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
     case ControlKind::kEdit:
@@ -73,6 +74,23 @@ bool IsButton(ControlKind kind) {
 int CreationHeight(const ControlSpec& spec) {
   if (spec.kind != ControlKind::kDropDownList) return spec.rect.height;
   return spec.rect.height + kOpenListRows * kListItemHeight + 2;
+}
+
+// A label is as wide as its text. The table's sizes are the form font's; a stand-in font with
+// other metrics (IPAGothic under Wine draws a full-width character 14 pixels wide, not 13) widens
+// the label rather than cutting its last characters off.
+PixelSize LabelSize(HWND window, HFONT font, const std::wstring& text, PixelSize designed) {
+  HDC context = GetDC(window);
+  if (context == nullptr) return designed;
+  const HGDIOBJ previous = SelectObject(context, font);
+  SIZE measured{};
+  if (GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &measured)) {
+    designed = {std::max<int>(designed.width, measured.cx),
+                std::max<int>(designed.height, measured.cy)};
+  }
+  SelectObject(context, previous);
+  ReleaseDC(window, context);
+  return designed;
 }
 
 UniqueFont CreateFormFont() {
@@ -208,10 +226,12 @@ bool DimensionWindow::OnCreate(HINSTANCE instance) {
     const ControlClass controlClass = ClassFor(spec);
     const std::wstring text = WideFromCp932(spec.text);
     const DWORD tabStop = spec.tabOrder != kNoTabStop ? WS_TABSTOP : 0;
+    PixelSize size{spec.rect.width, CreationHeight(spec)};
+    if (spec.kind == ControlKind::kLabel) size = LabelSize(window_, font_.get(), text, size);
     HWND control = CreateWindowExW(
         controlClass.exStyle, controlClass.name, text.c_str(),
         WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, spec.rect.left, spec.rect.top,
-        spec.rect.width, CreationHeight(spec), window_,
+        size.width, size.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.role))), instance, nullptr);
     if (control == nullptr) return false;
     controls_[IndexOf(spec.role)] = control;
