@@ -1,6 +1,5 @@
 #include "tool/win32/dimension_window.h"
 
-#include <commctrl.h>
 #include <imm.h>
 
 #include <algorithm>
@@ -116,11 +115,6 @@ DimensionWindow::~DimensionWindow() {
 }
 
 bool DimensionWindow::Create(HINSTANCE instance) {
-  // The manifest's visual styles reach the standard controls once the common controls are in.
-  INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&commonControls);
-  smallIcon_ = PaintFormIcon(kIconSizes[0]);
-  bigIcon_ = PaintFormIcon(kIconSizes[1]);
   const std::wstring className = WideFromCp932(FormObjectName());
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -135,16 +129,22 @@ bool DimensionWindow::Create(HINSTANCE instance) {
   CreateWindowExW(kWindowExStyle, className.c_str(), WideFromCp932(kFormCaption).c_str(),
                   kWindowStyle, kDesignPosition.x, kDesignPosition.y, outer.right - outer.left,
                   outer.bottom - outer.top, nullptr, nullptr, instance, this);
-  if (window_ == nullptr) return false;
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  return true;
+  return window_ != nullptr;
 }
 
+// The icons and controls are made right after the window has been handed to the screen, before
+// its first paint: making them loads the fonts and the common controls (the manifest's visual
+// styles bring those in with the first control), which would otherwise hold the window back. The
+// exchange file is read once the window is on the screen, so a large selection does not hold it
+// back either.
 void DimensionWindow::Show(int showCommand) {
   MoveUnderCursor();
   ShowWindow(window_, showCommand);
-  // Read once the window is on the screen, so a large selection does not hold it back.
+  if (!CreateControls()) {
+    OnClose();
+    return;
+  }
+  if (GetActiveWindow() == window_) SetFocus(focusToRestore_);
   PostMessageW(window_, kReadExchangeMessage, 0, 0);
 }
 
@@ -177,10 +177,8 @@ LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPA
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate(reinterpret_cast<const CREATESTRUCTW*>(lParam)->hInstance) ? 0 : -1;
     case kReadExchangeMessage:
       OnFirstShown();
       return 0;
@@ -216,7 +214,12 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
   }
 }
 
-bool DimensionWindow::OnCreate(HINSTANCE instance) {
+bool DimensionWindow::CreateControls() {
+  smallIcon_ = PaintFormIcon(kIconSizes[0]);
+  bigIcon_ = PaintFormIcon(kIconSizes[1]);
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
   font_ = CreateFormFont();
   background_.reset(CreateSolidBrush(ColorFromRgb(kBackgroundRgb)));
   const std::span<const ControlSpec> specs = FormControls();

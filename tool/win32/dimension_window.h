@@ -34,7 +34,7 @@ class DimensionWindow {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  bool OnCreate(HINSTANCE instance);
+  bool CreateControls();
   void OnFirstShown();
   void OnCommand(int id, int notification);
   void OnOk();
