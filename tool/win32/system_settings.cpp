@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tool/program_folder.h"
 #include "tool/regional_separators.h"
 #include "tool/win32/wide_text.h"
 
@@ -31,7 +32,7 @@ std::optional<std::filesystem::path> ProgramFolder() {
     if (length == 0) return std::nullopt;
     if (length < file.size()) {
       file.resize(length);
-      return std::filesystem::path(file).parent_path();
+      return ProgramFolderOf(std::filesystem::path(file));
     }
     // The name was cut to the buffer: try again with a larger one.
     if (file.size() >= kLongestPath) return std::nullopt;
