@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# How long the Windows dialog takes to appear under Wine: wall time from starting morven.exe (3-point
+# exchange file) to the X server mapping its window, against a minimal Win32 window program of the
+# same build. One Wine server runs throughout; runs alternate between the two and the medians are
+# compared. Also prints the size of morven.exe.
+#   startup_bench.sh WINDOWS_BUILD_DIR [RUNS]   (built with -DMORVEN_BUILD_BENCHMARKS=ON)
+# Goals: ratio at most 1.15; morven.exe at most 2 MB. The map timer is the Linux one, compiled
+# here with the host's compiler (needs libx11-dev).
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+runs=${2:-15}
+here=$(cd "$(dirname "$0")" && pwd)
+morven=$build/tool/win32/morven.exe
+minimal=$build/tool/win32/morven_minimal_win32_window.exe
+for f in "$morven" "$minimal"; do
+  [ -f "$f" ] || { echo "missing $f: build the targets morven and morven_minimal_win32_window"; exit 1; }
+done
+
+work=$(mktemp -d)
+source "$here/../../../scripts/virtual_display.sh"
+export WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=C.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+c++ -std=c++20 -O2 -o "$work/map_timer" "$here/../../qt/bench/map_timer.cpp" -lX11
+start_virtual_display
+mkdir -p "$WINEPREFIX"
+wineserver -p
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
+  >/dev/null 2>&1
+
+mkdir "$work/app"
+cp "$morven" "$work/app/morven.exe"
+cp "$here/../../samples/JWC_TEMP.TXT" "$work/app/JWC_TEMP.TXT"
+cp "$minimal" "$work/minimal.exe"
+
+# The timer ends the program once its window is mapped; the exchange file stays as it was.
+measure() { "$work/map_timer" --timeout 20 wine "$1" 2>/dev/null || echo "nan"; }
+
+measure "$work/minimal.exe" >/dev/null  # the first start of a program loads Wine's libraries
+measure "$work/app/morven.exe" >/dev/null
+: >"$work/minimal.txt"
+: >"$work/morven.txt"
+for _ in $(seq 1 "$runs"); do
+  measure "$work/minimal.exe" >>"$work/minimal.txt"
+  measure "$work/app/morven.exe" >>"$work/morven.txt"
+done
+
+median() { grep -v nan "$1" | sort -g | awk '{ v[NR] = $1 } END {
+  if (NR == 0) { print "nan"; exit }
+  if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+m_min=$(median "$work/minimal.txt")
+m_morven=$(median "$work/morven.txt")
+size=$(stat -c %s "$morven")
+
+echo "runs: $runs each, alternating; milliseconds from starting under wine to the window's MapNotify (median)"
+echo "minimal Win32 window:           $m_min"
+echo "morven.exe, 3-point file:       $m_morven"
+awk -v a="$m_morven" -v b="$m_min" 'BEGIN { printf "ratio: %.3f  (morven.exe / minimal Win32 window, goal <= 1.15)\n", a / b }'
+awk -v s="$size" 'BEGIN { printf "morven.exe: %d bytes (%.2f MB, goal <= 2 MB)\n", s, s / 1048576 }'

@@ -1,0 +1,433 @@
+#include "tool/win32/dimension_window.h"
+
+#include <imm.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cwchar>
+
+#include "tool/byte_limit.h"
+#include "tool/form_icon.h"
+#include "tool/form_placement.h"
+#include "tool/form_texts.h"
+#include "tool/win32/icon_painter.h"
+#include "tool/win32/wide_text.h"
+
+namespace morven::tool::win32 {
+namespace {
+
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+constexpr UINT kReadExchangeMessage = WM_APP + 1;
+constexpr int kFirstControlId = 100;
+constexpr int kOpenListRows = 11;  // as many as a list of the form holds
+
+using enum ControlRole;
+
+std::size_t IndexOf(ControlRole role) {
+  return static_cast<std::size_t>(role);
+}
+
+// A control's ID is its place in the layout table.
+int ControlId(ControlRole role) {
+  return kFirstControlId + static_cast<int>(IndexOf(role));
+}
+
+std::optional<ControlRole> RoleOfId(int id) {
+  const int index = id - kFirstControlId;
+  if (index < 0 || static_cast<std::size_t>(index) >= FormControls().size()) return std::nullopt;
+  return FormControls()[static_cast<std::size_t>(index)].role;
+}
+
+DWORD ButtonStyle(bool isDefault) {
+  return (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
+}
+
+struct ControlClass {
+  const wchar_t* name;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassFor(const ControlSpec& spec) {
+  switch (spec.kind) {
+    case ControlKind::kLabel:
+      return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case ControlKind::kDropDownList:
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+    case ControlKind::kEdit:
+      return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::kDefaultButton:
+      return {L"BUTTON", ButtonStyle(true), 0};
+    case ControlKind::kCancelButton:
+      return {L"BUTTON", ButtonStyle(false), 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+bool IsButton(ControlKind kind) {
+  return kind == ControlKind::kDefaultButton || kind == ControlKind::kCancelButton;
+}
+
+// A drop-down list is created with the height of its open list.
+int CreationHeight(const ControlSpec& spec) {
+  if (spec.kind != ControlKind::kDropDownList) return spec.rect.height;
+  return spec.rect.height + kOpenListRows * kListItemHeight + 2;
+}
+
+// A label is as wide as its text. The table's sizes are the form font's; a stand-in font with
+// other metrics (IPAGothic under Wine draws a full-width character 14 pixels wide, not 13) widens
+// the label rather than cutting its last characters off.
+PixelSize LabelSize(HWND window, HFONT font, const std::wstring& text, PixelSize designed) {
+  HDC context = GetDC(window);
+  if (context == nullptr) return designed;
+  const HGDIOBJ previous = SelectObject(context, font);
+  SIZE measured{};
+  if (GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &measured)) {
+    designed = {std::max<int>(designed.width, measured.cx),
+                std::max<int>(designed.height, measured.cy)};
+  }
+  SelectObject(context, previous);
+  ReleaseDC(window, context);
+  return designed;
+}
+
+UniqueFont CreateFormFont() {
+  LOGFONTW font{};
+  font.lfHeight = -kFontPixels;
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  const std::wstring face = WideFromCp932(kFormFontFamily);
+  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return UniqueFont(CreateFontIndirectW(&font));
+}
+
+}  // namespace
+
+DimensionWindow::DimensionWindow(DimensionDialogModel& model) : model_(model) {}
+
+DimensionWindow::~DimensionWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool DimensionWindow::Create(HINSTANCE instance) {
+  const std::wstring className = WideFromCp932(FormObjectName());
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &DimensionWindow::WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.lpszClassName = className.c_str();
+  if (RegisterClassExW(&windowClass) == 0) return false;
+
+  RECT outer{0, 0, kClientSize.width, kClientSize.height};
+  AdjustWindowRectEx(&outer, kWindowStyle, FALSE, kWindowExStyle);
+  CreateWindowExW(kWindowExStyle, className.c_str(), WideFromCp932(kFormCaption).c_str(),
+                  kWindowStyle, kDesignPosition.x, kDesignPosition.y, outer.right - outer.left,
+                  outer.bottom - outer.top, nullptr, nullptr, instance, this);
+  return window_ != nullptr;
+}
+
+// The icons and controls are made right after the window has been handed to the screen, before
+// its first paint: making them loads the fonts and the common controls (the manifest's visual
+// styles bring those in with the first control), which would otherwise hold the window back. The
+// exchange file is read once the window is on the screen, so a large selection does not hold it
+// back either.
+void DimensionWindow::Show(int showCommand) {
+  MoveUnderCursor();
+  ShowWindow(window_, showCommand);
+  if (!CreateControls()) {
+    OnClose();
+    return;
+  }
+  if (GetActiveWindow() == window_) SetFocus(focusToRestore_);
+  PostMessageW(window_, kReadExchangeMessage, 0, 0);
+}
+
+bool DimensionWindow::HandleDialogKey(MSG& message) {
+  if (window_ == nullptr) return false;
+  // Alt+F4 closes the dialog wherever the focus is; a focused drop-down list would otherwise
+  // take F4 for its own key and open (Wine does that).
+  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 &&
+      (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+    PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
+  return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                  LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<DimensionWindow*>(
+        reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<DimensionWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self != nullptr) {
+    if (const std::optional<LRESULT> result = self->OnMessage(message, wParam, lParam)) {
+      return *result;
+    }
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case kReadExchangeMessage:
+      OnFirstShown();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(ControlId(defaultButton_), DC_HASDEFID);
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) OnDeactivate();
+      return std::nullopt;
+    case WM_SETFOCUS:
+      OnFocus();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:
+      OnEraseBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool DimensionWindow::CreateControls() {
+  smallIcon_ = PaintFormIcon(kIconSizes[0]);
+  bigIcon_ = PaintFormIcon(kIconSizes[1]);
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  font_ = CreateFormFont();
+  background_.reset(CreateSolidBrush(ColorFromRgb(kBackgroundRgb)));
+  const std::span<const ControlSpec> specs = FormControls();
+  controls_.assign(specs.size(), nullptr);
+  fieldTexts_.assign(specs.size(), std::u16string());
+  for (const ControlSpec& spec : specs) {
+    const ControlClass controlClass = ClassFor(spec);
+    const std::wstring text = WideFromCp932(spec.text);
+    const DWORD tabStop = spec.tabOrder != kNoTabStop ? WS_TABSTOP : 0;
+    PixelSize size{spec.rect.width, CreationHeight(spec)};
+    if (spec.kind == ControlKind::kLabel) size = LabelSize(window_, font_.get(), text, size);
+    HWND control = CreateWindowExW(
+        controlClass.exStyle, controlClass.name, text.c_str(),
+        WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, spec.rect.left, spec.rect.top,
+        size.width, size.height, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.role))), instance, nullptr);
+    if (control == nullptr) return false;
+    controls_[IndexOf(spec.role)] = control;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (!spec.inputMethod) ImmAssociateContextEx(control, nullptr, 0);
+    if (spec.kind == ControlKind::kEdit) fieldTexts_[IndexOf(spec.role)] = Utf16FromWide(text);
+    if (spec.kind == ControlKind::kDropDownList) {
+      SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
+      for (const char* item : spec.items) {
+        SendMessageW(control, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
+      }
+      if (!spec.items.empty()) SendMessageW(control, CB_SETCURSEL, 0, 0);
+    }
+    if (spec.kind == ControlKind::kDefaultButton) formDefaultButton_ = defaultButton_ = spec.role;
+    if (spec.tabOrder == 0) focusToRestore_ = control;
+  }
+  // The access keys' letters stay underlined, not only after Alt is pressed.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+  return true;
+}
+
+void DimensionWindow::OnFirstShown() {
+  if (!model_.ReadOnFirstShow()) return;
+  HWND list = Control(kTextTypeList);
+  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : model_.TextTypeItems()) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
+  }
+  SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+void DimensionWindow::OnCommand(int id, int notification) {
+  if (id == IDCANCEL) {  // Esc
+    OnClose();
+    return;
+  }
+  const std::optional<ControlRole> role = RoleOfId(id);
+  if (!role) return;
+  switch (ControlFor(*role).kind) {
+    case ControlKind::kDefaultButton:
+      if (notification == BN_CLICKED) OnOk();
+      if (notification == BN_SETFOCUS) OnFocusMoved(*role);
+      break;
+    case ControlKind::kCancelButton:
+      if (notification == BN_CLICKED) OnClose();
+      if (notification == BN_SETFOCUS) OnFocusMoved(*role);
+      break;
+    case ControlKind::kEdit:
+      if (notification == EN_CHANGE) OnFieldEdited(*role);
+      if (notification == EN_SETFOCUS) OnFocusMoved(*role);
+      break;
+    case ControlKind::kDropDownList:
+      if (notification == CBN_SETFOCUS) OnFocusMoved(*role);
+      break;
+    case ControlKind::kLabel:
+      break;
+  }
+}
+
+void DimensionWindow::OnOk() {
+  const OkOutcome outcome = model_.BuildOnOk(Entries());
+  switch (outcome.kind) {
+    case OkOutcome::Kind::kBuilt:
+      OnClose();
+      break;
+    case OkOutcome::Kind::kRefused: {
+      HWND field = Control(outcome.focus);
+      SetFocus(field);
+      SendMessageW(field, EM_SETSEL, 0, -1);
+      break;
+    }
+    case OkOutcome::Kind::kFailed:
+      MessageBoxW(window_, WideFromCp932(outcome.message).c_str(),
+                  WideFromCp932(kApplicationTitle).c_str(), MB_ICONERROR | MB_OK);
+      break;
+    case OkOutcome::Kind::kIgnored:
+      break;
+  }
+}
+
+void DimensionWindow::OnClose() {
+  model_.WriteBackOnClose();
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+// Typing and pasting alike end up here after the field has changed; what goes over the limit
+// in Shift_JIS bytes is cut, or the change is undone.
+void DimensionWindow::OnFieldEdited(ControlRole field) {
+  HWND control = Control(field);
+  if (limitingField_ || control == nullptr) return;
+  std::u16string& accepted = fieldTexts_[IndexOf(field)];
+  const std::u16string proposed = Utf16FromWide(WindowText(control));
+  if (proposed == accepted) return;
+  const std::optional<LimitedText> limited =
+      LimitToBytes(accepted, proposed, static_cast<std::size_t>(ControlFor(field).byteLimit));
+  if (limited && limited->text == proposed) {
+    accepted = proposed;
+    return;
+  }
+  DWORD caret = 0;
+  SendMessageW(control, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  if (limited) {
+    accepted = limited->text;
+    caret = static_cast<DWORD>(limited->cursor.value_or(accepted.size()));
+  } else {
+    // Back where the refused insertion began.
+    const std::size_t grown =
+        proposed.size() > accepted.size() ? proposed.size() - accepted.size() : 0;
+    caret = caret > grown ? static_cast<DWORD>(caret - grown) : 0;
+    if (caret > accepted.size()) caret = static_cast<DWORD>(accepted.size());
+  }
+  limitingField_ = true;
+  SetWindowTextW(control, WideFromUtf16(accepted).c_str());
+  SendMessageW(control, EM_SETSEL, caret, caret);
+  limitingField_ = false;
+}
+
+// Enter presses the button that has the focus, else OK, and the default frame shows which.
+void DimensionWindow::OnFocusMoved(ControlRole control) {
+  const ControlRole wanted = IsButton(ControlFor(control).kind) ? control : formDefaultButton_;
+  if (wanted == defaultButton_) return;
+  SendMessageW(Control(defaultButton_), BM_SETSTYLE, ButtonStyle(false), TRUE);
+  SendMessageW(Control(wanted), BM_SETSTYLE, ButtonStyle(true), TRUE);
+  defaultButton_ = wanted;
+}
+
+void DimensionWindow::OnDeactivate() {
+  HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(window_, focus)) focusToRestore_ = focus;
+}
+
+void DimensionWindow::OnFocus() {
+  if (focusToRestore_ != nullptr && IsWindow(focusToRestore_)) SetFocus(focusToRestore_);
+}
+
+LRESULT DimensionWindow::OnControlColor(HDC context) {
+  SetBkColor(context, ColorFromRgb(kBackgroundRgb));
+  SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+  return reinterpret_cast<LRESULT>(background_.get());
+}
+
+void DimensionWindow::OnEraseBackground(HDC context) {
+  RECT client{};
+  GetClientRect(window_, &client);
+  FillRect(context, &client, background_.get());
+}
+
+void DimensionWindow::MoveUnderCursor() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  std::optional<PixelRect> workArea;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    workArea = PixelRect{work.left, work.top, work.right - work.left, work.bottom - work.top};
+  }
+  POINT again{};
+  GetCursorPos(&again);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const PixelPoint place =
+      PlaceUnderCursor({cursor.x, cursor.y}, {again.x, again.y},
+                       {frame.right - frame.left, frame.bottom - frame.top}, workArea);
+  SetWindowPos(window_, nullptr, place.x, place.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND DimensionWindow::Control(ControlRole role) const {
+  return IndexOf(role) < controls_.size() ? controls_[IndexOf(role)] : nullptr;
+}
+
+int DimensionWindow::ListChoice(ControlRole list) const {
+  return static_cast<int>(SendMessageW(Control(list), CB_GETCURSEL, 0, 0));
+}
+
+std::string DimensionWindow::FieldText(ControlRole field) const {
+  return Cp932FromWide(WindowText(Control(field)));
+}
+
+DimensionEntries DimensionWindow::Entries() const {
+  DimensionEntries entries;
+  entries.startMark = ListChoice(kStartMarkList);
+  entries.endMark = ListChoice(kEndMarkList);
+  entries.endMarkScale = FieldText(kMarkScaleField);
+  entries.textTypeChoice = ListChoice(kTextTypeList);
+  entries.prefix = FieldText(kPrefixField);
+  entries.suffix = FieldText(kSuffixField);
+  entries.textDistance = FieldText(kTextDistanceField);
+  entries.extensionGap = FieldText(kExtensionGapField);
+  entries.overshoot = FieldText(kOvershootField);
+  return entries;
+}
+
+}  // namespace morven::tool::win32

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Takes the picture of the Windows dialog for the docs: morven.exe on the sample drawing under
+# Wine's own desktop (which draws the caption), on a virtual X server, cropped to the window.
+#   screenshot.sh PATH_TO_MORVEN_EXE OUT.png      (needs imagemagick and fonts-wine)
+set -euo pipefail
+
+program=$1
+out=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+source "$here/../../scripts/virtual_display.sh"
+
+export WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=C.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_virtual_display
+mkdir -p "$WINEPREFIX"
+wineserver -p
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
+  >/dev/null 2>&1
+# Japanese in the caption, and the caption buttons' symbol font, as on a Japanese system.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+  /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
+mkdir "$work/app"
+cp "$program" "$work/app/morven.exe"
+cp "$here/../samples/JWC_TEMP.TXT" "$work/app/JWC_TEMP.TXT"
+# The dialog opens centred under the pointer, 4 pixels below its top edge.
+xdotool mousemove 240 40
+(cd / && exec wine explorer /desktop=shot,480x320 "$work/app/morven.exe") &
+pid=$!
+sleep 4
+import -window root "$work/screen.png"
+xdotool key Escape
+sleep 1
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+# 318 x 242 outside: the 312 x 217 client area in Wine's frame and caption.
+/usr/bin/convert "$work/screen.png" -crop 318x242+81+36 +repage "$out"

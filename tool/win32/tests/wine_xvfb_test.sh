@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Runs morven.exe as the host would, under Wine on a virtual X server of its own, from a folder
+# whose path holds Japanese characters and under a locale whose code page has none of them, and
+# drives it with key presses. Enter must leave the same answer as the Linux program; Esc, Alt+F4
+# (where the close box ends up too) and a refused OK followed by Alt+N exactly "hq" CR LF. The
+# program must end with exit code 0 each time. The answer file is awaited, not the end of the
+# process: Wine takes about two seconds to end a windowed program.
+#   wine_xvfb_test.sh PATH_TO_MORVEN_EXE
+set -euo pipefail
+
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+samples=$here/../../samples
+work=$(mktemp -d)
+source "$here/../../../scripts/virtual_display.sh"
+
+export WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=C.UTF-8
+# No downloads of Wine's .NET and browser engines into the fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_virtual_display
+mkdir -p "$WINEPREFIX"
+wineserver -p
+wineboot -i >/dev/null 2>&1
+# The form's font is not part of Wine.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
+  >/dev/null 2>&1
+
+app="$work/図面/ツール"
+mkdir -p "$app"
+cp "$program" "$app/morven.exe"
+printf 'hq\r\n' >"$work/hq.txt"
+
+failures=0
+fail() {
+  echo "FAIL $1"
+  failures=$((failures + 1))
+}
+
+# Ends the program when a case gave up on it.
+stop_program() {
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+
+# run_case NAME EXPECTED_FILE KEY... ; the key "still-open" checks that the dialog has neither
+# answered nor ended yet.
+run_case() {
+  local name=$1 expected=$2
+  shift 2
+  cp "$samples/JWC_TEMP.TXT" "$app/JWC_TEMP.TXT"
+  (cd / && exec wine "$app/morven.exe") &
+  local pid=$!
+  local window
+  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+  if [ -z "$window" ]; then
+    fail "$name: no window"
+    stop_program "$pid"
+    return
+  fi
+  xdotool windowfocus --sync "$window"
+  sleep 0.3
+  local key
+  for key in "$@"; do
+    if [ "$key" = still-open ]; then
+      sleep 0.5
+      if ! kill -0 "$pid" 2>/dev/null || ! cmp -s "$samples/JWC_TEMP.TXT" "$app/JWC_TEMP.TXT"; then
+        fail "$name: the dialog did not stay open untouched"
+        stop_program "$pid"
+        return
+      fi
+    else
+      xdotool key --clearmodifiers "$key"
+      sleep 0.2
+    fi
+  done
+  local waited=0
+  while cmp -s "$samples/JWC_TEMP.TXT" "$app/JWC_TEMP.TXT" && [ "$waited" -lt 100 ]; do
+    sleep 0.05
+    waited=$((waited + 1))
+  done
+  waited=0
+  while kill -0 "$pid" 2>/dev/null && [ "$waited" -lt 150 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    fail "$name: the program did not end"
+    stop_program "$pid"
+    return
+  fi
+  local status=0
+  wait "$pid" || status=$?
+  if [ "$status" -ne 0 ]; then
+    fail "$name: exit code $status"
+  elif ! cmp -s "$expected" "$app/JWC_TEMP.TXT"; then
+    fail "$name: unexpected file"
+    od -c "$app/JWC_TEMP.TXT" | head -n 40
+  else
+    echo "ok   $name"
+  fi
+  if [ "$(ls "$app" | sort | tr '\n' ' ')" != "JWC_TEMP.TXT morven.exe " ]; then
+    fail "$name: other files in the program folder: $(ls "$app")"
+  fi
+}
+
+run_case "Enter draws the dimension" "$samples/JWC_TEMP.answer.TXT" Return
+run_case "Esc answers hq" "$work/hq.txt" Escape
+run_case "Alt+F4 answers hq" "$work/hq.txt" alt+F4
+run_case "a mark scale of 0 is refused, then Alt+N answers hq" "$work/hq.txt" \
+  Tab Tab 0 Return still-open alt+n
+
+[ "$failures" -eq 0 ]
