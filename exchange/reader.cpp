@@ -7,6 +7,7 @@
 #include "exchange/file_lines.h"
 #include "exchange/keyword_rows.h"
 #include "exchange/line_tokens.h"
+#include "exchange/open_file.h"
 
 namespace morven::exchange {
 
@@ -18,10 +19,10 @@ struct FileCloser {
 
 }  // namespace
 
-bool ReadExchangeFile(ExchangeState& state, const std::string& path) {
+bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return false;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  const std::unique_ptr<std::FILE, FileCloser> file(OpenBinaryFile(path, false));
   if (!file) return false;
   try {
     FileLines lines(file.get());

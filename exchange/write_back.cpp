@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "exchange/exchange_state.h"
+#include "exchange/open_file.h"
 
 namespace morven::exchange {
 
@@ -31,10 +32,10 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 
 }  // namespace
 
-bool WriteBackExchangeFile(const ExchangeState& state, const std::string& fileName) {
+bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName) {
   std::FILE* file = nullptr;
   try {
-    file = std::fopen(fileName.c_str(), "wb");
+    file = OpenBinaryFile(fileName, true);
     if (file != nullptr) {
       const bool written = WriteEntries(state, file);
       std::FILE* const closing = file;
