@@ -57,7 +57,8 @@ function(morven_check_windows_imports target)
                    ${limit} $<TARGET_FILE:${target}>)
 endfunction()
 
-# The test executables now; tool/win32 adds morven.exe with its size limit.
+# The test executables here; the program adds itself where it is built (tool/win32), in one line:
+#   morven_check_windows_imports(morven MAX_BYTES 2097152)
 foreach(test_executable numeric_tests exchange_tests tool_dimension_test tool_dialog_text_test)
   morven_check_windows_imports(${test_executable})
 endforeach()

@@ -20,7 +20,18 @@ done
 # Universal CRT through its api-ms-win-crt-* sets; never the MinGW runtime DLLs (libstdc++-6,
 # libgcc_s_seh-1, libwinpthread-1), which a -static link builds in.
 allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll imm32.dll advapi32.dll
-shell32.dll shlwapi.dll ole32.dll oleaut32.dll uxtheme.dll version.dll msvcrt.dll ucrtbase.dll'
+  shell32.dll shlwapi.dll ole32.dll oleaut32.dll uxtheme.dll version.dll msvcrt.dll ucrtbase.dll'
+
+is_allowed() { # DLL
+  local_name=$(printf '%s' "$1" | tr '[:upper:]' '[:lower:]')
+  case $local_name in
+    api-ms-win-crt-*.dll) return 0 ;;
+  esac
+  for known in $allowed; do
+    [ "$local_name" = "$known" ] && return 0
+  done
+  return 1
+}
 
 failed=0
 for exe in "$@"; do
@@ -42,17 +53,10 @@ for exe in "$@"; do
   fi
   bad=""
   for dll in $dlls; do
-    lower=$(printf '%s' "$dll" | tr 'A-Z' 'a-z')
-    case " $(echo $allowed) " in
-      *" $lower "*) continue ;;
-    esac
-    case $lower in
-      api-ms-win-crt-*.dll) continue ;;
-    esac
-    bad="$bad $dll"
+    is_allowed "$dll" || bad="$bad $dll"
   done
   size=$(wc -c <"$exe" | tr -d ' ')
-  echo "$exe: $size bytes, imports:" $dlls
+  echo "$exe: $size bytes, imports: $(printf '%s' "$dlls" | tr '\n' ' ')"
   if [ -n "$bad" ]; then
     echo "FAIL $exe imports DLLs that Windows does not have:$bad"
     failed=1

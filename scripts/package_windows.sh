@@ -19,7 +19,10 @@ triplet=x86_64-w64-mingw32
 if [ "$build_first" = 1 ]; then
   "$root/scripts/setup.sh"
   cmake -S "$root" -B "$build" --toolchain "$root/cmake/mingw-w64-x86_64.toolchain.cmake" >/dev/null
-  cmake --build "$build" --target morven -j "$(nproc)"
+  cmake --build "$build" --target morven -j "$(nproc)" || {
+    echo "could not build the target morven (tool/win32/morven.exe)" >&2
+    exit 1
+  }
 fi
 exe=$build/tool/win32/morven.exe
 if [ ! -f "$exe" ]; then
