@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and only those that are missing.
+# The Windows build: MinGW-w64 (the -posix compilers), Wine to run its tests (on Debian 12 the
+# package wine gives the `wine` command, wine64 the 64-bit loader it runs), zip for the package.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,7 @@ packages=(
   xvfb xdotool x11-utils libx11-dev
   fontconfig fonts-ipafont-gothic
   librsvg2-bin
+  g++-mingw-w64-x86-64-posix wine wine64 zip
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the Linux build in build/, then the
+# Windows build in build-windows/ under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build"
-cd "$root/build"
-ctest --output-on-failure -j "$(nproc)"
+(cd "$root/build" && ctest --output-on-failure -j "$(nproc)")
+"$root/scripts/test_windows.sh" "$root/build-windows"

@@ -9,7 +9,8 @@
 namespace morven::tool {
 
 // The folder of the running program, from the link /proc/self/exe; nothing when the link cannot
-// be read or gives no absolute path. This is Linux's; Windows will have its own.
+// be read or gives no absolute path. This is Linux's; the Windows view asks the system for its
+// module's file name.
 std::optional<std::filesystem::path> ProgramFolder();
 
 // The folder of a program file given by its full path; nothing for an empty or relative path,

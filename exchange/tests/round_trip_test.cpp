@@ -63,5 +63,25 @@ TEST(RoundTrip, WrittenDimensionReadsBackAsOneMessage) {
   EXPECT_EQ(in.ZFlags, 0);
 }
 
+// The host's program folder may be named in any script, whatever the system's code page.
+TEST(RoundTrip, AFolderNamedInJapanese) {
+  const test::TempFolder temp;
+  const fs::path folder = temp / fs::path(u8"\u56F3\u9762 \u30C4\u30FC\u30EB");  // 図面 ツール
+  fs::create_directories(folder);
+  const fs::path path = folder / "JWC_TEMP.TXT";
+  ExchangeState out;
+  ResetExchangeState(out);
+  ResetCommandWriter(out);
+  PutLine(out, 0, 0, 0, 550);
+  ASSERT_TRUE(WriteBackExchangeFile(out, path));
+
+  ExchangeState in;
+  ResetExchangeState(in);
+  EXPECT_TRUE(ReadExchangeFile(in, path));
+  ASSERT_EQ(in.OrderList.size(), 1u);
+  EXPECT_EQ(in.OrderList[0].Kind, kLine);
+  EXPECT_EQ(in.Lines[0].Y2, 550.0);
+}
+
 }  // namespace
 }  // namespace morven::exchange
