@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs morven.exe as the host would, under Wine on a virtual X server of its own, from a folder
 # whose path holds Japanese characters and under a locale whose code page has none of them, and
-# drives it with key presses. Enter must leave the same answer as the Linux program; Esc, Alt+F4
-# (where the close box ends up too) and a refused OK followed by Alt+N exactly "hq" CR LF. The
-# program must end with exit code 0 each time. The answer file is awaited, not the end of the
-# process: Wine takes about two seconds to end a windowed program.
+# drives it with key presses and clicks. Enter must leave the same answer as the Linux program;
+# Esc, Alt+F4, a click on the close box, the system menu's Close and a refused OK followed by
+# Alt+N exactly "hq" CR LF. The program must end with exit code 0 each time. The answer file is
+# awaited, not the end of the process: Wine takes about two seconds to end a windowed program.
 #   wine_xvfb_test.sh PATH_TO_MORVEN_EXE
 set -euo pipefail
 
@@ -32,6 +32,9 @@ wineboot -i >/dev/null 2>&1
 # The form's font is not part of Wine.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
   >/dev/null 2>&1
+# There is no window manager: Wine draws the frame and caption itself, in the X window, so that
+# the close box can be clicked.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
 
 app="$work/図面/ツール"
 mkdir -p "$app"
@@ -50,8 +53,18 @@ stop_program() {
   wait "$1" 2>/dev/null || true
 }
 
+# Clicks the centre of the close box: the caption's last square, inside the frame around the
+# 312 x 217 client area.
+click_close_box() {
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local frame=$(((WIDTH - 312) / 2))
+  local caption=$((HEIGHT - 217 - 2 * frame))
+  xdotool mousemove $((X + WIDTH - frame - caption / 2)) $((Y + frame + caption / 2)) click 1
+}
+
 # run_case NAME EXPECTED_FILE KEY... ; the key "still-open" checks that the dialog has neither
-# answered nor ended yet.
+# answered nor ended yet, "close-box" clicks the close box.
 run_case() {
   local name=$1 expected=$2
   shift 2
@@ -76,6 +89,8 @@ run_case() {
         stop_program "$pid"
         return
       fi
+    elif [ "$key" = close-box ]; then
+      click_close_box "$window"
     else
       xdotool key --clearmodifiers "$key"
       sleep 0.2
@@ -114,6 +129,8 @@ run_case() {
 run_case "Enter draws the dimension" "$samples/JWC_TEMP.answer.TXT" Return
 run_case "Esc answers hq" "$work/hq.txt" Escape
 run_case "Alt+F4 answers hq" "$work/hq.txt" alt+F4
+run_case "the close box answers hq" "$work/hq.txt" close-box
+run_case "the system menu's Close answers hq" "$work/hq.txt" alt+space c
 run_case "a mark scale of 0 is refused, then Alt+N answers hq" "$work/hq.txt" \
   Tab Tab 0 Return still-open alt+n
 
