@@ -31,21 +31,7 @@ mkdir "$work/small" "$work/large"
 cp "$morven" "$work/small/morven"
 cp "$morven" "$work/large/morven"
 cp "$here/../../samples/JWC_TEMP.TXT" "$work/small/JWC_TEMP.TXT"
-# The sample's settings and points, then 300,000 selected elements of several kinds.
-{
-  cat "$here/../../samples/JWC_TEMP.TXT"
-  awk 'BEGIN {
-    for (i = 0; i < 300000; i++) {
-      x = (i % 1000) * 10; y = int(i / 1000) * 10;
-      k = i % 5;
-      if (k == 0) printf "%d %d %d %d\r\n", x, y, x + 10, y;
-      else if (k == 1) printf "ci %d %d 5\r\n", x, y;
-      else if (k == 2) printf "ch %d %d 1 0 \"A-%d\r\n", x, y, i;
-      else if (k == 3) printf "pt %d %d\r\n", x, y;
-      else printf "lc%d\r\n%d %d %d %d\r\n", i % 9 + 1, x, y, x, y + 10;
-    }
-  }'
-} >"$work/large/JWC_TEMP.TXT"
+"$here/../../bench_exchange_file.sh" "$work/large/JWC_TEMP.TXT"
 
 measure() { "$timer" --timeout 20 "$@" 2>/dev/null || echo "nan"; }
 
