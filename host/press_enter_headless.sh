@@ -4,7 +4,10 @@
 #   press_enter_headless.sh COMMAND [ARGS...]
 # PRESS_ENTER_TIMEOUT (seconds, default 60) bounds the wait for the command to end; PRESS_KEY
 # (default Return) names another key to press, such as Escape.
-set -uo pipefail
+# A Windows program (an argument ending in .exe, as in `morven-host run --program PATH.exe`) runs
+# under Wine in WINEPREFIX, by default the prefix morven-host uses; there the dialog's font is
+# mapped to an installed Japanese gothic font, and the Wine server ends with the display.
+set -euo pipefail
 
 for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null 2>&1; then
@@ -17,9 +20,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/virtual_display.sh"
 command_pid=""
 runtime_dir=""
+wine_prefix=""
+for arg in "$@"; do
+  case "${arg,,}" in
+    *.exe) wine_prefix=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/morven/wine-prefix} ;;
+  esac
+done
 cleanup() {
-  [ -n "$command_pid" ] && kill "$command_pid" 2>/dev/null
-  [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
+  if [ -n "$command_pid" ]; then kill "$command_pid" 2>/dev/null || true; fi
+  if [ -n "$wine_prefix" ]; then wineserver -k 2>/dev/null || true; fi
+  if [ -n "$runtime_dir" ]; then rm -rf "$runtime_dir"; fi
   stop_virtual_display
 }
 trap cleanup EXIT
@@ -34,6 +44,16 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   chmod 700 "$runtime_dir"
   export XDG_RUNTIME_DIR=$runtime_dir
 fi
+if [ -n "$wine_prefix" ]; then
+  export WINEPREFIX=$wine_prefix WINEDEBUG=-all
+  mkdir -p "$WINEPREFIX"
+  # Makes the prefix when it is new, without Wine's .NET and browser engines.
+  WINEDLLOVERRIDES="mscoree,mshtml=" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+    /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f >/dev/null 2>&1 || {
+    echo "press_enter_headless: cannot prepare the Wine prefix $WINEPREFIX" >&2
+    exit 1
+  }
+fi
 
 "$@" &
 command_pid=$!
@@ -44,10 +64,10 @@ while kill -0 "$command_pid" 2>/dev/null; do
     exit 124
   fi
   # The display is ours alone: any visible window with a name is the dialog.
-  window=$(xdotool search --onlyvisible --name '.' 2>/dev/null | head -n 1)
+  window=$(xdotool search --onlyvisible --name '.' 2>/dev/null | head -n 1) || true
   if [ -n "$window" ]; then
-    xdotool windowfocus "$window" >/dev/null 2>&1
-    xdotool key "${PRESS_KEY:-Return}" >/dev/null 2>&1
+    xdotool windowfocus "$window" >/dev/null 2>&1 || true
+    xdotool key "${PRESS_KEY:-Return}" >/dev/null 2>&1 || true
   fi
   sleep 0.3
 done
