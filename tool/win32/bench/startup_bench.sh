@@ -3,7 +3,7 @@
 # 3-point and with a 300,000-element exchange file, to the X server mapping its window, against a
 # minimal Win32 window program of the same build. One Wine server runs throughout; runs alternate
 # between the three and the medians are compared. Also prints the size of morven.exe.
-#   startup_bench.sh WINDOWS_BUILD_DIR [RUNS]   (built with -DMORVEN_BUILD_BENCHMARKS=ON)
+#   startup_bench.sh WINDOWS_BUILD_DIR [RUNS]   (after scripts/build_windows.sh)
 # Goals: the 3-point ratio at most 1.15; the 300,000-element file adds no more than on Linux (goal
 # there: at most 2.5 times the 3-point case); morven.exe at most 2 MB. The map timer is the Linux
 # one, compiled here with the host's compiler (needs libx11-dev).
