@@ -291,8 +291,8 @@ bool ApplySRow(ExchangeState& state, const LineTokens& tokens) {
   return true;
 }
 
-// Every keyword but "file=" and the plain line segment. Keywords with different first bytes never compete, so a switch on the first
-// byte keeps the table's order.
+// Every keyword but "file=" and the plain line segment. Keywords with different first bytes never
+// compete, so a switch on the first byte keeps the table's order.
 bool ApplyKeywordRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];
   switch (keyword.front()) {

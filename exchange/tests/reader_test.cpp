@@ -1,3 +1,5 @@
+#include "exchange/reader.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,7 +10,6 @@
 
 #include "exchange/exchange_state.h"
 #include "exchange/file_lines.h"
-#include "exchange/reader.h"
 #include "exchange/tests/temp_folder.h"
 
 namespace morven::exchange {

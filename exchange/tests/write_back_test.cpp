@@ -70,7 +70,8 @@ TEST_F(WriteBack, LinesEndingInAQuoteJoinNothing) {
   PutDimensionText(state, "1\"", 0, 0, 10, 0, 0, 1, 10, 0);
   PutEntityFlags(state, 4);
   ASSERT_TRUE(WriteBackExchangeFile(state, Path()));
-  EXPECT_EQ(test::ReadBytes(Path()), "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
+  EXPECT_EQ(test::ReadBytes(Path()),
+            "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
 }
 
 TEST_F(WriteBack, AMissingFileIsCreated) {

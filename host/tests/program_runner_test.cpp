@@ -1,3 +1,5 @@
+#include "host/program_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "host/host_error.h"
-#include "host/program_runner.h"
 #include "host/tests/test_files.h"
 
 namespace {

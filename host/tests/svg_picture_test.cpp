@@ -1,3 +1,5 @@
+#include "host/svg_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,7 +10,6 @@
 #include "host/host_error.h"
 #include "host/host_input.h"
 #include "host/mark_shapes.h"
-#include "host/svg_picture.h"
 #include "host/tests/test_files.h"
 
 namespace {
