@@ -18,6 +18,7 @@ done
 
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/virtual_display.sh"
+source "$here/../scripts/wine_prefix.sh"
 command_pid=""
 runtime_dir=""
 wine_prefix=""
@@ -28,7 +29,7 @@ for arg in "$@"; do
 done
 cleanup() {
   if [ -n "$command_pid" ]; then kill "$command_pid" 2>/dev/null || true; fi
-  if [ -n "$wine_prefix" ]; then wineserver -k 2>/dev/null || true; fi
+  stop_wine_prefix
   if [ -n "$runtime_dir" ]; then rm -rf "$runtime_dir"; fi
   stop_virtual_display
 }
@@ -44,15 +45,9 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   chmod 700 "$runtime_dir"
   export XDG_RUNTIME_DIR=$runtime_dir
 fi
-if [ -n "$wine_prefix" ]; then
-  export WINEPREFIX=$wine_prefix WINEDEBUG=-all
-  mkdir -p "$WINEPREFIX"
-  # Makes the prefix when it is new, without Wine's .NET and browser engines.
-  WINEDLLOVERRIDES="mscoree,mshtml=" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
-    /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f >/dev/null 2>&1 || {
-    echo "press_enter_headless: cannot prepare the Wine prefix $WINEPREFIX" >&2
-    exit 1
-  }
+if [ -n "$wine_prefix" ] && ! start_wine_prefix "$wine_prefix"; then
+  echo "press_enter_headless: cannot prepare the Wine prefix $wine_prefix" >&2
+  exit 1
 fi
 
 "$@" &

@@ -9,22 +9,18 @@ out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 source "$here/../../scripts/virtual_display.sh"
+source "$here/../../scripts/wine_prefix.sh"
 
-export WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C.UTF-8
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  stop_wine_prefix
   stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 start_virtual_display
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
-  >/dev/null 2>&1
+start_wine_prefix "$work/prefix"
 # Japanese in the caption, and the caption buttons' symbol font, as on a Japanese system.
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
   /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1

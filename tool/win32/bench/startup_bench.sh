@@ -20,10 +20,10 @@ done
 
 work=$(mktemp -d)
 source "$here/../../../scripts/virtual_display.sh"
-export WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$here/../../../scripts/wine_prefix.sh"
+export LC_ALL=C.UTF-8
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  stop_wine_prefix
   stop_virtual_display
   rm -rf "$work"
 }
@@ -31,11 +31,7 @@ trap cleanup EXIT
 
 c++ -std=c++20 -O2 -o "$work/map_timer" "$here/../../qt/bench/map_timer.cpp" -lX11
 start_virtual_display
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
-  >/dev/null 2>&1
+start_wine_prefix "$work/prefix"
 
 mkdir "$work/small" "$work/large"
 cp "$morven" "$work/small/morven.exe"

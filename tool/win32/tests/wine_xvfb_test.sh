@@ -13,25 +13,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 samples=$here/../../samples
 work=$(mktemp -d)
 source "$here/../../../scripts/virtual_display.sh"
+source "$here/../../../scripts/wine_prefix.sh"
 
-export WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=C.UTF-8
-# No downloads of Wine's .NET and browser engines into the fresh prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C.UTF-8
 
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  stop_wine_prefix
   stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 start_virtual_display
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wineboot -i >/dev/null 2>&1
-# The form's font is not part of Wine.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f \
-  >/dev/null 2>&1
+start_wine_prefix "$work/prefix"
 # There is no window manager: Wine draws the frame and caption itself, in the X window, so that
 # the close box can be clicked.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1

@@ -1,0 +1,22 @@
+# Sourced by the scripts that run morven.exe under Wine. start_wine_prefix PREFIX makes (when new)
+# and uses the Wine prefix PREFIX quietly, without Wine's .NET and browser engines, keeps one Wine
+# server running for it, and maps the dialog's font "ＭＳ ゴシック", which Wine lacks, to
+# IPAGothic. stop_wine_prefix ends that server and everything Wine started in the prefix.
+wine_prefix_started=""
+
+start_wine_prefix() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  wine_prefix_started=1
+  wineserver -p
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic \
+    /f >/dev/null 2>&1
+}
+
+stop_wine_prefix() {
+  if [ -n "$wine_prefix_started" ]; then
+    wineserver -k 2>/dev/null || true
+    wine_prefix_started=""
+  fi
+}
