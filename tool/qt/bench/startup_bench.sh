@@ -44,9 +44,7 @@ for i in $(seq 1 "$runs"); do
   measure "$work/large/morven" >>"$work/large.txt"
 done
 
-median() { grep -v nan "$1" | sort -g | awk '{ v[NR] = $1 } END {
-  if (NR == 0) { print "nan"; exit }
-  if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source "$here/../../startup_timing.sh"
 m_min=$(median "$work/minimal.txt")
 m_small=$(median "$work/small.txt")
 m_large=$(median "$work/large.txt")
