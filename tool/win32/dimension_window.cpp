@@ -49,8 +49,8 @@ struct ControlClass {
   DWORD exStyle;
 };
 
-ControlClass ClassFor(const ControlSpec& spec) {
-  switch (spec.kind) {
+ControlClass ClassFor(const ControlSpec& row) {
+  switch (row.kind) {
     case ControlKind::kLabel:
       return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case ControlKind::kDropDownList:
@@ -70,9 +70,9 @@ bool IsButton(ControlKind kind) {
 }
 
 // A drop-down list is created with the height of its open list.
-int CreationHeight(const ControlSpec& spec) {
-  if (spec.kind != ControlKind::kDropDownList) return spec.rect.height;
-  return spec.rect.height + kOpenListRows * kListItemHeight + 2;
+int CreationHeight(const ControlSpec& row) {
+  if (row.kind != ControlKind::kDropDownList) return row.rect.height;
+  return row.rect.height + kOpenListRows * kListItemHeight + 2;
 }
 
 // A label is as wide as its text. The table's sizes are the form font's; a stand-in font with
@@ -222,35 +222,35 @@ bool DimensionWindow::CreateControls() {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
   font_ = CreateFormFont();
   background_.reset(CreateSolidBrush(ColorFromRgb(kBackgroundRgb)));
-  const std::span<const ControlSpec> specs = FormControls();
-  controls_.assign(specs.size(), nullptr);
-  fieldTexts_.assign(specs.size(), std::u16string());
-  for (const ControlSpec& spec : specs) {
-    const ControlClass controlClass = ClassFor(spec);
-    const std::wstring text = WideFromCp932(spec.text);
-    const DWORD tabStop = spec.tabOrder != kNoTabStop ? WS_TABSTOP : 0;
-    PixelSize size{spec.rect.width, CreationHeight(spec)};
-    if (spec.kind == ControlKind::kLabel) size = LabelSize(window_, font_.get(), text, size);
+  const std::span<const ControlSpec> rows = FormControls();
+  controls_.assign(rows.size(), nullptr);
+  fieldTexts_.assign(rows.size(), std::u16string());
+  for (const ControlSpec& row : rows) {
+    const ControlClass controlClass = ClassFor(row);
+    const std::wstring text = WideFromCp932(row.text);
+    const DWORD tabStop = row.tabOrder != kNoTabStop ? WS_TABSTOP : 0;
+    PixelSize size{row.rect.width, CreationHeight(row)};
+    if (row.kind == ControlKind::kLabel) size = LabelSize(window_, font_.get(), text, size);
     HWND control = CreateWindowExW(
         controlClass.exStyle, controlClass.name, text.c_str(),
-        WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, spec.rect.left, spec.rect.top,
+        WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, row.rect.left, row.rect.top,
         size.width, size.height, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.role))), instance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.role))), instance, nullptr);
     if (control == nullptr) return false;
-    controls_[IndexOf(spec.role)] = control;
+    controls_[IndexOf(row.role)] = control;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (!spec.inputMethod) ImmAssociateContextEx(control, nullptr, 0);
-    if (spec.kind == ControlKind::kEdit) fieldTexts_[IndexOf(spec.role)] = Utf16FromWide(text);
-    if (spec.kind == ControlKind::kDropDownList) {
+    if (!row.inputMethod) ImmAssociateContextEx(control, nullptr, 0);
+    if (row.kind == ControlKind::kEdit) fieldTexts_[IndexOf(row.role)] = Utf16FromWide(text);
+    if (row.kind == ControlKind::kDropDownList) {
       SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
-      for (const char* item : spec.items) {
+      for (const char* item : row.items) {
         SendMessageW(control, CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
       }
-      if (!spec.items.empty()) SendMessageW(control, CB_SETCURSEL, 0, 0);
+      if (!row.items.empty()) SendMessageW(control, CB_SETCURSEL, 0, 0);
     }
-    if (spec.kind == ControlKind::kDefaultButton) formDefaultButton_ = defaultButton_ = spec.role;
-    if (spec.tabOrder == 0) focusToRestore_ = control;
+    if (row.kind == ControlKind::kDefaultButton) formDefaultButton_ = defaultButton_ = row.role;
+    if (row.tabOrder == 0) focusToRestore_ = control;
   }
   // The access keys' letters stay underlined, not only after Alt is pressed.
   SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
