@@ -13,6 +13,10 @@ namespace morven::numeric {
 // the UTF-8 is malformed.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
+// The Shift_JIS bytes of a UTF-8 text with every character that code page 932 has no code for
+// left out, for the dialog's fields, which admit no such character: "a\u00E9b" -> "ab".
+std::string Utf8ToCp932Dropping(std::string_view utf8);
+
 // The UTF-8 of a Shift_JIS text; a byte that starts no character becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 

@@ -1,52 +1,41 @@
 #include "tool/win32/wide_text.h"
 
+#include "numeric/cp932_text.h"
+
 namespace morven::tool::win32 {
 namespace {
 
-constexpr UINT kShiftJisCodePage = 932;
-
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t is UTF-16 on Windows");
-
-std::string Narrow(UINT codePage, DWORD flags, std::wstring_view text, BOOL* usedDefault) {
-  if (text.empty()) return {};
-  const int wide = static_cast<int>(text.size());
-  const int size =
-      WideCharToMultiByte(codePage, flags, text.data(), wide, nullptr, 0, nullptr, usedDefault);
-  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) {
-    WideCharToMultiByte(codePage, flags, text.data(), wide, bytes.data(), size, nullptr,
-                        usedDefault);
-  }
-  return bytes;
-}
 
 }  // namespace
 
+// Code page 932 itself is the core's conversion; here only UTF-8 meets the window's UTF-16.
 std::wstring WideFromCp932(std::string_view cp932) {
-  if (cp932.empty()) return {};
-  const int bytes = static_cast<int>(cp932.size());
-  const int size = MultiByteToWideChar(kShiftJisCodePage, 0, cp932.data(), bytes, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(kShiftJisCodePage, 0, cp932.data(), bytes, text.data(), size);
-  return text;
+  return WideFromUtf8(numeric::Cp932ToUtf8(cp932));
 }
 
 std::string Cp932FromWide(std::wstring_view text) {
-  BOOL usedDefault = FALSE;
-  std::string bytes = Narrow(kShiftJisCodePage, WC_NO_BEST_FIT_CHARS, text, &usedDefault);
-  if (!usedDefault) return bytes;
-  bytes.clear();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    usedDefault = FALSE;
-    std::string one =
-        Narrow(kShiftJisCodePage, WC_NO_BEST_FIT_CHARS, text.substr(i, 1), &usedDefault);
-    if (!usedDefault) bytes += one;
-  }
-  return bytes;
+  return numeric::Utf8ToCp932Dropping(Utf8FromWide(text));
+}
+
+std::wstring WideFromUtf8(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int bytes = static_cast<int>(utf8.size());
+  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), bytes, nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+  if (size > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), bytes, text.data(), size);
+  return text;
 }
 
 std::string Utf8FromWide(std::wstring_view text) {
-  return Narrow(CP_UTF8, 0, text, nullptr);
+  if (text.empty()) return {};
+  const int wide = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0) {
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, bytes.data(), size, nullptr, nullptr);
+  }
+  return bytes;
 }
 
 std::u16string Utf16FromWide(std::wstring_view text) {
