@@ -11,9 +11,7 @@ namespace morven::tool {
 
 DimensionDialogModel::DimensionDialogModel(std::optional<std::filesystem::path> programFolder,
                                            numeric::Separators separators)
-    : programFolder_(std::move(programFolder)), separators_(separators) {
-  exchange::ResetExchangeState(state_);
-}
+    : programFolder_(std::move(programFolder)), separators_(separators) {}
 
 DimensionDialogModel::~DimensionDialogModel() = default;
 
