@@ -30,12 +30,15 @@ constexpr std::chrono::milliseconds kGrace{1000};
 // The longest the host sleeps between two looks at the program, should a SIGCHLD get lost.
 constexpr std::chrono::milliseconds kLookAgain{250};
 
+// Whether the environment entry "NAME=value" sets `name`.
+bool Sets(const std::string& entry, std::string_view name) {
+  return entry.size() > name.size() && entry[name.size()] == '=' && entry.starts_with(name);
+}
+
 std::optional<std::string> Variable(const std::vector<std::string>& environment,
                                     std::string_view name) {
   for (const std::string& entry : environment) {
-    if (entry.size() > name.size() && entry[name.size()] == '=' && entry.starts_with(name)) {
-      return entry.substr(name.size() + 1);
-    }
+    if (Sets(entry, name)) return entry.substr(name.size() + 1);
   }
   return std::nullopt;
 }
@@ -44,8 +47,7 @@ void SetVariable(std::vector<std::string>& environment, std::string_view name,
                  const std::string& value) {
   const std::string entry = std::string(name) + "=" + value;
   for (std::string& existing : environment) {
-    if (existing.size() > name.size() && existing[name.size()] == '=' &&
-        existing.starts_with(name)) {
+    if (Sets(existing, name)) {
       existing = entry;
       return;
     }
