@@ -1,7 +1,9 @@
 #include <iconv.h>
 
+#include <bit>
 #include <cerrno>
 #include <cstddef>
+#include <cstring>
 
 #include "numeric/cp932_text.h"
 
@@ -9,7 +11,8 @@ namespace morven::numeric {
 namespace {
 
 constexpr const char* kCodePage = "CP932";
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
+// char16_t in the machine's own byte order, with no byte-order mark.
+constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
 // One conversion descriptor per direction, opened on first use and kept for the run.
 class Converter {
@@ -43,37 +46,55 @@ class Converter {
   iconv_t cd_;
 };
 
-Converter& ToCp932() {
-  static Converter converter(kCodePage, "UTF-8");
-  return converter;
-}
-
-Converter& FromCp932() {
-  static Converter converter("UTF-8", kCodePage);
-  return converter;
-}
-
-}  // namespace
-
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  Converter& converter = ToCp932();
+std::optional<std::string> ToCp932(Converter& converter, std::string_view unicode) {
   if (!converter.valid()) return std::nullopt;
   std::string out;
-  if (converter.Convert(utf8, out) != 0) return std::nullopt;
+  if (converter.Convert(unicode, out) != 0) return std::nullopt;
   return out;
 }
 
-std::string Cp932ToUtf8(std::string_view cp932) {
-  Converter& converter = FromCp932();
+// Unicode bytes of Shift_JIS; a byte that starts no character becomes `replacement` and the
+// next byte is tried on its own.
+std::string FromCp932(Converter& converter, std::string_view cp932, std::string_view replacement) {
   std::string out;
   if (!converter.valid()) return out;
   while (!cp932.empty()) {
     const std::size_t left = converter.Convert(cp932, out);
     if (left == 0) break;
-    out += kReplacementUtf8;
+    out += replacement;
     cp932.remove_prefix(cp932.size() - left + 1);
   }
   return out;
+}
+
+std::string_view BytesOf(std::u16string_view utf16) {
+  return {reinterpret_cast<const char*>(utf16.data()), utf16.size() * sizeof(char16_t)};
+}
+
+}  // namespace
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+  static Converter converter(kCodePage, "UTF-8");
+  return ToCp932(converter, utf8);
+}
+
+std::optional<std::string> Utf16ToCp932(std::u16string_view utf16) {
+  static Converter converter(kCodePage, kUtf16);
+  return ToCp932(converter, BytesOf(utf16));
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  static Converter converter("UTF-8", kCodePage);
+  return FromCp932(converter, cp932, "\xEF\xBF\xBD");
+}
+
+std::u16string Cp932ToUtf16(std::string_view cp932) {
+  static Converter converter(kUtf16, kCodePage);
+  constexpr char16_t kReplacement[] = u"\uFFFD";
+  const std::string bytes = FromCp932(converter, cp932, BytesOf(kReplacement));
+  std::u16string utf16(bytes.size() / sizeof(char16_t), u'\0');
+  std::memcpy(utf16.data(), bytes.data(), utf16.size() * sizeof(char16_t));
+  return utf16;
 }
 
 }  // namespace morven::numeric

@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <utility>
 
 // The system's own code page 932 (the Windows mapping the interface names), through UTF-16.
 namespace morven::numeric {
@@ -64,18 +65,14 @@ std::string ToUtf8(std::wstring_view wide) {
   return utf8;
 }
 
-}  // namespace
-
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  const std::optional<std::wstring> wide = ToWide(CP_UTF8, utf8);
-  if (!wide) return std::nullopt;
-  return ToCp932(*wide);
+std::wstring WideOf(std::u16string_view utf16) {
+  return std::wstring(utf16.begin(), utf16.end());
 }
 
-std::string Cp932ToUtf8(std::string_view cp932) {
-  if (const std::optional<std::wstring> wide = ToWide(kCodePage, cp932)) return ToUtf8(*wide);
-  // Some byte starts no character: character by character, one byte or a lead byte and its trail
-  // byte; a byte that is neither becomes U+FFFD and the next byte is tried on its own.
+// Some byte starts no character: character by character, one byte or a lead byte and its trail
+// byte; a byte that is neither becomes U+FFFD and the next byte is tried on its own.
+std::wstring WideOfCp932(std::string_view cp932) {
+  if (std::optional<std::wstring> wide = ToWide(kCodePage, cp932)) return *std::move(wide);
   std::wstring wide;
   while (!cp932.empty()) {
     std::size_t used = 0;
@@ -93,7 +90,28 @@ std::string Cp932ToUtf8(std::string_view cp932) {
     }
     cp932.remove_prefix(used);
   }
-  return ToUtf8(wide);
+  return wide;
+}
+
+}  // namespace
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+  const std::optional<std::wstring> wide = ToWide(CP_UTF8, utf8);
+  if (!wide) return std::nullopt;
+  return ToCp932(*wide);
+}
+
+std::optional<std::string> Utf16ToCp932(std::u16string_view utf16) {
+  return ToCp932(WideOf(utf16));
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  return ToUtf8(WideOfCp932(cp932));
+}
+
+std::u16string Cp932ToUtf16(std::string_view cp932) {
+  const std::wstring wide = WideOfCp932(cp932);
+  return std::u16string(wide.begin(), wide.end());
 }
 
 }  // namespace morven::numeric

@@ -7,7 +7,7 @@
 #include <QStyledItemDelegate>
 #include <cstddef>
 
-#include "tool/qt/byte_limit_validator.h"
+#include "tool/qt/byte_limited_line_edit.h"
 #include "tool/qt/cp932_qstring.h"
 
 namespace morven::tool::qt {
@@ -32,11 +32,9 @@ QWidget* MakeList(const ControlSpec& row, QWidget& form) {
 }
 
 QWidget* MakeEdit(const ControlSpec& row, QWidget& form) {
-  auto* edit = new QLineEdit(FromCp932(row.text), &form);
-  if (row.byteLimit != kNoByteLimit) {
-    edit->setValidator(new ByteLimitValidator(static_cast<std::size_t>(row.byteLimit), edit));
-  }
-  return edit;
+  if (row.byteLimit == kNoByteLimit) return new QLineEdit(FromCp932(row.text), &form);
+  return new ByteLimitedLineEdit(FromCp932(row.text), static_cast<std::size_t>(row.byteLimit),
+                                 &form);
 }
 
 QWidget* MakeButton(const ControlSpec& row, QWidget& form) {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cwchar>
 
-#include "tool/byte_limit.h"
+#include "numeric/cp932_text.h"
 #include "tool/form_icon.h"
 #include "tool/form_placement.h"
 #include "tool/form_texts.h"
@@ -321,32 +321,24 @@ void DimensionWindow::OnClose() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-// Typing and pasting alike end up here after the field has changed; what goes over the limit
-// in Shift_JIS bytes is cut, or the change is undone.
+// Typing and pasting alike end up here after the field has changed; an edit that goes over the
+// limit in Shift_JIS bytes is undone whole.
 void DimensionWindow::OnFieldEdited(ControlRole field) {
   HWND control = Control(field);
   if (limitingField_ || control == nullptr) return;
   std::u16string& accepted = fieldTexts_[IndexOf(field)];
   const std::u16string proposed = Utf16FromWide(WindowText(control));
-  if (proposed == accepted) return;
-  const std::optional<LimitedText> limited =
-      LimitToBytes(accepted, proposed, static_cast<std::size_t>(ControlFor(field).byteLimit));
-  if (limited && limited->text == proposed) {
+  if (numeric::Utf16ToCp932Dropping(proposed).size() <=
+      static_cast<std::size_t>(ControlFor(field).byteLimit)) {
     accepted = proposed;
     return;
   }
   DWORD caret = 0;
   SendMessageW(control, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-  if (limited) {
-    accepted = limited->text;
-    caret = static_cast<DWORD>(limited->cursor.value_or(accepted.size()));
-  } else {
-    // Back where the refused insertion began.
-    const std::size_t grown =
-        proposed.size() > accepted.size() ? proposed.size() - accepted.size() : 0;
-    caret = caret > grown ? static_cast<DWORD>(caret - grown) : 0;
-    if (caret > accepted.size()) caret = static_cast<DWORD>(accepted.size());
-  }
+  const std::size_t grown =
+      proposed.size() > accepted.size() ? proposed.size() - accepted.size() : 0;
+  caret = caret > grown ? static_cast<DWORD>(caret - grown) : 0;
+  if (caret > accepted.size()) caret = static_cast<DWORD>(accepted.size());
   limitingField_ = true;
   SetWindowTextW(control, WideFromUtf16(accepted).c_str());
   SendMessageW(control, EM_SETSEL, caret, caret);

@@ -9,13 +9,13 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t is UTF-16 on Windows
 
 }  // namespace
 
-// Code page 932 itself is the core's conversion; here only UTF-8 meets the window's UTF-16.
+// Code page 932 itself is the core's conversion, through its UTF-16 door.
 std::wstring WideFromCp932(std::string_view cp932) {
-  return WideFromUtf8(numeric::Cp932ToUtf8(cp932));
+  return WideFromUtf16(numeric::Cp932ToUtf16(cp932));
 }
 
 std::string Cp932FromWide(std::wstring_view text) {
-  return numeric::Utf8ToCp932Dropping(Utf8FromWide(text));
+  return numeric::Utf16ToCp932Dropping(Utf16FromWide(text));
 }
 
 std::wstring WideFromUtf8(std::string_view utf8) {

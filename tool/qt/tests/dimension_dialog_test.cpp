@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QFile>
 #include <QFontDatabase>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -298,37 +300,77 @@ void DimensionDialogTest::typedCharacterLimits() {
 void DimensionDialogTest::pasteIsCutToFit_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("before");
-  QTest::addColumn<int>("cursor");
+  QTest::addColumn<int>("cursor");  // -1: the field's text selected, to be pasted over
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("after");
+  QTest::addColumn<QString>("how");  // Ctrl+V, Shift+Insert or the context menu's Paste
   const QString a31(31, u'a');
   QTest::newRow("cut at a character boundary")
       << "Edit2"
-      << "ab" << 2 << QString(40, QChar(0x3042)) << "ab" + QString(15, QChar(0x3042));
+      << "ab" << 2 << QString(40, QChar(0x3042)) << "ab" + QString(15, QChar(0x3042)) << "Ctrl+V";
   QTest::newRow("no half of a double-byte character")
-      << "Edit3" << a31 << 31 << QString::fromUtf8("aあ") << a31 + u'a';
+      << "Edit3" << a31 << 31 << QString::fromUtf8("aあ") << a31 + u'a' << "Ctrl+V";
   QTest::newRow("inserted in the middle") << "Edit1"
                                           << "1" << 0 << "23456789012345678"
-                                          << "2345678901234561";
+                                          << "2345678901234561"
+                                          << "Shift+Insert";
+  QTest::newRow("over a selection whose end equals the paste's end")
+      << "Edit6"
+      << "2" << -1 << "3.141592653589792"
+      << "3.14159265358979"
+      << "menu";
+  QTest::newRow("the menu pastes once") << "Edit1"
+                                        << "1" << 1 << "x"
+                                        << "1x"
+                                        << "menu";
   QTest::newRow("characters without a code left out")
       << "Edit3"
-      << "" << 0 << QString::fromUtf8("x😀é€y") << "xy";
-  QTest::newRow("nothing fits") << "Edit2" << QString(32, u'z') << 5 << "q" << QString(32, u'z');
+      << "" << 0 << QString::fromUtf8("x😀é€y") << "xy"
+      << "Ctrl+V";
+  QTest::newRow("nothing fits") << "Edit2" << QString(32, u'z') << 5 << "q" << QString(32, u'z')
+                                << "Ctrl+V";
 }
 
+// Ctrl+V, then Ctrl+Z: the cut paste is one step of the undo history, taken back whole and
+// alone.
 void DimensionDialogTest::pasteIsCutToFit() {
   QFETCH(QString, field);
   QFETCH(QString, before);
   QFETCH(int, cursor);
   QFETCH(QString, pasted);
   QFETCH(QString, after);
+  QFETCH(QString, how);
   auto form = OpenForm(HostFile());
   QLineEdit* edit = Child<QLineEdit>(*form, field.toLatin1().constData());
-  edit->setText(before);
-  edit->setCursorPosition(cursor);
+  edit->setFocus();
+  edit->clear();
+  Type(edit, before);  // typing that Ctrl+Z must leave alone
+  if (cursor < 0) {
+    edit->selectAll();
+  } else {
+    edit->setCursorPosition(cursor);
+  }
   QGuiApplication::clipboard()->setText(pasted);
-  edit->paste();
+  if (how == "menu") {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    for (QAction* action : menu->actions()) {
+      if (action->text().startsWith(QStringLiteral("&Paste"))) action->trigger();
+    }
+    menu->close();
+  } else if (how == "Shift+Insert") {
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+  } else {
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  }
   QCOMPARE(edit->text(), after);
+  if (after != before) {
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), before);
+  }
   form->reject();
 }
 

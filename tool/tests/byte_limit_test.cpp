@@ -1,0 +1,92 @@
+#include "tool/byte_limit.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace morven::tool {
+namespace {
+
+struct EditCase {
+  const char* name;
+  const char16_t* text;
+  TextRange replaced;
+  const char16_t* inserted;
+  std::size_t maxBytes;
+  const char16_t* expected;  // nullptr: the edit is refused
+  std::size_t caret;
+};
+
+constexpr TextRange At(std::size_t caret) {
+  return {caret, caret};
+}
+
+// 16 bytes is a number field's limit; "あ" and "い" are two bytes each.
+const EditCase kEdits[] = {
+    {"typing at the end", u"1", At(1), u"2", 16, u"12", 2},
+    {"typing into a full field", u"1234567890123456", At(3), u"7", 16, nullptr, 0},
+    {"typing over a selection of a full field",
+     u"1234567890123456",
+     {0, 1},
+     u"9",
+     16,
+     u"9234567890123456",
+     1},
+    {"paste into an empty field", u"", At(0), u"3.141592653589792", 16, u"3.14159265358979", 16},
+    {"paste at the start", u"12", At(0), u"abcdefghijklmnopq", 16, u"abcdefghijklmn12", 14},
+    {"paste in the middle", u"12", At(1), u"abcdefghijklmnopq", 16, u"1abcdefghijklmn2", 15},
+    {"paste at the end", u"12", At(2), u"abcdefghijklmnopq", 16, u"12abcdefghijklmn", 16},
+    {"paste over a selection whose end equals the paste's end",
+     u"2",
+     {0, 1},
+     u"3.141592653589792",
+     16,
+     u"3.14159265358979",
+     16},
+    {"paste over a selection whose start equals the paste's start",
+     u"3",
+     {0, 1},
+     u"3.141592653589792",
+     16,
+     u"3.14159265358979",
+     16},
+    {"full-width characters across the limit", u"ab", At(2), u"\u3042\u3044\u3046", 4, u"ab\u3042",
+     3},
+    {"the first character that does not fit ends the insertion", u"abc", At(3), u"\u3042\u3044d", 6,
+     u"abc\u3042", 4},
+    {"a surrogate pair code page 932 lacks is left out whole", u"", At(0), u"a\U0001F600b", 16,
+     u"ab", 2},
+    {"an unpaired surrogate is left out", u"", At(0),
+     u"a\xD800"
+     u"b",
+     16, u"ab", 2},
+    {"a character code page 932 lacks is left out", u"1", At(1),
+     u"\u00E9"
+     u"2",
+     16, u"12", 2},
+    {"only characters code page 932 lacks: refused", u"12", {0, 2}, u"\u00E9", 16, nullptr, 0},
+    {"a deletion is taken", u"abc", {1, 2}, u"", 16, u"ac", 1},
+    {"a field already over its limit takes nothing", u"12345", At(5), u"6", 4, nullptr, 0},
+    {"a range past the end is the end", u"ab", {7, 9}, u"c", 16, u"abc", 3},
+};
+
+TEST(ByteLimitTest, KeepsWhatFitsOfTheInsertion) {
+  for (const EditCase& c : kEdits) {
+    const std::optional<LimitedEdit> edit = LimitEdit(c.text, c.replaced, c.inserted, c.maxBytes);
+    if (c.expected == nullptr) {
+      EXPECT_FALSE(edit.has_value()) << c.name;
+      continue;
+    }
+    ASSERT_TRUE(edit.has_value()) << c.name;
+    EXPECT_EQ(edit->text, c.expected) << c.name;
+    EXPECT_EQ(edit->caret, c.caret) << c.name;
+    EXPECT_EQ(edit->text.substr(edit->caret - edit->inserted.size(), edit->inserted.size()),
+              edit->inserted)
+        << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace morven::tool
