@@ -1,5 +1,6 @@
 #include "tool/form_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -74,6 +75,19 @@ constexpr bool EachRoleOnceInOrder() {
 }
 static_assert(EachRoleOnceInOrder(), "the table is indexed by role");
 
+// Labels take no focus; the inputs and buttons follow them in tab order, 0 first, so a view that
+// makes the controls in table order gets the tab order too.
+constexpr bool TabOrderFollowsTheTable() {
+  int next = 0;
+  for (const ControlSpec& row : kControls) {
+    const bool label = row.kind == ControlKind::kLabel;
+    if (label != (row.tabOrder == kNoTabStop)) return false;
+    if (!label && row.tabOrder != next++) return false;
+  }
+  return next > 0;
+}
+static_assert(TabOrderFollowsTheTable(), "the tab order is the table's order of its inputs");
+
 }  // namespace
 
 const char* FormObjectName() {
@@ -86,6 +100,10 @@ std::span<const ControlSpec> FormControls() {
 
 const ControlSpec& ControlFor(ControlRole role) {
   return kControls[static_cast<std::size_t>(role)];
+}
+
+PixelSize LabelSize(const ControlSpec& label, int textWidth) {
+  return {std::max(label.rect.width, textWidth), label.rect.height};
 }
 
 }  // namespace morven::tool

@@ -73,4 +73,10 @@ std::span<const ControlSpec> FormControls();
 // The control with that role; every role has exactly one.
 const ControlSpec& ControlFor(ControlRole role);
 
+// A label is as wide as its text: the table's width fits the form's font, and a stand-in font with
+// wider characters (IPAGothic under Wine draws a full-width character 14 pixels wide, not 13)
+// widens the label rather than cutting its last characters off. Its height is the table's.
+// `textWidth` is the caption's width as the view's font draws it.
+PixelSize LabelSize(const ControlSpec& label, int textWidth);
+
 }  // namespace morven::tool

@@ -7,7 +7,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,12 +58,12 @@ DimensionDialog::~DimensionDialog() = default;
 void DimensionDialog::BuildControls() {
   if (startMarkList_ != nullptr) return;
   std::vector<QWidget*> byRole(FormControls().size());
-  std::vector<std::pair<int, QWidget*>> tabStops;
+  std::vector<QWidget*> tabStops;  // the table lists them in tab order
   for (const ControlSpec& row : FormControls()) {
     QWidget* control = MakeControl(row, *this);
     control->show();
     byRole[static_cast<std::size_t>(row.role)] = control;
-    if (row.tabOrder != kNoTabStop) tabStops.emplace_back(row.tabOrder, control);
+    if (row.tabOrder != kNoTabStop) tabStops.push_back(control);
     if (row.role == ControlRole::kOkButton) {
       connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
               &DimensionDialog::BuildOnOk);
@@ -72,10 +71,7 @@ void DimensionDialog::BuildControls() {
       connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this, &QDialog::close);
     }
   }
-  std::ranges::sort(tabStops, {}, &std::pair<int, QWidget*>::first);
-  for (std::size_t i = 0; i + 1 < tabStops.size(); ++i) {
-    setTabOrder(tabStops[i].second, tabStops[i + 1].second);
-  }
+  for (std::size_t i = 0; i + 1 < tabStops.size(); ++i) setTabOrder(tabStops[i], tabStops[i + 1]);
 
   const auto take = [&byRole]<typename T>(ControlRole role, T*& member) {
     member = static_cast<T*>(byRole[static_cast<std::size_t>(role)]);
@@ -90,7 +86,7 @@ void DimensionDialog::BuildControls() {
   take(ControlRole::kExtensionGapField, extensionGapField_);
   take(ControlRole::kOvershootField, overshootField_);
 
-  tabStops.front().second->setFocus();
+  tabStops.front()->setFocus();
   update();
 }
 

@@ -64,7 +64,11 @@ QWidget* MakeControl(const ControlSpec& row, QWidget& form) {
       break;
   }
   control->setObjectName(QString::fromLatin1(row.objectName));
-  control->setGeometry(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
+  PixelSize size{row.rect.width, row.rect.height};
+  if (row.kind == ControlKind::kLabel) {
+    size = LabelSize(row, control->fontMetrics().horizontalAdvance(FromCp932(row.text)));
+  }
+  control->setGeometry(row.rect.left, row.rect.top, size.width, size.height);
   // Only what takes typing is told; labels and buttons keep Qt's own setting.
   if (row.kind == ControlKind::kDropDownList || row.kind == ControlKind::kEdit) {
     control->setAttribute(Qt::WA_InputMethodEnabled, row.inputMethod);

@@ -75,21 +75,16 @@ int CreationHeight(const ControlSpec& row) {
   return row.rect.height + kOpenListRows * kListItemHeight + 2;
 }
 
-// A label is as wide as its text. The table's sizes are the form font's; a stand-in font with
-// other metrics (IPAGothic under Wine draws a full-width character 14 pixels wide, not 13) widens
-// the label rather than cutting its last characters off.
-PixelSize LabelSize(HWND window, HFONT font, const std::wstring& text, PixelSize designed) {
+// The caption's width in the form's font.
+int TextWidth(HWND window, HFONT font, const std::wstring& text) {
   HDC context = GetDC(window);
-  if (context == nullptr) return designed;
+  if (context == nullptr) return 0;
   const HGDIOBJ previous = SelectObject(context, font);
   SIZE measured{};
-  if (GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &measured)) {
-    designed = {std::max<int>(designed.width, measured.cx),
-                std::max<int>(designed.height, measured.cy)};
-  }
+  GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &measured);
   SelectObject(context, previous);
   ReleaseDC(window, context);
-  return designed;
+  return measured.cx;
 }
 
 UniqueFont CreateFormFont() {
@@ -230,7 +225,8 @@ bool DimensionWindow::CreateControls() {
     const std::wstring text = WideFromCp932(row.text);
     const DWORD tabStop = row.tabOrder != kNoTabStop ? WS_TABSTOP : 0;
     PixelSize size{row.rect.width, CreationHeight(row)};
-    if (row.kind == ControlKind::kLabel) size = LabelSize(window_, font_.get(), text, size);
+    if (row.kind == ControlKind::kLabel)
+      size = LabelSize(row, TextWidth(window_, font_.get(), text));
     HWND control = CreateWindowExW(
         controlClass.exStyle, controlClass.name, text.c_str(),
         WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, row.rect.left, row.rect.top,
