@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
+#include <vector>
 
 // The form's icon, a dimension line between two extension lines, as filled rectangles on a white
-// square of 16 units; views paint it at 16 and 32 pixels (a unit is 1 or 2 pixels).
+// square of 16 units; views show it at 16 and 32 pixels (a unit is 1 or 2 pixels).
 namespace morven::tool {
 
 inline constexpr int kIconUnits = 16;
@@ -21,5 +23,9 @@ inline constexpr IconRect kIconRects[] = {
     {1, 6, 2, 3, 0x000080},                             // end marks
     {13, 6, 2, 3, 0x000080},
 };
+
+// The icon at `pixels` square (a multiple of kIconUnits): one 0xRRGGBB per pixel, rows from the
+// top. Every view's icon and the program file's icon resource are made from it.
+std::vector<std::uint32_t> FormIconPixels(int pixels);
 
 }  // namespace morven::tool

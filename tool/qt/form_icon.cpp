@@ -1,8 +1,9 @@
 #include "tool/qt/form_icon.h"
 
-#include <QColor>
-#include <QPainter>
+#include <QImage>
 #include <QPixmap>
+#include <cstdint>
+#include <vector>
 
 #include "tool/form_icon.h"
 
@@ -11,16 +12,14 @@ namespace morven::tool::qt {
 QIcon FormIcon() {
   QIcon icon;
   for (const int size : kIconSizes) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(QColor::fromRgb(kIconBackgroundRgb));
-    QPainter painter(&pixmap);
-    const int unit = size / kIconUnits;
-    for (const IconRect& rect : kIconRects) {
-      painter.fillRect(rect.left * unit, rect.top * unit, rect.width * unit, rect.height * unit,
-                       QColor::fromRgb(rect.rgb));
+    const std::vector<std::uint32_t> pixels = FormIconPixels(size);
+    QImage image(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        image.setPixel(x, y, 0xFF000000u | pixels[static_cast<std::size_t>(y * size + x)]);
+      }
     }
-    painter.end();
-    icon.addPixmap(pixmap);
+    icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }
