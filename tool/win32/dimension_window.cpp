@@ -2,15 +2,14 @@
 
 #include <imm.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cwchar>
+#include <utility>
 
-#include "numeric/cp932_text.h"
 #include "tool/form_icon.h"
 #include "tool/form_placement.h"
 #include "tool/form_texts.h"
-#include "tool/win32/icon_painter.h"
+#include "tool/win32/resource_ids.h"
 #include "tool/win32/wide_text.h"
 
 namespace morven::tool::win32 {
@@ -75,6 +74,20 @@ int CreationHeight(const ControlSpec& row) {
   return row.rect.height + kOpenListRows * kListItemHeight + 2;
 }
 
+// The closed list is as high as the table says, whatever height its font gives it. The field's
+// height is set from what the list measures, since Wine reports it 2 pixels above what was set.
+void FitClosedListHeight(HWND list, int height) {
+  LRESULT field = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 2 && field != CB_ERR; ++attempt) {
+    RECT shown{};
+    GetWindowRect(list, &shown);
+    if (shown.bottom - shown.top == height) return;
+    field += height - (shown.bottom - shown.top);
+    if (field <= 0) return;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  }
+}
+
 // The caption's width in the form's font.
 int TextWidth(HWND window, HFONT font, const std::wstring& text) {
   HDC context = GetDC(window);
@@ -85,6 +98,12 @@ int TextWidth(HWND window, HFONT font, const std::wstring& text) {
   SelectObject(context, previous);
   ReleaseDC(window, context);
   return measured.cx;
+}
+
+// Shared: the system keeps the icon for as long as the program runs.
+HICON LoadFormIcon(HINSTANCE instance, int pixels) {
+  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MORVEN_FORM_ICON), IMAGE_ICON,
+                                       pixels, pixels, LR_SHARED));
 }
 
 UniqueFont CreateFormFont() {
@@ -103,7 +122,8 @@ UniqueFont CreateFormFont() {
 
 }  // namespace
 
-DimensionWindow::DimensionWindow(DimensionDialogModel& model) : model_(model) {}
+DimensionWindow::DimensionWindow(DimensionDialogModel& model, Desktop desktop)
+    : model_(model), desktop_(std::move(desktop)) {}
 
 DimensionWindow::~DimensionWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
@@ -116,8 +136,13 @@ bool DimensionWindow::Create(HINSTANCE instance) {
   windowClass.lpfnWndProc = &DimensionWindow::WindowProcedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  // The icons are the class's, so that the window has them from its first paint.
+  windowClass.hIcon = LoadFormIcon(instance, kIconSizes[1]);
+  windowClass.hIconSm = LoadFormIcon(instance, kIconSizes[0]);
   windowClass.lpszClassName = className.c_str();
-  if (RegisterClassExW(&windowClass) == 0) return false;
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return false;
+  }
 
   RECT outer{0, 0, kClientSize.width, kClientSize.height};
   AdjustWindowRectEx(&outer, kWindowStyle, FALSE, kWindowExStyle);
@@ -127,11 +152,10 @@ bool DimensionWindow::Create(HINSTANCE instance) {
   return window_ != nullptr;
 }
 
-// The icons and controls are made right after the window has been handed to the screen, before
-// its first paint: making them loads the fonts and the common controls (the manifest's visual
-// styles bring those in with the first control), which would otherwise hold the window back. The
-// exchange file is read once the window is on the screen, so a large selection does not hold it
-// back either.
+// The controls are made right after the window has been handed to the screen, before its first
+// paint: making them loads the fonts and the common controls (the manifest's visual styles bring
+// those in with the first control), which would otherwise hold the window back. The exchange file
+// is read once the window is on the screen, so a large selection does not hold it back either.
 void DimensionWindow::Show(int showCommand) {
   MoveUnderCursor();
   ShowWindow(window_, showCommand);
@@ -197,6 +221,13 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
     case WM_CLOSE:
       OnClose();
       return 0;
+    // The session may end: the file is written back as on Cancel only once it does, since another
+    // program can still refuse; the process may end as soon as WM_ENDSESSION returns.
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) OnClose();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -210,16 +241,11 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
 }
 
 bool DimensionWindow::CreateControls() {
-  smallIcon_ = PaintFormIcon(kIconSizes[0]);
-  bigIcon_ = PaintFormIcon(kIconSizes[1]);
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
   font_ = CreateFormFont();
   background_.reset(CreateSolidBrush(ColorFromRgb(kBackgroundRgb)));
   const std::span<const ControlSpec> rows = FormControls();
   controls_.assign(rows.size(), nullptr);
-  fieldTexts_.assign(rows.size(), std::u16string());
   for (const ControlSpec& row : rows) {
     const ControlClass controlClass = ClassFor(row);
     const std::wstring text = WideFromCp932(row.text);
@@ -236,9 +262,13 @@ bool DimensionWindow::CreateControls() {
     controls_[IndexOf(row.role)] = control;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     if (!row.inputMethod) ImmAssociateContextEx(control, nullptr, 0);
-    if (row.kind == ControlKind::kEdit) fieldTexts_[IndexOf(row.role)] = Utf16FromWide(text);
+    if (row.kind == ControlKind::kEdit) {
+      limitedFields_.push_back(
+          std::make_unique<ByteLimitedEdit>(control, static_cast<std::size_t>(row.byteLimit)));
+    }
     if (row.kind == ControlKind::kDropDownList) {
       SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
+      FitClosedListHeight(control, row.rect.height);
       for (const char* item : row.items) {
         SendMessageW(control, CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
@@ -280,7 +310,6 @@ void DimensionWindow::OnCommand(int id, int notification) {
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kEdit:
-      if (notification == EN_CHANGE) OnFieldEdited(*role);
       if (notification == EN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kDropDownList:
@@ -304,8 +333,8 @@ void DimensionWindow::OnOk() {
       break;
     }
     case OkOutcome::Kind::kFailed:
-      MessageBoxW(window_, WideFromCp932(outcome.message).c_str(),
-                  WideFromCp932(kApplicationTitle).c_str(), MB_ICONERROR | MB_OK);
+      desktop_.showMessageBox(window_, WideFromCp932(outcome.message),
+                              WideFromCp932(kApplicationTitle), MB_ICONERROR | MB_OK);
       break;
     case OkOutcome::Kind::kIgnored:
       break;
@@ -315,30 +344,6 @@ void DimensionWindow::OnOk() {
 void DimensionWindow::OnClose() {
   model_.WriteBackOnClose();
   if (window_ != nullptr) DestroyWindow(window_);
-}
-
-// Typing and pasting alike end up here after the field has changed; an edit that goes over the
-// limit in Shift_JIS bytes is undone whole.
-void DimensionWindow::OnFieldEdited(ControlRole field) {
-  HWND control = Control(field);
-  if (limitingField_ || control == nullptr) return;
-  std::u16string& accepted = fieldTexts_[IndexOf(field)];
-  const std::u16string proposed = Utf16FromWide(WindowText(control));
-  if (numeric::Utf16ToCp932Dropping(proposed).size() <=
-      static_cast<std::size_t>(ControlFor(field).byteLimit)) {
-    accepted = proposed;
-    return;
-  }
-  DWORD caret = 0;
-  SendMessageW(control, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-  const std::size_t grown =
-      proposed.size() > accepted.size() ? proposed.size() - accepted.size() : 0;
-  caret = caret > grown ? static_cast<DWORD>(caret - grown) : 0;
-  if (caret > accepted.size()) caret = static_cast<DWORD>(accepted.size());
-  limitingField_ = true;
-  SetWindowTextW(control, WideFromUtf16(accepted).c_str());
-  SendMessageW(control, EM_SETSEL, caret, caret);
-  limitingField_ = false;
 }
 
 // Enter presses the button that has the focus, else OK, and the default frame shows which.
@@ -372,17 +377,9 @@ void DimensionWindow::OnEraseBackground(HDC context) {
 }
 
 void DimensionWindow::MoveUnderCursor() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  std::optional<PixelRect> workArea;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    const RECT& work = monitor.rcWork;
-    workArea = PixelRect{work.left, work.top, work.right - work.left, work.bottom - work.top};
-  }
-  POINT again{};
-  GetCursorPos(&again);
+  const POINT cursor = desktop_.cursorPosition();
+  const std::optional<PixelRect> workArea = desktop_.workAreaAt(cursor);
+  const POINT again = desktop_.cursorPosition();
   RECT frame{};
   GetWindowRect(window_, &frame);
   const PixelPoint place =
