@@ -59,6 +59,7 @@ endfunction()
 
 # The test executables here; the program adds itself where it is built (tool/win32), in one line:
 #   morven_check_windows_imports(morven MAX_BYTES 2097152)
-foreach(test_executable numeric_tests exchange_tests tool_dimension_test tool_dialog_model_test)
+foreach(test_executable numeric_tests exchange_tests tool_dimension_test tool_dialog_model_test
+                        tool_win32_dimension_window_test)
   morven_check_windows_imports(${test_executable})
 endforeach()

@@ -1,0 +1,526 @@
+// The Win32 view in its real window over a real dialog model, in this process, under Wine on a
+// virtual X server (run_on_wine_xvfb.sh): keys go in through the system's input queue and out
+// through the dialog's own message handling, as in the program's loop.
+#include "tool/win32/dimension_window.h"
+
+#include <gtest/gtest.h>
+#include <imm.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cwchar>
+#include <cwctype>
+#include <initializer_list>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "exchange/tests/temp_folder.h"
+#include "tool/form_icon.h"
+#include "tool/form_layout.h"
+#include "tool/win32/gdi_handles.h"
+#include "tool/win32/resource_ids.h"
+#include "tool/win32/wide_text.h"
+
+namespace morven::tool {
+
+void PrintTo(const PixelRect& rect, std::ostream* out) {
+  *out << "{" << rect.left << ", " << rect.top << ", " << rect.width << " x " << rect.height << "}";
+}
+
+namespace win32 {
+namespace {
+
+using enum ControlRole;
+using exchange::test::ReadBytes;
+using exchange::test::TempFolder;
+
+// The worked example as the host writes it: angle 0, scale 100, points (0,0), (1000,0), (500,500).
+const std::string kHostFile =
+    "hk 0\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\nlw0\r\ncn1\r\n"
+    "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n";
+
+// The timer message of the system's own timers, such as the caret's blink.
+constexpr UINT kSystemTimer = 0x0118;
+
+struct MessageBoxShown {
+  HWND owner;
+  std::wstring text;
+  std::wstring caption;
+  UINT style;
+};
+
+std::u16string Text(HWND control) {
+  return Utf16FromWide(WindowText(control));
+}
+
+// Sets an edit field's text from `marked`, where "|" is the caret and "[...]" the selection.
+void SetMarkedText(HWND field, std::u16string marked) {
+  const std::size_t start = marked.find_first_of(u"|[");
+  const bool caret = marked[start] == u'|';
+  marked.erase(start, 1);
+  const std::size_t end = caret ? start : marked.find(u']');
+  if (!caret) marked.erase(end, 1);
+  SetWindowTextW(field, WideFromUtf16(marked).c_str());
+  SendMessageW(field, EM_SETSEL, start, end);
+}
+
+std::u16string Unmarked(std::u16string marked) {
+  std::erase_if(marked, [](char16_t unit) { return unit == u'|' || unit == u'[' || unit == u']'; });
+  return marked;
+}
+
+std::wstring UpperClassName(HWND control) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  std::wstring upper(name);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](wchar_t c) { return std::towupper(c); });
+  return upper;
+}
+
+// By ControlKind: a label, a drop-down list, an edit field, the default and the cancel button.
+constexpr const wchar_t* kClassOfKind[] = {L"STATIC", L"COMBOBOX", L"EDIT", L"BUTTON", L"BUTTON"};
+
+PixelRect PlaceInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The caption's width in the control's own font.
+int CaptionWidth(HWND control) {
+  const std::wstring caption = WindowText(control);
+  HDC context = GetDC(control);
+  const HGDIOBJ previous =
+      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &size);
+  SelectObject(context, previous);
+  ReleaseDC(control, context);
+  return size.cx;
+}
+
+// 0xRRGGBB per pixel, rows from the top; a pixel that the mask leaves see-through reads
+// 0xFF000000, which no colour of the model's icon data does.
+std::vector<std::uint32_t> IconPixels(HICON icon, int pixels) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return {};
+  const UniqueBitmap colour(info.hbmColor);
+  const UniqueBitmap mask(info.hbmMask);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = pixels;
+  format.bmiHeader.biHeight = -pixels;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  const auto count = static_cast<std::size_t>(pixels * pixels);
+  std::vector<std::uint32_t> image(count);
+  std::vector<std::uint32_t> clear(count);
+  HDC screen = GetDC(nullptr);
+  const bool read =
+      colour && mask &&
+      GetDIBits(screen, colour.get(), 0, pixels, image.data(), &format, DIB_RGB_COLORS) == pixels &&
+      GetDIBits(screen, mask.get(), 0, pixels, clear.data(), &format, DIB_RGB_COLORS) == pixels;
+  ReleaseDC(nullptr, screen);
+  if (!read) return {};
+  for (std::size_t i = 0; i < count; ++i) {
+    image[i] = (clear[i] & 0xFFFFFF) != 0 ? 0xFF000000 : image[i] & 0xFFFFFF;
+  }
+  return image;
+}
+
+void SetClipboardText(const std::u16string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::copy_n(text.c_str(), text.size() + 1, static_cast<char16_t*>(GlobalLock(memory)));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+INPUT Key(WORD virtualKey, WORD unit, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = unit;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+// Each UTF-16 unit as the keyboard delivers one, a surrogate pair as two.
+void TypeUnits(std::u16string_view text) {
+  std::vector<INPUT> inputs;
+  for (const char16_t unit : text) {
+    inputs.push_back(Key(0, unit, KEYEVENTF_UNICODE));
+    inputs.push_back(Key(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Presses the keys in order and lets them go in the opposite order: {VK_CONTROL, 'V'} is Ctrl+V.
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (const WORD key : keys) inputs.push_back(Key(key, 0, 0));
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    inputs.push_back(Key(*key, 0, KEYEVENTF_KEYUP));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+class DimensionWindowTest : public ::testing::Test {
+ protected:
+  ~DimensionWindowTest() override { Close(); }
+
+  // The dialog over a folder that holds the host's file, shown, read, in front and with the
+  // keyboard focus; the one before it closed without a word.
+  void Open() {
+    Close();
+    folder_.Write(kExchangeFileName, kHostFile);
+    model_.emplace(folder_.Path(), numeric::Separators{});
+    window_.emplace(*model_, FakeDesktop());
+    ASSERT_TRUE(window_->Create(GetModuleHandleW(nullptr)));
+    window_->Show(SW_SHOWNORMAL);
+    SetForegroundWindow(window_->Handle());
+    Pump();
+    ASSERT_TRUE(model_->HasRead());
+  }
+
+  void Close() {
+    window_.reset();
+    model_.reset();
+    Pump();
+  }
+
+  // Runs the messages that wait, as the program's loop does, until nothing but the caret's blink
+  // has come for a while: Wine hands on input through its server.
+  void Pump() {
+    for (int quiet = 0; quiet < 3;) {
+      MSG message;
+      if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        ++quiet;
+        continue;
+      }
+      if (message.message != WM_TIMER && message.message != kSystemTimer) quiet = 0;
+      if (message.message == WM_QUIT) continue;  // the window of a finished test
+      if (window_ && window_->HandleDialogKey(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+
+  HWND Control(ControlRole role) const { return window_->Control(role); }
+  std::string Answer() const { return ReadBytes(folder_ / kExchangeFileName); }
+
+  void Click(ControlRole button) {
+    SendMessageW(Control(button), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  Desktop FakeDesktop() {
+    Desktop desktop;
+    desktop.cursorPosition = [this, reading = std::size_t{0}]() mutable {
+      return cursorReadings_[std::min(reading++, cursorReadings_.size() - 1)];
+    };
+    desktop.workAreaAt = [this](POINT) { return workArea_; };
+    desktop.showMessageBox = [this](HWND owner, const std::wstring& text,
+                                    const std::wstring& caption, UINT style) {
+      messageBoxes_.push_back({owner, text, caption, style});
+    };
+    return desktop;
+  }
+
+  TempFolder folder_;
+  std::vector<POINT> cursorReadings_{{500, 300}};
+  std::optional<PixelRect> workArea_ = PixelRect{0, 0, 1280, 1024};
+  std::vector<MessageBoxShown> messageBoxes_;
+  std::optional<DimensionDialogModel> model_;
+  std::optional<DimensionWindow> window_;
+};
+
+TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSize) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  RECT client{};
+  GetClientRect(window_->Handle(), &client);
+  EXPECT_EQ(client.right, kClientSize.width);
+  EXPECT_EQ(client.bottom, kClientSize.height);
+  for (const ControlSpec& row : FormControls()) {
+    HWND control = Control(row.role);
+    ASSERT_NE(control, nullptr) << row.objectName;
+    EXPECT_EQ(UpperClassName(control), kClassOfKind[static_cast<int>(row.kind)]) << row.objectName;
+    if (row.kind != ControlKind::kDropDownList) {
+      EXPECT_EQ(WindowText(control), WideFromCp932(row.text)) << row.objectName;
+    }
+    const PixelSize size = row.kind == ControlKind::kLabel
+                               ? LabelSize(row, CaptionWidth(control))
+                               : PixelSize{row.rect.width, row.rect.height};
+    EXPECT_EQ(PlaceInParent(control),
+              (PixelRect{row.rect.left, row.rect.top, size.width, size.height}))
+        << row.objectName;
+  }
+}
+
+TEST_F(DimensionWindowTest, InputMethodIsOffExactlyInTheControlsTheTableMarks) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  int off = 0;
+  for (const ControlSpec& row : FormControls()) {
+    HWND control = Control(row.role);
+    HIMC context = ImmGetContext(control);
+    EXPECT_EQ(context != nullptr, row.inputMethod) << row.objectName;
+    if (context != nullptr) ImmReleaseContext(control, context);
+    if (!row.inputMethod) ++off;
+  }
+  EXPECT_EQ(off, 5);
+}
+
+enum class Entry { kTyping, kCtrlV, kShiftInsert, kMenuPaste, kInputMethod };
+
+// Number fields hold 16 bytes, the prefix and suffix fields 32; "あ" is two bytes. In `before`,
+// "|" is the caret and "[...]" the selection.
+TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
+  const std::u16string a29(29, u'a');
+  const std::u16string a31(31, u'a');
+  const std::u16string z32(32, u'z');
+  const struct {
+    const char* name;
+    ControlRole field;
+    std::u16string before;
+    Entry entry;
+    std::u16string entered;  // typed, pasted or committed
+    std::u16string after;
+  } edits[] = {
+      {"typing stops at the limit", kTextDistanceField, u"[0.5]", Entry::kTyping,
+       u"1234567890.1234567890", u"1234567890.12345"},
+      {"a double-byte character that would pass the limit is refused", kSuffixField, a31 + u"|",
+       Entry::kTyping, u"\u3042b", a31 + u"b"},
+      {"characters code page 932 lacks are refused, a surrogate pair whole", kPrefixField, u"|",
+       Entry::kTyping, u"a\u00E9\U0001F600\u20ACb\uFF5E\u2225\u2460", u"ab\uFF5E\u2225\u2460"},
+      {"typing before the text", kMarkScaleField, u"|1", Entry::kTyping, u"23", u"231"},
+      {"a paste over a selection whose end equals the paste's end", kOvershootField, u"[2]",
+       Entry::kCtrlV, u"3.141592653589792", u"3.14159265358979"},
+      {"a paste in the middle", kMarkScaleField, u"1|2", Entry::kShiftInsert, u"34567890123456789",
+       u"1345678901234562"},
+      {"a paste is cut at a character boundary", kPrefixField, u"ab|", Entry::kMenuPaste,
+       std::u16string(40, u'\u3042'), u"ab" + std::u16string(15, u'\u3042')},
+      {"a paste keeps its first line", kSuffixField, u"|", Entry::kCtrlV, u"12\r\n34", u"12"},
+      {"a paste that does not fit changes nothing", kPrefixField, u"[z]" + z32.substr(1),
+       Entry::kCtrlV, u"\u3042", z32},
+      {"an input method's result ends at its first character that does not fit", kPrefixField,
+       a29 + u"|", Entry::kInputMethod, u"\u3042\u3044b", a29 + u"\u3042"},
+  };
+  for (const auto& edit : edits) {
+    SCOPED_TRACE(edit.name);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    HWND field = Control(edit.field);
+    SetFocus(field);
+    SetMarkedText(field, edit.before);
+    switch (edit.entry) {
+      case Entry::kTyping:
+        TypeUnits(edit.entered);
+        break;
+      case Entry::kCtrlV:
+        SetClipboardText(edit.entered);
+        PressKeys({VK_CONTROL, 'V'});
+        break;
+      case Entry::kShiftInsert:
+        SetClipboardText(edit.entered);
+        PressKeys({VK_SHIFT, VK_INSERT});
+        break;
+      case Entry::kMenuPaste: {
+        SetClipboardText(edit.entered);
+        PressKeys({'P'});  // waits in the queue for the menu: its Paste item
+        RECT place{};
+        GetWindowRect(field, &place);
+        SendMessageW(field, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(field),
+                     MAKELPARAM(place.left + 2, place.top + 2));
+        break;
+      }
+      case Entry::kInputMethod: {
+        HIMC context = ImmGetContext(field);
+        ASSERT_NE(context, nullptr);
+        ImmSetOpenStatus(context, TRUE);
+        ImmSetCompositionStringW(context, SCS_SETSTR, const_cast<char16_t*>(edit.entered.c_str()),
+                                 static_cast<DWORD>(edit.entered.size() * sizeof(char16_t)),
+                                 nullptr, 0);
+        Pump();
+        ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+        ImmReleaseContext(field, context);
+        break;
+      }
+    }
+    Pump();
+    EXPECT_EQ(Text(field), edit.after);
+    if (edit.after != Unmarked(edit.before)) {
+      PressKeys({VK_CONTROL, 'Z'});
+      Pump();
+      EXPECT_EQ(Text(field), Unmarked(edit.before));
+    }
+  }
+}
+
+TEST_F(DimensionWindowTest, RefusedOkFocusesTheFieldWithItsTextSelected) {
+  const struct {
+    ControlRole field;
+    const wchar_t* value;
+  } refusals[] = {{kMarkScaleField, L"0"}, {kExtensionGapField, L"-1"}, {kOvershootField, L"-0.5"}};
+  for (const auto& refusal : refusals) {
+    SCOPED_TRACE(ControlFor(refusal.field).objectName);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    HWND field = Control(refusal.field);
+    SetWindowTextW(field, refusal.value);
+    Click(kOkButton);
+    EXPECT_NE(window_->Handle(), nullptr);
+    EXPECT_EQ(GetFocus(), field);
+    DWORD start = 1;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, std::wcslen(refusal.value));
+    EXPECT_EQ(Answer(), kHostFile);
+  }
+}
+
+TEST_F(DimensionWindowTest, OverflowIsShownInAnErrorBoxAndTheDialogStaysOpen) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetWindowTextW(Control(kTextDistanceField), L"1e400");
+  Click(kOkButton);
+  ASSERT_EQ(messageBoxes_.size(), 1u);
+  EXPECT_EQ(messageBoxes_[0].owner, window_->Handle());
+  EXPECT_EQ(messageBoxes_[0].caption, L"Morven\uFF0D水平寸法の作図");
+  EXPECT_EQ(messageBoxes_[0].text, L"浮動小数点数のオーバーフロー.");
+  EXPECT_EQ(messageBoxes_[0].style, static_cast<UINT>(MB_ICONERROR | MB_OK));
+  EXPECT_NE(window_->Handle(), nullptr);
+  EXPECT_EQ(Answer(), kHostFile);
+}
+
+// The frame is W x H outside; the pointer is read twice, the work area between the readings.
+TEST_F(DimensionWindowTest, OpensUnderTheCursorInsideTheWorkArea) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  RECT outer{};
+  GetWindowRect(window_->Handle(), &outer);
+  const int w = outer.right - outer.left;
+  const int h = outer.bottom - outer.top;
+  const struct {
+    const char* name;
+    std::vector<POINT> cursorReadings;
+    PixelRect workArea;
+    PixelPoint expected;
+  } placements[] = {
+      {"centred under the pointer, 4 pixels above it",
+       {{500, 300}},
+       {0, 0, 1280, 1024},
+       {500 - w / 2, 296}},
+      {"left from the first reading, top from the second",
+       {{500, 300}, {520, 330}},
+       {0, 0, 1280, 1024},
+       {500 - w / 2, 326}},
+      {"moved in at the right and the bottom",
+       {{1270, 990}},
+       {0, 0, 1280, 1000},
+       {1280 - w, 1000 - h}},
+      {"moved in at the left and the top", {{10, 2}}, {40, 30, 800, 600}, {40, 30}},
+  };
+  for (const auto& placement : placements) {
+    SCOPED_TRACE(placement.name);
+    cursorReadings_ = placement.cursorReadings;
+    workArea_ = placement.workArea;
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RECT frame{};
+    GetWindowRect(window_->Handle(), &frame);
+    EXPECT_EQ(frame.left, placement.expected.x);
+    EXPECT_EQ(frame.top, placement.expected.y);
+  }
+}
+
+TEST_F(DimensionWindowTest, WindowClassHasTheIconResourceMadeFromTheIconData) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  // The resource's directory: a 16-colour image of each size, 14 bytes an entry after 6.
+  HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(MORVEN_FORM_ICON), RT_GROUP_ICON);
+  ASSERT_NE(group, nullptr);
+  const auto* directory =
+      static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, group)));
+  ASSERT_NE(directory, nullptr);
+  ASSERT_EQ(static_cast<std::size_t>(directory[4]), std::size(kIconSizes));
+  for (std::size_t i = 0; i < std::size(kIconSizes); ++i) {
+    const unsigned char* entry = directory + 6 + 14 * i;
+    EXPECT_EQ(entry[0], kIconSizes[i]);
+    EXPECT_EQ(entry[1], kIconSizes[i]);
+    EXPECT_EQ(entry[2], 16);  // colours
+    EXPECT_EQ(entry[6], 4);   // bits a pixel
+  }
+  // The window's icons from its first paint are the class's, made from that resource.
+  for (const auto& [index, pixels] :
+       {std::pair{GCLP_HICONSM, kIconSizes[0]}, std::pair{GCLP_HICON, kIconSizes[1]}}) {
+    SCOPED_TRACE(pixels);
+    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window_->Handle(), index));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(IconPixels(icon, pixels), FormIconPixels(pixels));
+  }
+}
+
+// However the system or another program closes the open dialog, the file is written back once,
+// as on Cancel, and the host never reads its own input back as an answer.
+TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) {
+  struct Message {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  const struct {
+    const char* name;
+    std::vector<Message> messages;
+    bool closes;  // false: the dialog stays open, and Cancel closes it
+  } closings[] = {
+      {"another program's WM_CLOSE", {{WM_CLOSE, 0, 0}}, true},
+      {"the session ends", {{WM_QUERYENDSESSION, 0, 0}, {WM_ENDSESSION, TRUE, 0}}, true},
+      {"the user logs off",
+       {{WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF}, {WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF}},
+       true},
+      {"a restart manager closes the program",
+       {{WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP},
+        {WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
+        {WM_CLOSE, 0, 0}},
+       true},
+      {"another program refuses the session's end",
+       {{WM_QUERYENDSESSION, 0, 0}, {WM_ENDSESSION, FALSE, 0}},
+       false},
+  };
+  for (const auto& closing : closings) {
+    SCOPED_TRACE(closing.name);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    HWND window = window_->Handle();
+    for (const Message& message : closing.messages) {
+      const LRESULT answer = SendMessageW(window, message.message, message.wParam, message.lParam);
+      if (message.message == WM_QUERYENDSESSION) {
+        EXPECT_EQ(answer, TRUE);
+      }
+      Pump();
+    }
+    if (!closing.closes) {
+      EXPECT_NE(window_->Handle(), nullptr);
+      EXPECT_EQ(Answer(), kHostFile);
+      Click(kCancelButton);
+    }
+    EXPECT_EQ(window_->Handle(), nullptr);
+    EXPECT_EQ(Answer(), "hq\r\n");
+
+    // What the program does once its loop has ended writes nothing more.
+    folder_.Write(kExchangeFileName, "untouched");
+    model_->WriteBackOnClose();
+    EXPECT_EQ(Answer(), "untouched");
+  }
+}
+
+}  // namespace
+}  // namespace win32
+}  // namespace morven::tool
