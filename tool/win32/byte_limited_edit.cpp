@@ -112,7 +112,10 @@ LRESULT ByteLimitedEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR:
-      if (IsControlCharacter(wParam)) break;
+      if (IsControlCharacter(wParam)) {
+        heldHighSurrogate_ = 0;
+        break;
+      }
       if (const std::optional<std::u16string> typed = Typed(wParam)) Insert(*typed);
       return 0;
     case WM_UNICHAR:
@@ -131,7 +134,7 @@ LRESULT ByteLimitedEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Insert(ClipboardLine(edit_));
       return 0;
     case WM_KEYDOWN:
-      // The control pastes Shift+Insert by itself, without a WM_PASTE (Wine's does).
+      // Wine's edit control pastes Shift+Insert by itself, without a WM_PASTE.
       if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
         Insert(ClipboardLine(edit_));
         return 0;
