@@ -68,11 +68,18 @@ HANDLE Opened(const std::wstring& name, LockedFileWait& wait, DWORD access, DWOR
   return handle;
 }
 
+// An empty file is left as it is: Wine's server extends a file by a byte to truncate it to the
+// size it already has, which fails on a full disk.
+bool Truncated(HANDLE handle) {
+  LARGE_INTEGER size{};
+  return ::GetFileSizeEx(handle, &size) && (size.QuadPart == 0 || ::SetEndOfFile(handle));
+}
+
 // The handle as a C stream when it is a disk file (not a pipe or a character device), truncated
 // when asked; else it is closed.
 std::FILE* StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char* mode) {
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  if (::GetFileType(handle) != FILE_TYPE_DISK || (truncate && !::SetEndOfFile(handle))) {
+  if (::GetFileType(handle) != FILE_TYPE_DISK || (truncate && !Truncated(handle))) {
     ::CloseHandle(handle);
     return nullptr;
   }
