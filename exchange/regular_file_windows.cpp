@@ -93,16 +93,10 @@ std::FILE* StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char*
   return file;
 }
 
-bool IsNotAFile(const std::wstring& name) {
-  const DWORD attributes = ::GetFileAttributesW(name.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotAFile) != 0;
-}
-
 }  // namespace
 
 std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
   const std::wstring name = LongPathForm(path).native();
-  if (IsNotAFile(name)) return nullptr;
   LockedFileWait wait;
   return StreamOfDiskFile(
       Opened(name, wait, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false),
@@ -111,7 +105,6 @@ std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
 
 std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait) {
   const std::wstring name = LongPathForm(path).native();
-  if (IsNotAFile(name)) return nullptr;
   // Opened, not made anew: creating over a hidden or system file fails unless the same
   // attributes are asked for.
   return StreamOfDiskFile(Opened(name, wait, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS, true),
