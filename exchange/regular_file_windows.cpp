@@ -45,15 +45,15 @@ bool ClearReadOnly(const std::wstring& name) {
 // holds the file is tried again while `wait` has time; one for a read-only attribute once more
 // after clearing it, when `clearReadOnly`.
 template <class Attempt>
-bool Retried(const std::wstring& name, LockedFileWait& wait, bool clearReadOnly, Attempt attempt) {
+void Retried(const std::wstring& name, LockedFileWait& wait, bool clearReadOnly, Attempt attempt) {
   for (;;) {
-    if (attempt()) return true;
+    if (attempt()) return;
     const DWORD error = ::GetLastError();
     if (error == ERROR_ACCESS_DENIED && clearReadOnly && ClearReadOnly(name)) {
       clearReadOnly = false;
       continue;
     }
-    if (!HeldByAnotherProgram(error) || !wait.PauseBeforeRetry()) return false;
+    if (!HeldByAnotherProgram(error) || !wait.PauseBeforeRetry()) return;
   }
 }
 
