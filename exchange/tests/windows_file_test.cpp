@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "exchange/exchange_state.h"
 #include "exchange/locked_file_wait.h"
@@ -23,33 +24,16 @@ using namespace std::chrono_literals;
 
 constexpr char kHostInput[] = "hk 5\r\n";
 
-// Started by another program that holds `file` open without sharing it for `hold`; returns once
-// the file is held (nullptr when it never was). The caller waits for the process to end.
-HANDLE StartHolding(const fs::path& file, std::chrono::milliseconds hold) {
-  std::wstring self(32768, L'\0');
-  self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  std::wstring command = L"\"" +
-                         (fs::path(self).parent_path() / L"exchange_file_holder.exe").native() +
-                         L"\" \"" + file.native() + L"\" " + std::to_wstring(hold.count());
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return nullptr;
-  }
-  CloseHandle(process.hThread);
-  // Wine may take seconds to start a program.
-  while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT) {
-    const HANDLE probe = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
-      return process.hProcess;
-    }
-    if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
-  }
-  CloseHandle(process.hProcess);
-  return nullptr;
+// Holds the file open without sharing it for `hold`, as a virus scanner, a backup tool or a sync
+// client may. Windows checks sharing between handles, not programs, so a thread serves.
+std::thread HoldOpen(const fs::path& file, std::chrono::milliseconds hold) {
+  const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  EXPECT_NE(handle, INVALID_HANDLE_VALUE);
+  return std::thread([handle, hold] {
+    std::this_thread::sleep_for(hold);
+    CloseHandle(handle);
+  });
 }
 
 class WindowsFile : public ::testing::Test {
@@ -75,15 +59,13 @@ TEST_F(WindowsFile, HeldOpenByAnotherProgram) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     folder_.Write("JWC_TEMP.TXT", kHostInput);
-    const HANDLE holder = StartHolding(Exchange(), c.hold);
-    ASSERT_NE(holder, nullptr);
+    std::thread holder = HoldOpen(Exchange(), c.hold);
     ExchangeState state;
     const auto start = std::chrono::steady_clock::now();
     const bool done = c.write ? WriteBackExchangeFile(state, Exchange())
                               : ReadExchangeFile(state, Exchange()) && state.HkAngle == 5.0;
     const auto waited = std::chrono::steady_clock::now() - start;
-    WaitForSingleObject(holder, INFINITE);
-    CloseHandle(holder);
+    holder.join();
     EXPECT_EQ(done, c.done);
     EXPECT_LT(waited, kLockedFileWait + 1500ms);
     EXPECT_EQ(test::ReadBytes(Exchange()), c.write && c.done ? "hq\r\n" : kHostInput);
