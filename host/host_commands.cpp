@@ -2,12 +2,10 @@
 
 #include <csignal>
 #include <fstream>
-#include <memory>
 #include <ostream>
 #include <sstream>
 
-#include "exchange/exchange_state.h"
-#include "exchange/reader.h"
+#include "exchange/exchange_file.h"
 #include "host/exchange_summary.h"
 #include "host/host_error.h"
 #include "host/host_input.h"
@@ -67,8 +65,6 @@ exit codes: 0 done (also when the program drew nothing), 1 failure (also
 
 namespace {
 
-constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
-
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) throw HostError("cannot write " + path.string());
@@ -91,7 +87,7 @@ int Inspect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (files.size() != 1) throw UsageError("inspect needs exactly one FILE");
 
-  const ExchangeSummary summary = ReadExchangeSummary(files[0]);
+  const ExchangeSummary summary = SummarizeExchange(files[0], ReadFileBytes(files[0]));
   if (json) {
     PrintSummaryJson(summary, out);
   } else {
@@ -107,14 +103,11 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   const RunOptions options = ParseRunOptions({args.begin() + 1, args.end()});
   const std::filesystem::path program = CheckProgram(
       options.Program ? std::filesystem::path(*options.Program) : FindDefaultProgram(selfPath));
-  const std::filesystem::path exchangePath = program.parent_path() / kExchangeFileName;
+  const std::filesystem::path exchangePath = program.parent_path() / exchange::kExchangeFileName;
 
   const std::string input = options.ExchangeFile ? ReadFileBytes(*options.ExchangeFile)
                                                  : BuildExchangeText(options.Input);
   WriteFileBytes(exchangePath, input);
-  auto hostInput = std::make_unique<exchange::ExchangeState>();
-  exchange::ResetExchangeState(*hostInput);
-  exchange::ReadExchangeFile(*hostInput, exchangePath);
 
   const ProgramEnd end =
       RunProgramAndWait(BuildProgramCommand(program, CurrentEnvironment()), options.TimeoutSeconds);
@@ -139,16 +132,17 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   if (!std::filesystem::exists(exchangePath, ec)) {
     throw HostError("the program left no answer: " + exchangePath.string() + " is missing");
   }
-  if (ReadFileBytes(exchangePath.string()) == input) {
+  const std::string answer = ReadFileBytes(exchangePath.string());
+  if (answer == input) {
     throw HostError("the program did not answer: " + exchangePath.string() +
                     " still holds the host's input");
   }
 
-  const ExchangeSummary summary = ReadExchangeSummary(exchangePath.string());
-  if (summary.Content == ContentKind::Empty) {
+  const ExchangeSummary summary = SummarizeExchange(exchangePath.string(), answer);
+  if (summary.Content == ContentKind::kEmpty) {
     throw HostError("the program's answer is empty: " + exchangePath.string());
   }
-  if (summary.Content == ContentKind::NothingDrawn && !options.Json) {
+  if (summary.Content == ContentKind::kNothingDrawn && !options.Json) {
     out << "nothing was drawn (the program answered \"hq\")\n";
     return kExitOk;
   }
@@ -157,8 +151,9 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   } else {
     PrintSummaryText(summary, out);
   }
-  if (options.SvgPath && summary.Content != ContentKind::NothingDrawn) {
-    WriteFileBytes(*options.SvgPath, DrawAnswerSvg(*hostInput, summary.State));
+  if (options.SvgPath && summary.Content != ContentKind::kNothingDrawn) {
+    WriteFileBytes(*options.SvgPath,
+                   DrawAnswerSvg(SummarizeExchange("", input).State, summary.State));
     if (!options.Json) out << "svg: " << *options.SvgPath << "\n";
   }
   if (summary.ReadToEnd) return kExitOk;
