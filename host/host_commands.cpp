@@ -27,12 +27,14 @@ const std::string_view kUsageText =
                        [--json]
        morven-host run --exchange FILE [--program PATH] [--timeout SECONDS]
                        [--svg OUT.svg] [--json]
+       morven-host wine-prefix
 
 inspect  shows what an exchange file holds: the host's settings, the initial
          attributes, the numbered points, the elements, and for an answer of the
          program the drawing step by step.
 run      does what the host does: writes JWC_TEMP.TXT into the program's folder,
          starts the program, waits for it to end and shows its answer.
+wine-prefix  prints the Wine prefix in which run starts a Windows program.
 
   --points X1,Y1 X2,Y2 X3,Y3  the picked points: 1 and 2 are measured, 3 lies
                               on the dimension line
@@ -178,6 +180,11 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
     }
     if (command == "inspect") return Inspect(args, out, err);
     if (command == "run") return Run(args, selfPath, out, err);
+    if (command == "wine-prefix") {
+      if (args.size() != 1) throw UsageError("wine-prefix takes no arguments");
+      out << WinePrefixFor(CurrentEnvironment()).Path.string() << "\n";
+      return kExitOk;
+    }
     throw UsageError("unknown command '" + command + "' (try morven-host --help)");
   } catch (const Interrupted& e) {
     err << "morven-host: " << e.what() << "\n";
