@@ -225,7 +225,7 @@ TEST(TextToRealTest, MagnitudeBeyondTheDoubleRangeThrowsOverflow) {
       TextToReal(text);
       ADD_FAILURE() << "no error for '" << text << "'";
     } catch (const FloatingPointError& error) {
-      EXPECT_EQ(error.kind(), FloatingPointError::Kind::Overflow) << "input '" << text << "'";
+      EXPECT_EQ(error.kind(), FloatingPointError::Kind::kOverflow) << "input '" << text << "'";
       EXPECT_STREQ(error.what(), kOverflowMessage);
     }
   }
