@@ -409,9 +409,9 @@ TEST_F(KeywordRows, TextKeywordsGiveTheirVariant) {
 
 TEST_F(KeywordRows, TextFieldsComeFromTheTextTypeOrTheFreeSize) {
   Read({"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 11 12 13 14 15 16 17 18 19 20", "lc5", "cc4", "cn$Font",
-        "cn3", "ch 10 20 1 0 \"A B", "cn0 2.5 3.5 0.5 6", "cv 1 2 0 1 x y", "cn11",
-        "ch 0 0 1 0 z"});
-  ASSERT_EQ(state.Texts.size(), 3u);
+        "cn3", "ch 10 20 1 0 \"A B", "cn0 2.5 3.5 0.5 6", "cv 1 2 0 1 x y", "cn11", "ch 0 0 1 0 z",
+        "cn10", "ch 0 0 1 0 w"});
+  ASSERT_EQ(state.Texts.size(), 4u);
   const TextRecord& typed = state.Texts[0];
   EXPECT_EQ(typed.TextType, 3);
   EXPECT_EQ(typed.Width, 3.0);
@@ -436,6 +436,10 @@ TEST_F(KeywordRows, TextFieldsComeFromTheTextTypeOrTheFreeSize) {
   EXPECT_EQ(state.Texts[2].TextType, 11);  // out of range: the free size
   EXPECT_EQ(state.Texts[2].Width, 2.5);
   EXPECT_EQ(state.Texts[2].Header.Color, 6);
+
+  EXPECT_EQ(state.Texts[3].TextType, 10);  // the highest text type: its own entry
+  EXPECT_EQ(state.Texts[3].Width, 10.0);
+  EXPECT_EQ(state.Texts[3].Header.Color, 20);
 }
 
 TEST_F(KeywordRows, LongTextsAreCutBeforeADoubleByteCharacter) {
