@@ -14,25 +14,24 @@ namespace morven::host {
 namespace {
 
 using exchange::RowKind;
+using Memory = exchange::CommandWriterMemory;
 
 struct ShownAttribute {
   RowKind Kind;
-  std::string_view TextName;
-  std::string_view JsonName;
-  std::int32_t exchange::CommandWriterMemory::*Value;  // the current value the line sets
+  ReportNames Names;
+  std::int32_t Memory::*Value;  // the current value the line sets
 };
 
 // The attributes the program writes back, in the order of their rows.
 constexpr ShownAttribute kShownAttributes[] = {
-    {RowKind::kLayerGroup, "layer group", "layerGroup",
-     &exchange::CommandWriterMemory::CurLayerGroup},
-    {RowKind::kLayer, "layer", "layer", &exchange::CommandWriterMemory::CurLayer},
-    {RowKind::kLineColor, "line color", "lineColor", &exchange::CommandWriterMemory::CurLineColor},
-    {RowKind::kLineType, "line type", "lineType", &exchange::CommandWriterMemory::CurLineType},
-    {RowKind::kLineWidth, "line width", "lineWidth", &exchange::CommandWriterMemory::CurLineWidth},
-    {RowKind::kFontName, "font", "font", nullptr},
-    {RowKind::kTextType, "text type", "textType", &exchange::CommandWriterMemory::CurTextType},
-    {RowKind::kPnColor, "pen color", "penColor", &exchange::CommandWriterMemory::CurPnColor},
+    {RowKind::kLayerGroup, {"layer group", "layerGroup"}, &Memory::CurLayerGroup},
+    {RowKind::kLayer, {"layer", "layer"}, &Memory::CurLayer},
+    {RowKind::kLineColor, {"line color", "lineColor"}, &Memory::CurLineColor},
+    {RowKind::kLineType, {"line type", "lineType"}, &Memory::CurLineType},
+    {RowKind::kLineWidth, {"line width", "lineWidth"}, &Memory::CurLineWidth},
+    {RowKind::kFontName, {"font", "font"}, nullptr},
+    {RowKind::kTextType, {"text type", "textType"}, &Memory::CurTextType},
+    {RowKind::kPnColor, {"pen color", "penColor"}, &Memory::CurPnColor},
 };
 
 const ShownAttribute* ShownAttributeOf(RowKind kind) {
@@ -97,14 +96,23 @@ ExchangeSummary SummarizeExchange(std::string path, std::string_view bytes) {
   return summary;
 }
 
-std::string_view AttributeTextName(RowKind kind) {
-  const ShownAttribute* attribute = ShownAttributeOf(kind);
-  return attribute != nullptr ? attribute->TextName : "";
+ReportNames NamesOf(ContentKind kind) {
+  switch (kind) {
+    case ContentKind::kEmpty:
+      return {"empty", "empty"};
+    case ContentKind::kHostInput:
+      return {"host input", "hostInput"};
+    case ContentKind::kAnswer:
+      return {"answer", "answer"};
+    case ContentKind::kNothingDrawn:
+      return {"nothing drawn (\"hq\")", "nothingDrawn"};
+  }
+  return {};
 }
 
-std::string_view AttributeJsonName(RowKind kind) {
-  const ShownAttribute* attribute = ShownAttributeOf(kind);
-  return attribute != nullptr ? attribute->JsonName : "";
+ReportNames NamesOf(RowKind attribute) {
+  const ShownAttribute* shown = ShownAttributeOf(attribute);
+  return shown != nullptr ? shown->Names : ReportNames{};
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -47,9 +47,14 @@ struct ExchangeSummary {
 // file it is, the attribute changes between the elements and the number of elements of each kind.
 ExchangeSummary SummarizeExchange(std::string path, std::string_view bytes);
 
-// The names the reports give an attribute: "layer group" in the text, "layerGroup" in JSON.
-std::string_view AttributeTextName(exchange::RowKind kind);
-std::string_view AttributeJsonName(exchange::RowKind kind);
+// What the reports call a kind of content or an attribute: "host input" and "layer group" in the
+// text, "hostInput" and "layerGroup" in JSON. Empty for a row that is no listed attribute.
+struct ReportNames {
+  std::string_view Text;
+  std::string_view Json;
+};
+ReportNames NamesOf(ContentKind kind);
+ReportNames NamesOf(exchange::RowKind attribute);
 
 // The whole file as bytes; throws HostError when it is missing, not a file or unreadable.
 std::string ReadFileBytes(const std::string& path);

@@ -13,20 +13,6 @@ namespace {
 
 using exchange::ExchangeState;
 
-std::string_view ContentName(ContentKind kind) {
-  switch (kind) {
-    case ContentKind::kEmpty:
-      return "empty";
-    case ContentKind::kHostInput:
-      return "hostInput";
-    case ContentKind::kAnswer:
-      return "answer";
-    case ContentKind::kNothingDrawn:
-      return "nothingDrawn";
-  }
-  return "";
-}
-
 template <typename Array>
 void NumberArray(JsonWriter& json, std::string_view key, const Array& values) {
   json.Key(key);
@@ -185,7 +171,7 @@ struct DrawingSteps {
   JsonWriter& json;
   void operator()(const AttributeChange& c) const {
     json.BeginObject();
-    json.Member("attribute", AttributeJsonName(c.Kind));
+    json.Member("attribute", NamesOf(c.Kind).Json);
     if (c.Kind == exchange::RowKind::kFontName) {
       json.Member("value", numeric::Cp932ToUtf8(c.FontName));
     } else {
@@ -219,7 +205,7 @@ void PrintSummaryJson(const ExchangeSummary& summary, std::ostream& out) {
   JsonWriter json(out);
   json.BeginObject();
   json.Member("file", summary.Path);
-  json.Member("contents", ContentName(summary.Content));
+  json.Member("contents", NamesOf(summary.Content).Json);
   json.Member("readToEnd", summary.ReadToEnd);
   HostSettings(json, summary.State);
   InitialAttributes(json, summary.State);

@@ -48,20 +48,6 @@ std::string FreeSize(double w, double h, double d, std::int32_t color) {
 std::string TextTypeName(std::int32_t type, double w, double h, double d, std::int32_t color) {
   return type == 0 ? FreeSize(w, h, d, color) : "No" + Int(type);
 }
-std::string_view ContentName(ContentKind kind) {
-  switch (kind) {
-    case ContentKind::kEmpty:
-      return "empty";
-    case ContentKind::kHostInput:
-      return "host input";
-    case ContentKind::kAnswer:
-      return "answer";
-    case ContentKind::kNothingDrawn:
-      return "nothing drawn (\"hq\")";
-  }
-  return "";
-}
-
 std::string TextPart(const exchange::TextRecord& text) {
   return "text " + Quoted(text.Text) + " at " + At(text.X, text.Y) + " direction " +
          At(text.DirX, text.DirY);
@@ -118,7 +104,7 @@ void PrintElementCounts(const ExchangeSummary& summary, std::ostream& out) {
 
 // One attribute line of the drawing: "layer group 0", "font \"<ＭＳ ゴシック>\"".
 std::string Describe(const AttributeChange& c) {
-  const std::string name(AttributeTextName(c.Kind));
+  const std::string name(NamesOf(c.Kind).Text);
   if (c.Kind == exchange::RowKind::kFontName) return name + " " + Quoted(c.FontName);
   if (c.Kind == exchange::RowKind::kTextType) {
     return name + " " + TextTypeName(c.Value, c.TextWidth, c.TextHeight, c.TextGap, c.TextColor);
@@ -188,7 +174,7 @@ void PrintDrawing(const ExchangeSummary& summary, std::ostream& out) {
 
 void PrintSummaryText(const ExchangeSummary& summary, std::ostream& out) {
   out << "file: " << summary.Path << "\n";
-  out << "contents: " << ContentName(summary.Content) << "\n";
+  out << "contents: " << NamesOf(summary.Content).Text << "\n";
   if (!summary.ReadToEnd) out << "note: the reader stopped part-way through the file\n";
   PrintHostSettings(summary.State, out);
   PrintInitialAttributes(summary.State, out);
