@@ -8,13 +8,13 @@ namespace morven::exchange {
 enum ElementKind : std::int32_t;
 
 enum class RowKind : std::uint8_t {
-  kBlank,         // nothing but blanks
-  kNoRow,         // no row applied; the line changed nothing
-  kNothingDrawn,  // "hq", the program's answer when it wrote no command; changes nothing
-  kFileName,      // file=
-  kHostSetting,   // hk, hs, hzs, hcw, hch, hcd, hcc, bz, hn
-  kNumberedPoint,
-  kHhpNumber,
+  kBlank,           // nothing but blanks
+  kNoRow,           // no row applied; the line changed nothing
+  kNothingDrawn,    // "hq", the program's answer when it wrote no command; changes nothing
+  kFileName,        // file=
+  kHostSetting,     // hk, hs, hzs, hcw, hch, hcd, hcc, bz, hn
+  kNumberedPoint,   // hp
+  kHhpNumber,       // hhp
   kLayerGroupName,  // lgn
   kLayerName,       // lyn
   // The attributes in force for the elements that follow.
@@ -27,7 +27,7 @@ enum class RowKind : std::uint8_t {
   kTextType,
   kCcValue,
   kPnColor,
-  kZFlag,
+  kZFlag,          // z1 to z5
   kPolylineStart,  // pl
   kMessageStart,   // msg
   kModeEnd,        // #
