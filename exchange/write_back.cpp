@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "exchange/exchange_file.h"
 #include "exchange/exchange_state.h"
 #include "exchange/locked_file_wait.h"
 #include "exchange/regular_file.h"
@@ -13,7 +14,6 @@ namespace morven::exchange {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kNothingDrawn = "hq";
 
 bool Write(std::FILE* file, std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -21,7 +21,7 @@ bool Write(std::FILE* file, std::string_view bytes) {
 
 bool WriteEntries(const ExchangeState& state, std::FILE* file) {
   const BlockTable<CommandEntry>& buffer = state.CommandBuffer;
-  if (buffer.empty()) return Write(file, kNothingDrawn) && Write(file, kLineEnd);
+  if (buffer.empty()) return Write(file, kNothingDrawnLine) && Write(file, kLineEnd);
   for (std::size_t i = 0; i < buffer.size(); ++i) {
     if (!Write(file, buffer[i].Text)) return false;
     if (buffer[i].JoinsNext && i + 1 < buffer.size() && !Write(file, buffer[++i].Text))

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "exchange/exchange_file.h"
 #include "exchange/tests/temp_folder.h"
 #include "numeric/float_error.h"
 
@@ -61,7 +62,7 @@ TEST(DimensionDialogModelTest, OkThenCloseAnswersOnceWithWhatOkBuilt) {
   };
   for (const auto& c : cases) {
     const TempFolder folder;
-    const auto file = folder.Write(kExchangeFileName, kHostFile);
+    const auto file = folder.Write(exchange::kExchangeFileName, kHostFile);
     DimensionDialogModel model(folder.Path(), kSeparators);
     ASSERT_TRUE(model.ReadOnFirstShow()) << c.name;
     const OkOutcome outcome = model.BuildOnOk(c.entries);
@@ -76,7 +77,7 @@ TEST(DimensionDialogModelTest, OkThenCloseAnswersOnceWithWhatOkBuilt) {
 
 TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   const TempFolder folder;
-  const auto file = folder.Write(kExchangeFileName, kHostFile);
+  const auto file = folder.Write(exchange::kExchangeFileName, kHostFile);
   DimensionDialogModel model(folder.Path(), kSeparators);
   EXPECT_EQ(model.BuildOnOk(With(&DimensionEntries::endMarkScale, "0")).kind,
             OkOutcome::Kind::kRefused);
