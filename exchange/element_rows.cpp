@@ -75,39 +75,32 @@ void AppendCorners(ExchangeState& state, BlockTable<SlRecord<Corners>>& table, E
   }
 }
 
-void AppendSl2(ExchangeState& state, Corner a, Corner b) {
+ElementKind AppendSl2(ExchangeState& state, Corner a, Corner b) {
   AppendCorners<2>(state, state.Sl2s, kSl2, {a, b});
+  return kSl2;
 }
-void AppendSl3(ExchangeState& state, Corner a, Corner b, Corner c) {
+ElementKind AppendSl3(ExchangeState& state, Corner a, Corner b, Corner c) {
   AppendCorners<3>(state, state.Sl3s, kSl3, {a, b, c});
+  return kSl3;
 }
 
-void AppendThreeCorners(ExchangeState& state, Corner p1, Corner p2, Corner p3) {
-  if (Coincide(p1, p2)) {
-    AppendSl2(state, p1, p3);
-  } else if (Coincide(p2, p3)) {
-    AppendSl2(state, p1, p2);
-  } else {
-    AppendSl3(state, p1, p2, p3);
-  }
+ElementKind AppendThreeCorners(ExchangeState& state, Corner p1, Corner p2, Corner p3) {
+  if (Coincide(p1, p2)) return AppendSl2(state, p1, p3);
+  if (Coincide(p2, p3)) return AppendSl2(state, p1, p2);
+  return AppendSl3(state, p1, p2, p3);
 }
 
-void AppendFourCorners(ExchangeState& state, Corner p1, Corner p2, Corner p3, Corner p4) {
-  if (Coincide(p1, p2) && Coincide(p1, p3)) {
-    AppendSl2(state, p1, p4);
-  } else if (Coincide(p2, p3) && Coincide(p2, p4)) {
-    AppendSl2(state, p1, p2);
-  } else if (Coincide(p1, p2) && Coincide(p3, p4)) {
-    AppendSl2(state, p1, p3);
-  } else if (Coincide(p4, p1) || Coincide(p4, p2) || Coincide(p4, p3)) {
-    AppendSl3(state, p1, p2, p3);
-  } else if (Coincide(p3, p1) || Coincide(p3, p2)) {
-    AppendSl3(state, p1, p2, p4);
-  } else if (Coincide(p2, p1)) {
-    AppendSl3(state, p1, p3, p4);
-  } else {
-    AppendCorners<4>(state, state.Sl4s, kSl4, {p1, p2, p3, p4});
+ElementKind AppendFourCorners(ExchangeState& state, Corner p1, Corner p2, Corner p3, Corner p4) {
+  if (Coincide(p1, p2) && Coincide(p1, p3)) return AppendSl2(state, p1, p4);
+  if (Coincide(p2, p3) && Coincide(p2, p4)) return AppendSl2(state, p1, p2);
+  if (Coincide(p1, p2) && Coincide(p3, p4)) return AppendSl2(state, p1, p3);
+  if (Coincide(p4, p1) || Coincide(p4, p2) || Coincide(p4, p3)) {
+    return AppendSl3(state, p1, p2, p3);
   }
+  if (Coincide(p3, p1) || Coincide(p3, p2)) return AppendSl3(state, p1, p2, p4);
+  if (Coincide(p2, p1)) return AppendSl3(state, p1, p3, p4);
+  AppendCorners<4>(state, state.Sl4s, kSl4, {p1, p2, p3, p4});
+  return kSl4;
 }
 
 }  // namespace
@@ -128,17 +121,19 @@ void AppendArc(ExchangeState& state, const LineTokens& tokens) {
   EndElement(state);
 }
 
-void AppendText(ExchangeState& state, const LineTokens& tokens, std::int32_t variant) {
+ElementKind AppendText(ExchangeState& state, const LineTokens& tokens, std::int32_t variant) {
   if (variant == kCsVariant && state.MessageMode) {
     MessageRecord& message = AppendRecord(state, state.Messages, kMessage);
     message.Line = state.MessageLine;
     message.Line.PolylineNumber = 0;
     FillText(state, tokens, kCsVariant, message.Text);
-  } else {
-    TextRecord& text = AppendRecord(state, state.Texts, kText);
-    FillText(state, tokens, variant, text);
+    EndElement(state);
+    return kMessage;
   }
+  TextRecord& text = AppendRecord(state, state.Texts, kText);
+  FillText(state, tokens, variant, text);
   EndElement(state);
+  return kText;
 }
 
 void AppendPoint(ExchangeState& state, const LineTokens& tokens) {
@@ -168,18 +163,20 @@ void AppendBlock(ExchangeState& state, const LineTokens& tokens) {
   EndElement(state);
 }
 
-void AppendSurface(ExchangeState& state, const LineTokens& tokens, int corners) {
+ElementKind AppendSurface(ExchangeState& state, const LineTokens& tokens, int corners) {
   const auto corner = [&tokens](int n) {
     return Corner{RealToken(tokens, 2 * n - 1), RealToken(tokens, 2 * n)};
   };
+  ElementKind kind;
   if (corners == 2) {
-    AppendSl2(state, corner(1), corner(2));
+    kind = AppendSl2(state, corner(1), corner(2));
   } else if (corners == 3) {
-    AppendThreeCorners(state, corner(1), corner(2), corner(3));
+    kind = AppendThreeCorners(state, corner(1), corner(2), corner(3));
   } else {
-    AppendFourCorners(state, corner(1), corner(2), corner(3), corner(4));
+    kind = AppendFourCorners(state, corner(1), corner(2), corner(3), corner(4));
   }
   EndElement(state);
+  return kind;
 }
 
 void AppendScOrSe(ExchangeState& state, const LineTokens& tokens, ElementKind kind) {
@@ -201,21 +198,22 @@ void AppendSoOrSg(ExchangeState& state, const LineTokens& tokens, ElementKind ki
   EndElement(state);
 }
 
-void ApplyFourNumberLine(ExchangeState& state, const LineTokens& tokens) {
+AppliedRow ApplyFourNumberLine(ExchangeState& state, const LineTokens& tokens) {
   LineRecord line;
   FillElementHeader(state, line.Header);
   line.X1 = RealToken(tokens, 0);
   line.Y1 = RealToken(tokens, 1);
   line.X2 = RealToken(tokens, 2);
   line.Y2 = RealToken(tokens, 3);
+  state.ZFlags = 0;
   if (state.MessageMode) {
     state.MessageLine = line;
-  } else {
-    if (state.PolylineMode) line.PolylineNumber = state.PolylineCount;
-    AddOrderEntry(state, kLine, static_cast<std::int32_t>(state.Lines.size()));
-    state.Lines.Append(line);
+    return RowOf(RowKind::kMessageLine);
   }
-  state.ZFlags = 0;
+  if (state.PolylineMode) line.PolylineNumber = state.PolylineCount;
+  AddOrderEntry(state, kLine, static_cast<std::int32_t>(state.Lines.size()));
+  state.Lines.Append(line);
+  return ElementRow(kLine);
 }
 
 }  // namespace morven::exchange

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "exchange/element_rows.h"
+#include "exchange/exchange_file.h"
 #include "exchange/token_numbers.h"
 #include "numeric/shift_jis.h"
 
@@ -17,6 +18,7 @@ constexpr int kHsSlots = 1 + kLayerGroupCount;
 constexpr int kTextTypeRowSlots = 1 + kTextTypeCount;
 constexpr int kMaxCcValue = 8;
 constexpr int kMaxPointNumber = kHpPointCount - 1;
+constexpr AppliedRow kNotThisRow = RowOf(RowKind::kNoRow);
 constexpr std::string_view kTextKeywords[] = {"ch", "cv", "cs", "cr", "co",
                                               "cp", "ct", "ck", "cz", "c2"};
 
@@ -101,32 +103,36 @@ void ApplyHhpNumber(ExchangeState& state, std::string_view token) {
   state.HhpNumber = numeric::TextToInt(After(token, 3).substr(0, length));
 }
 
-bool ApplyHRow(ExchangeState& state, const LineTokens& tokens) {
-  if (ApplyHostSetting(state, tokens)) return true;
+AppliedRow ApplyHRow(ExchangeState& state, const LineTokens& tokens) {
+  if (ApplyHostSetting(state, tokens)) return RowOf(RowKind::kHostSetting);
   const std::string_view keyword = tokens[0];
   if (keyword.starts_with("hp"sv) && tokens.SlotCount() >= 3) {
     ApplyNumberedPoint(state, tokens);
-    return true;
+    return RowOf(RowKind::kNumberedPoint);
   }
   if (keyword.starts_with("hhp"sv)) {
     ApplyHhpNumber(state, keyword);
-    return true;
+    return RowOf(RowKind::kHhpNumber);
   }
-  return false;
+  return kNotThisRow;
 }
 
-bool ApplyLayerRow(ExchangeState& state, const LineTokens& tokens) {
+AppliedRow ApplyLayerRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];
   const bool hasArgument = tokens.SlotCount() >= 2;
   if (keyword.starts_with("lgn"sv)) {
     StoreAt(state.LayerGroupName, static_cast<std::size_t>(state.CurLayerGroup),
             std::string(After(keyword, 3)));
-  } else if (keyword.starts_with("lyn"sv)) {
+    return RowOf(RowKind::kLayerGroupName);
+  }
+  if (keyword.starts_with("lyn"sv)) {
     StoreAt(state.LayerName,
             static_cast<std::size_t>(state.CurLayerGroup) * kLayerGroupCount +
                 static_cast<std::size_t>(state.CurLayer),
             std::string(After(keyword, 3)));
-  } else if (keyword.starts_with("lg"sv)) {
+    return RowOf(RowKind::kLayerName);
+  }
+  if (keyword.starts_with("lg"sv)) {
     const std::int32_t group = HexDigitAfterKeyword(keyword);
     if (state.ForceLayerGroup) {
       state.InitialLayerGroup = group;
@@ -134,7 +140,9 @@ bool ApplyLayerRow(ExchangeState& state, const LineTokens& tokens) {
     }
     state.CurLayerGroup = group;
     if (hasArgument) StoreAt(state.LayerGroupArg, group, IntToken(tokens, 1));
-  } else if (keyword.starts_with("ly"sv)) {
+    return RowOf(RowKind::kLayerGroup);
+  }
+  if (keyword.starts_with("ly"sv)) {
     const std::int32_t layer = HexDigitAfterKeyword(keyword);
     if (state.ForceLayer) {
       state.InitialLayer = layer;
@@ -147,7 +155,9 @@ bool ApplyLayerRow(ExchangeState& state, const LineTokens& tokens) {
                   static_cast<std::size_t>(layer),
               IntToken(tokens, 1));
     }
-  } else if (keyword.starts_with("lc"sv)) {
+    return RowOf(RowKind::kLayer);
+  }
+  if (keyword.starts_with("lc"sv)) {
     const std::int32_t color = IntAfter(keyword, 2);
     if (state.ForceLineColor) {
       state.InitialLineColor = color;
@@ -155,24 +165,27 @@ bool ApplyLayerRow(ExchangeState& state, const LineTokens& tokens) {
     }
     state.CurLineColor = color;
     if (color == 10 && hasArgument) state.CurExtColor = IntToken(tokens, 1);
-  } else if (keyword.starts_with("lt"sv)) {
+    return RowOf(RowKind::kLineColor);
+  }
+  if (keyword.starts_with("lt"sv)) {
     const std::int32_t type = IntAfter(keyword, 2);
     if (state.ForceLineType) {
       state.InitialLineType = type;
       state.ForceLineType = false;
     }
     state.CurLineType = type;
-  } else if (keyword.starts_with("lw"sv)) {
+    return RowOf(RowKind::kLineType);
+  }
+  if (keyword.starts_with("lw"sv)) {
     const std::int32_t width = IntAfter(keyword, 2);
     if (state.ForceLineWidth) {
       state.InitialLineWidth = width;
       state.ForceLineWidth = false;
     }
     state.CurLineWidth = width;
-  } else {
-    return false;
+    return RowOf(RowKind::kLineWidth);
   }
-  return true;
+  return kNotThisRow;
 }
 
 void ApplyTextType(ExchangeState& state, const LineTokens& tokens) {
@@ -197,111 +210,112 @@ void ApplyTextType(ExchangeState& state, const LineTokens& tokens) {
   }
 }
 
-bool ApplyCRow(ExchangeState& state, const LineTokens& tokens) {
+AppliedRow ApplyCRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];
   const int slots = tokens.SlotCount();
   if (keyword.starts_with("cn$"sv)) {
     const std::string_view name = After(keyword, 3);
     if (state.InitialFontName.empty()) state.InitialFontName.assign(name);
     state.CurFontName.assign(name);
-    return true;
+    return RowOf(RowKind::kFontName);
   }
   if (keyword.starts_with("cn"sv)) {
     ApplyTextType(state, tokens);
-    return true;
+    return RowOf(RowKind::kTextType);
   }
   if (keyword.starts_with("cc"sv)) {
     const std::int32_t value = numeric::TextToInt(keyword.substr(2, 1));
     state.CurCcValue = value < 0 || value > kMaxCcValue ? 0 : value;
-    return true;
+    return RowOf(RowKind::kCcValue);
   }
   if (keyword == "ci"sv) {
     if (slots == 4) {
       AppendCircle(state, tokens);
-      return true;
+      return ElementRow(kCircle);
     }
     if (slots >= 8) {
       AppendArc(state, tokens);
-      return true;
+      return ElementRow(kArc);
     }
-    return false;
+    return kNotThisRow;
   }
-  if (slots < 6) return false;
+  if (slots < 6) return kNotThisRow;
   for (std::int32_t variant = 0; variant < 10; ++variant) {
-    if (keyword == kTextKeywords[variant]) {
-      AppendText(state, tokens, variant);
-      return true;
-    }
+    if (keyword == kTextKeywords[variant]) return ElementRow(AppendText(state, tokens, variant));
   }
-  return false;
+  return kNotThisRow;
 }
 
-bool ApplyZRow(ExchangeState& state, std::string_view keyword) {
-  if (keyword.size() != 2 || keyword[1] < '1' || keyword[1] > '5') return false;
+AppliedRow ApplyZRow(ExchangeState& state, std::string_view keyword) {
+  if (keyword.size() != 2 || keyword[1] < '1' || keyword[1] > '5') return kNotThisRow;
   state.ZFlags |= 1 << (keyword[1] - '1');
-  return true;
+  return RowOf(RowKind::kZFlag);
 }
 
-bool ApplyPRow(ExchangeState& state, const LineTokens& tokens) {
+AppliedRow ApplyPRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];
   const int slots = tokens.SlotCount();
   if (keyword.starts_with("pn"sv)) {
     state.CurPnColor = IntAfter(keyword, 2);
-  } else if (keyword == "pl"sv) {
+    return RowOf(RowKind::kPnColor);
+  }
+  if (keyword == "pl"sv) {
     ++state.PolylineCount;
     state.PolylineMode = true;
     state.MessageMode = false;
-  } else if (keyword == "pt"sv && slots == 3) {
-    AppendPoint(state, tokens);
-  } else if (keyword == "pt"sv && slots >= 6) {
-    AppendPointEx(state, tokens);
-  } else {
-    return false;
+    return RowOf(RowKind::kPolylineStart);
   }
-  return true;
+  if (keyword == "pt"sv && slots == 3) {
+    AppendPoint(state, tokens);
+    return ElementRow(kPoint);
+  }
+  if (keyword == "pt"sv && slots >= 6) {
+    AppendPointEx(state, tokens);
+    return ElementRow(kPointEx);
+  }
+  return kNotThisRow;
 }
 
-bool ApplySRow(ExchangeState& state, const LineTokens& tokens) {
+AppliedRow ApplySRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];
   const int slots = tokens.SlotCount();
   if (keyword == "sl"sv) {
-    if (slots == 5) {
-      AppendSurface(state, tokens, 2);
-    } else if (slots == 7) {
-      AppendSurface(state, tokens, 3);
-    } else if (slots >= 9) {
-      AppendSurface(state, tokens, 4);
-    } else {
-      return false;
-    }
-    return true;
+    if (slots == 5) return ElementRow(AppendSurface(state, tokens, 2));
+    if (slots == 7) return ElementRow(AppendSurface(state, tokens, 3));
+    if (slots >= 9) return ElementRow(AppendSurface(state, tokens, 4));
+    return kNotThisRow;
   }
-  if (slots < 9) return false;
+  if (slots < 9) return kNotThisRow;
   if (keyword == "sc"sv) {
     AppendScOrSe(state, tokens, kSc);
-  } else if (keyword == "se"sv) {
-    AppendScOrSe(state, tokens, kSe);
-  } else if (keyword == "so"sv) {
-    AppendSoOrSg(state, tokens, kSo);
-  } else if (keyword == "sg"sv) {
-    AppendSoOrSg(state, tokens, kSg);
-  } else {
-    return false;
+    return ElementRow(kSc);
   }
-  return true;
+  if (keyword == "se"sv) {
+    AppendScOrSe(state, tokens, kSe);
+    return ElementRow(kSe);
+  }
+  if (keyword == "so"sv) {
+    AppendSoOrSg(state, tokens, kSo);
+    return ElementRow(kSo);
+  }
+  if (keyword == "sg"sv) {
+    AppendSoOrSg(state, tokens, kSg);
+    return ElementRow(kSg);
+  }
+  return kNotThisRow;
 }
 
 // Every keyword but "file=" and the plain line segment. Keywords with different first bytes never
 // compete, so a switch on the first byte keeps the table's order.
-bool ApplyKeywordRow(ExchangeState& state, const LineTokens& tokens) {
+AppliedRow ApplyKeywordRow(ExchangeState& state, const LineTokens& tokens) {
   const std::string_view keyword = tokens[0];
   switch (keyword.front()) {
     case 'h':
       return ApplyHRow(state, tokens);
     case 'b':
-      if (keyword != "bz"sv) return false;
+      if (keyword != "bz"sv) return kNotThisRow;
       state.BzFlag = true;
-      return true;
+      return RowOf(RowKind::kHostSetting);
     case 'l':
       return ApplyLayerRow(state, tokens);
     case 'c':
@@ -311,23 +325,23 @@ bool ApplyKeywordRow(ExchangeState& state, const LineTokens& tokens) {
     case 'p':
       return ApplyPRow(state, tokens);
     case 'm':
-      if (keyword != "msg"sv) return false;
+      if (keyword != "msg"sv) return kNotThisRow;
       state.MessageMode = true;
       state.PolylineMode = false;
-      return true;
+      return RowOf(RowKind::kMessageStart);
     case '#':
-      if (keyword != "#"sv) return false;
+      if (keyword != "#"sv) return kNotThisRow;
       state.PolylineMode = false;
       state.MessageMode = false;
-      return true;
+      return RowOf(RowKind::kModeEnd);
     case 'B':
-      if (keyword != "BL"sv || tokens.SlotCount() < 4) return false;
+      if (keyword != "BL"sv || tokens.SlotCount() < 4) return kNotThisRow;
       AppendBlock(state, tokens);
-      return true;
+      return ElementRow(kBlock);
     case 's':
       return ApplySRow(state, tokens);
     default:
-      return false;
+      return kNotThisRow;
   }
 }
 
@@ -340,15 +354,18 @@ bool ApplyFileName(ExchangeState& state, std::string_view keyword) {
 
 }  // namespace
 
-void ApplyLineTokens(ExchangeState& state, const LineTokens& tokens) {
-  if (tokens.IsBlank()) return;
+AppliedRow ApplyLineTokens(ExchangeState& state, const LineTokens& tokens) {
+  if (tokens.IsBlank()) return RowOf(RowKind::kBlank);
   const std::string_view keyword = tokens[0];
   if (!keyword.empty()) {
     // A plain line holds no equals sign, so it cannot name the file.
-    if (!tokens.IsPlain() && ApplyFileName(state, keyword)) return;
-    if (ApplyKeywordRow(state, tokens)) return;
+    if (!tokens.IsPlain() && ApplyFileName(state, keyword)) return RowOf(RowKind::kFileName);
+    if (const AppliedRow row = ApplyKeywordRow(state, tokens); row.Kind != RowKind::kNoRow) {
+      return row;
+    }
   }
-  if (tokens.SlotCount() == 4) ApplyFourNumberLine(state, tokens);
+  if (tokens.SlotCount() == 4) return ApplyFourNumberLine(state, tokens);
+  return RowOf(keyword == kNothingDrawnLine ? RowKind::kNothingDrawn : RowKind::kNoRow);
 }
 
 }  // namespace morven::exchange

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/applied_row.h"
 #include "exchange/exchange_state.h"
 #include "exchange/line_tokens.h"
 
@@ -7,7 +8,7 @@ namespace morven::exchange {
 
 // Tests token 0 against the keyword rows in their order and applies the first row whose keyword
 // and slot condition both hold; a line of exactly four slots that no row took is a line segment.
-// Blank lines and lines that match nothing change nothing.
-void ApplyLineTokens(ExchangeState& state, const LineTokens& tokens);
+// Blank lines and lines that match nothing change nothing. Tells which row applied.
+AppliedRow ApplyLineTokens(ExchangeState& state, const LineTokens& tokens);
 
 }  // namespace morven::exchange

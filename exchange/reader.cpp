@@ -34,12 +34,12 @@ bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path) {
   }
 }
 
-void ParseExchangeLine(ExchangeState& state, std::string_view line) {
+AppliedRow ParseExchangeLine(ExchangeState& state, std::string_view line) {
   std::string padded(line);
   padded.append(kLinePadding, '\0');
   LineTokens tokens;
   tokens.SplitPadded(std::string_view(padded.data(), line.size()));
-  ApplyLineTokens(state, tokens);
+  return ApplyLineTokens(state, tokens);
 }
 
 }  // namespace morven::exchange

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "exchange/applied_row.h"
+
 namespace morven::exchange {
 
 struct ExchangeState;
@@ -12,7 +14,9 @@ struct ExchangeState;
 // reading failed part-way (what was read before stays).
 bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path);
 
-// Splits one line (without its line end) into tokens and applies it to the state.
-void ParseExchangeLine(ExchangeState& state, std::string_view line);
+// Splits one line (without its line end) into tokens and applies it to the state; tells which
+// keyword row applied. Lines taken from SplitFileLines and read in order give the state that
+// ReadExchangeFile gives.
+AppliedRow ParseExchangeLine(ExchangeState& state, std::string_view line);
 
 }  // namespace morven::exchange

@@ -3,20 +3,32 @@
 #include <cstdio>
 #include <filesystem>
 
-// Opening the exchange file only when it is a regular file, never waiting on it. A FIFO, a device,
-// a socket or a folder at the name (also behind a symbolic link, which is followed) is a file
-// that cannot be used: it is not opened for writing at all, and what is opened for reading is
-// closed again at once. The one place with calls of the operating system: regular_file_posix.cpp
-// and regular_file_windows.cpp, chosen by the build.
+// Opening and deleting the exchange file only when it is a regular file, never waiting on it for
+// long. A FIFO, a device, a socket or a folder at the name (also behind a symbolic link, which is
+// followed) is a file that cannot be used: it is not opened for writing at all, what is opened
+// for reading is closed again at once, and it is never deleted. The one place with calls of the
+// operating system: regular_file_posix.cpp and regular_file_windows.cpp, chosen by the build.
+//
+// On Windows, besides: a path of any length is used (LongPathForm); a file that another program
+// holds open without sharing it is tried again until the step's LockedFileWait runs out; and a
+// read-only attribute in the way of writing or deleting is cleared, the file's other attributes
+// staying as they are.
 namespace morven::exchange {
 
+class LockedFileWait;
+
 // The file open for reading in binary mode, or nullptr when nothing is at the path, it is not a
-// regular file or it cannot be opened.
+// regular file or it cannot be opened. Other programs may read and write it meanwhile.
 std::FILE* OpenRegularFileForReading(const std::filesystem::path& path);
 
-// The file created, or an existing regular file truncated to zero length, open for writing in
-// binary mode; nullptr when something other than a regular file is at the path (nothing is then
-// opened or changed) or it cannot be created or truncated.
-std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path);
+// The file created, or an existing regular file truncated to zero length (opened, never made
+// anew, so that its attributes do not matter), open for writing in binary mode; nullptr when
+// something other than a regular file is at the path (nothing is then opened or changed) or it
+// cannot be created or truncated. Other programs may read it meanwhile.
+std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait);
+
+// Deletes what is at the path when it is a regular file or a symbolic link (never a device, a
+// FIFO or a folder). A failure is not reported: there is nothing more the caller could do.
+void RemoveRegularFile(const std::filesystem::path& path, LockedFileWait& wait);
 
 }  // namespace morven::exchange

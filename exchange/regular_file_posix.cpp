@@ -42,12 +42,20 @@ std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
                              false, "rb");
 }
 
-std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path) {
+std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait&) {
   if (WhatIsAt(path) == Found::kOther) return nullptr;
   // Truncated only once it is known to be a regular file.
   return StreamOfRegularFile(
       ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666), true,
       "wb");
+}
+
+void RemoveRegularFile(const std::filesystem::path& path, LockedFileWait&) {
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(path, error);
+  if (!error && (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))) {
+    std::filesystem::remove(path, error);
+  }
 }
 
 }  // namespace morven::exchange

@@ -1,38 +1,121 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+#include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
+
+#include "exchange/locked_file_wait.h"
+#include "exchange/long_path.h"
 #include "exchange/regular_file.h"
 
 namespace morven::exchange {
 
 namespace {
 
-// The stream when its handle is a disk file (not a pipe or a character device); else it is closed.
-std::FILE* KeepDiskFile(std::FILE* file) {
-  if (file == nullptr) return nullptr;
-  const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
-  if (handle != INVALID_HANDLE_VALUE && ::GetFileType(handle) == FILE_TYPE_DISK) return file;
-  std::fclose(file);
-  return nullptr;
+constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
+
+// The attributes that SetFileAttributesW takes; the others are the file system's to set.
+constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                      FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                                      FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM |
+                                      FILE_ATTRIBUTE_TEMPORARY;
+
+bool HeldByAnotherProgram(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Clears the read-only attribute of a file that has it, and only that one; false when there was
+// none to clear or it could not be cleared.
+bool ClearReadOnly(const std::wstring& name) {
+  const DWORD attributes = ::GetFileAttributesW(name.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kNotAFile) != 0 ||
+      (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+    return false;
+  }
+  const DWORD kept = attributes & kSettableAttributes & ~DWORD{FILE_ATTRIBUTE_READONLY};
+  return ::SetFileAttributesW(name.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
+// Calls `attempt` until it succeeds (true) or fails for good. A failure because another program
+// holds the file is tried again while `wait` has time; one for a read-only attribute once more
+// after clearing it, when `clearReadOnly`.
+template <class Attempt>
+void Retried(const std::wstring& name, LockedFileWait& wait, bool clearReadOnly, Attempt attempt) {
+  for (;;) {
+    if (attempt()) return;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ACCESS_DENIED && clearReadOnly && ClearReadOnly(name)) {
+      clearReadOnly = false;
+      continue;
+    }
+    if (!HeldByAnotherProgram(error) || !wait.PauseBeforeRetry()) return;
+  }
+}
+
+HANDLE Opened(const std::wstring& name, LockedFileWait& wait, DWORD access, DWORD sharing,
+              DWORD disposition, bool clearReadOnly) {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  Retried(name, wait, clearReadOnly, [&] {
+    handle = ::CreateFileW(name.c_str(), access, sharing, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    return handle != INVALID_HANDLE_VALUE;
+  });
+  return handle;
+}
+
+// An empty file is left as it is: Wine's server extends a file by a byte to truncate it to the
+// size it already has, which fails on a full disk.
+bool Truncated(HANDLE handle) {
+  LARGE_INTEGER size{};
+  return ::GetFileSizeEx(handle, &size) && (size.QuadPart == 0 || ::SetEndOfFile(handle));
+}
+
+// The handle as a C stream when it is a disk file (not a pipe or a character device), truncated
+// when asked; else it is closed.
+std::FILE* StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char* mode) {
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  if (::GetFileType(handle) != FILE_TYPE_DISK || (truncate && !Truncated(handle))) {
+    ::CloseHandle(handle);
+    return nullptr;
+  }
+  const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), flags | _O_BINARY);
+  if (fd == -1) {
+    ::CloseHandle(handle);
+    return nullptr;
+  }
+  std::FILE* const file = ::_fdopen(fd, mode);
+  if (file == nullptr) ::_close(fd);
+  return file;
 }
 
 }  // namespace
 
 std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::status(path, error))) return nullptr;
-  return KeepDiskFile(::_wfopen(path.c_str(), L"rb"));
+  const std::wstring name = LongPathForm(path).native();
+  LockedFileWait wait;
+  return StreamOfDiskFile(
+      Opened(name, wait, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false),
+      false, _O_RDONLY, "rb");
 }
 
-std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return nullptr;
-  return KeepDiskFile(::_wfopen(path.c_str(), L"wb"));
+std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait) {
+  const std::wstring name = LongPathForm(path).native();
+  // Opened, not made anew: creating over a hidden or system file fails unless the same
+  // attributes are asked for.
+  return StreamOfDiskFile(Opened(name, wait, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS, true),
+                          true, _O_WRONLY, "wb");
+}
+
+void RemoveRegularFile(const std::filesystem::path& path, LockedFileWait& wait) {
+  const std::wstring name = LongPathForm(path).native();
+  const DWORD attributes = ::GetFileAttributesW(name.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kNotAFile) != 0) return;
+  Retried(name, wait, true, [&] { return ::DeleteFileW(name.c_str()) != 0; });
 }
 
 }  // namespace morven::exchange

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <string_view>
 
+#include "exchange/exchange_file.h"
 #include "exchange/exchange_state.h"
+#include "exchange/locked_file_wait.h"
 #include "exchange/regular_file.h"
 
 namespace morven::exchange {
@@ -12,7 +14,6 @@ namespace morven::exchange {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kNothingDrawn = "hq";
 
 bool Write(std::FILE* file, std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -20,7 +21,7 @@ bool Write(std::FILE* file, std::string_view bytes) {
 
 bool WriteEntries(const ExchangeState& state, std::FILE* file) {
   const BlockTable<CommandEntry>& buffer = state.CommandBuffer;
-  if (buffer.empty()) return Write(file, kNothingDrawn) && Write(file, kLineEnd);
+  if (buffer.empty()) return Write(file, kNothingDrawnLine) && Write(file, kLineEnd);
   for (std::size_t i = 0; i < buffer.size(); ++i) {
     if (!Write(file, buffer[i].Text)) return false;
     if (buffer[i].JoinsNext && i + 1 < buffer.size() && !Write(file, buffer[++i].Text))
@@ -33,27 +34,25 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 }  // namespace
 
 bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName) {
+  LockedFileWait wait;
   std::FILE* file = nullptr;
   try {
-    file = OpenRegularFileForWriting(fileName);
+    file = OpenRegularFileForWriting(fileName, wait);
     if (file != nullptr) {
-      const bool written = WriteEntries(state, file);
+      // Some C runtimes report a final flush that failed (a full disk) from neither fwrite nor
+      // fclose.
+      const bool written =
+          WriteEntries(state, file) && std::fflush(file) == 0 && std::ferror(file) == 0;
       std::FILE* const closing = file;
       file = nullptr;
       if (std::fclose(closing) == 0 && written) return true;
     }
   } catch (...) {
   }
-  // No partial answer may be left for the host. Only a file or a link is an answer: a folder, a
-  // FIFO or a device node of that name is left alone.
+  // No partial answer may be left for the host.
   if (file != nullptr) std::fclose(file);
   try {
-    std::error_code error;
-    const auto status = std::filesystem::symlink_status(fileName, error);
-    if (!error &&
-        (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status))) {
-      std::filesystem::remove(fileName, error);
-    }
+    RemoveRegularFile(fileName, wait);
   } catch (...) {
   }
   return false;

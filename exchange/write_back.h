@@ -9,8 +9,10 @@ struct ExchangeState;
 // Overwrites the file with the command buffer (CR LF line ends, a head entry ending in a double
 // quote joined with the entry after it), or with "hq" when the buffer is empty. Only a regular
 // file is written (a symbolic link is followed); a FIFO or a device at the name is not opened.
-// On any failure the file is closed, the name is deleted when it is a regular file or a symbolic
-// link (never a device, a FIFO or a folder), and the result is false; it never throws.
+// An existing file is truncated, not made anew. On any failure, a failed final flush included,
+// the file is closed, the name is deleted when it is a regular file or a symbolic link (never a
+// device, a FIFO or a folder), and the result is false; it never throws. Writing and deleting
+// share one LockedFileWait (on Windows, see regular_file.h).
 bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName);
 
 }  // namespace morven::exchange

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
+#include <utility>
 
 #include "exchange/file_lines.h"
 #include "exchange/reader.h"
@@ -13,77 +13,107 @@
 namespace morven::host {
 namespace {
 
-ContentKind ClassifyContent(const std::vector<std::string_view>& lines) {
-  std::size_t nonBlank = 0;
-  bool onlyHq = true;
-  for (std::string_view line : lines) {
-    const std::string token0 = FirstToken(line);
-    if (token0.empty()) continue;
-    ++nonBlank;
-    if (IsHostHeaderToken(token0)) return ContentKind::HostInput;
-    if (token0 != "hq") onlyHq = false;
+using exchange::RowKind;
+using Memory = exchange::CommandWriterMemory;
+
+struct ShownAttribute {
+  RowKind Kind;
+  ReportNames Names;
+  std::int32_t Memory::*Value;  // the current value the line sets
+};
+
+// The attributes the program writes back, in the order of their rows.
+constexpr ShownAttribute kShownAttributes[] = {
+    {RowKind::kLayerGroup, {"layer group", "layerGroup"}, &Memory::CurLayerGroup},
+    {RowKind::kLayer, {"layer", "layer"}, &Memory::CurLayer},
+    {RowKind::kLineColor, {"line color", "lineColor"}, &Memory::CurLineColor},
+    {RowKind::kLineType, {"line type", "lineType"}, &Memory::CurLineType},
+    {RowKind::kLineWidth, {"line width", "lineWidth"}, &Memory::CurLineWidth},
+    {RowKind::kFontName, {"font", "font"}, nullptr},
+    {RowKind::kTextType, {"text type", "textType"}, &Memory::CurTextType},
+    {RowKind::kPnColor, {"pen color", "penColor"}, &Memory::CurPnColor},
+};
+
+const ShownAttribute* ShownAttributeOf(RowKind kind) {
+  for (const ShownAttribute& attribute : kShownAttributes) {
+    if (attribute.Kind == kind) return &attribute;
   }
-  if (nonBlank == 0) return ContentKind::Empty;
-  return nonBlank == 1 && onlyHq ? ContentKind::NothingDrawn : ContentKind::Answer;
+  return nullptr;
 }
 
-AttributeChange ChangeFromState(AttributeKind kind, const exchange::ExchangeState& state) {
+AttributeChange ChangeAfter(const ShownAttribute& attribute, const exchange::ExchangeState& s) {
   AttributeChange change;
-  change.Kind = kind;
-  change.ElementsBefore = state.OrderList.size();
-  switch (kind) {
-    case AttributeKind::LayerGroup:
-      change.Value = state.CurLayerGroup;
-      break;
-    case AttributeKind::Layer:
-      change.Value = state.CurLayer;
-      break;
-    case AttributeKind::LineColor:
-      change.Value = state.CurLineColor;
-      break;
-    case AttributeKind::LineType:
-      change.Value = state.CurLineType;
-      break;
-    case AttributeKind::LineWidth:
-      change.Value = state.CurLineWidth;
-      break;
-    case AttributeKind::PenColor:
-      change.Value = state.CurPnColor;
-      break;
-    case AttributeKind::FontName:
-      change.FontName = state.CurFontName;
-      break;
-    case AttributeKind::TextType:
-      change.Value = state.CurTextType;
-      change.TextWidth = state.CurTextWidth;
-      change.TextHeight = state.CurTextHeight;
-      change.TextGap = state.CurTextGap;
-      change.TextColor = state.CurTextColor;
-      break;
+  change.Kind = attribute.Kind;
+  change.ElementsBefore = s.OrderList.size();
+  if (attribute.Value != nullptr) change.Value = s.*attribute.Value;
+  if (attribute.Kind == RowKind::kFontName) change.FontName = s.CurFontName;
+  if (attribute.Kind == RowKind::kTextType) {
+    change.TextWidth = s.CurTextWidth;
+    change.TextHeight = s.CurTextHeight;
+    change.TextGap = s.CurTextGap;
+    change.TextColor = s.CurTextColor;
   }
   return change;
 }
 
-// Replays the lines through the reader on a scratch state to see each attribute line's value and
-// how many elements came before it; the elements themselves are taken from the real read.
-std::vector<AttributeChange> CollectChanges(const std::vector<std::string_view>& lines) {
-  auto scratch = std::make_unique<exchange::ExchangeState>();
-  exchange::ResetExchangeState(*scratch);
-  std::vector<AttributeChange> changes;
-  for (std::string_view line : lines) {
-    try {
-      exchange::ParseExchangeLine(*scratch, line);
-    } catch (const std::exception&) {
-      break;  // the reader stops at the same line
-    }
-    if (auto kind = AttributeOfToken(FirstToken(line))) {
-      changes.push_back(ChangeFromState(*kind, *scratch));
-    }
-  }
-  return changes;
+bool OnlyAHostWrites(RowKind kind) {
+  return kind == RowKind::kFileName || kind == RowKind::kHostSetting ||
+         kind == RowKind::kNumberedPoint || kind == RowKind::kHhpNumber;
 }
 
 }  // namespace
+
+ExchangeSummary SummarizeExchange(std::string path, std::string_view bytes) {
+  ExchangeSummary summary;
+  summary.Path = std::move(path);
+  exchange::ResetExchangeState(summary.State);
+  std::size_t lines = 0;  // that are not blank
+  bool hostInput = false;
+  bool nothingDrawn = false;
+  try {
+    for (const std::string_view line : exchange::SplitFileLines(bytes)) {
+      const exchange::AppliedRow row = exchange::ParseExchangeLine(summary.State, line);
+      if (row.Kind == RowKind::kBlank) continue;
+      ++lines;
+      hostInput = hostInput || OnlyAHostWrites(row.Kind);
+      nothingDrawn = row.Kind == RowKind::kNothingDrawn;
+      if (row.Kind == RowKind::kElement) ++summary.ElementCounts[row.Element - 1];
+      if (const ShownAttribute* attribute = ShownAttributeOf(row.Kind)) {
+        summary.Changes.push_back(ChangeAfter(*attribute, summary.State));
+      }
+    }
+  } catch (const std::exception&) {
+    summary.ReadToEnd = false;
+  }
+  if (hostInput) {
+    summary.Content = ContentKind::kHostInput;
+  } else if (lines == 0) {
+    summary.Content = ContentKind::kEmpty;
+  } else {
+    summary.Content =
+        lines == 1 && nothingDrawn ? ContentKind::kNothingDrawn : ContentKind::kAnswer;
+  }
+  return summary;
+}
+
+ReportNames NamesOf(ContentKind kind) {
+  switch (kind) {
+    case ContentKind::kEmpty:
+      return {"empty", "empty"};
+    case ContentKind::kHostInput:
+      return {"host input", "hostInput"};
+    case ContentKind::kAnswer:
+      return {"answer", "answer"};
+    case ContentKind::kNothingDrawn:
+      return {"nothing drawn (\"hq\")", "nothingDrawn"};
+  }
+  return {};
+}
+
+ReportNames NamesOf(RowKind attribute) {
+  const ShownAttribute* shown = ShownAttributeOf(attribute);
+  return shown != nullptr ? shown->Names : ReportNames{};
+}
 
 std::string ReadFileBytes(const std::string& path) {
   std::error_code ec;
@@ -95,23 +125,6 @@ std::string ReadFileBytes(const std::string& path) {
   std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad()) throw HostError("cannot read " + path);
   return bytes;
-}
-
-ExchangeSummary ReadExchangeSummary(const std::string& path) {
-  const std::string bytes = ReadFileBytes(path);
-  const std::vector<std::string_view> lines = exchange::SplitFileLines(bytes);
-
-  ExchangeSummary summary;
-  summary.Path = path;
-  exchange::ResetExchangeState(summary.State);
-  try {
-    summary.ReadToEnd = exchange::ReadExchangeFile(summary.State, path);
-  } catch (const std::exception&) {
-    summary.ReadToEnd = false;
-  }
-  summary.Content = ClassifyContent(lines);
-  if (summary.Content == ContentKind::Answer) summary.Changes = CollectChanges(lines);
-  return summary;
 }
 
 }  // namespace morven::host

@@ -2,12 +2,10 @@
 
 #include <csignal>
 #include <fstream>
-#include <memory>
 #include <ostream>
 #include <sstream>
 
-#include "exchange/exchange_state.h"
-#include "exchange/reader.h"
+#include "exchange/exchange_file.h"
 #include "host/exchange_summary.h"
 #include "host/host_error.h"
 #include "host/host_input.h"
@@ -29,12 +27,14 @@ const std::string_view kUsageText =
                        [--json]
        morven-host run --exchange FILE [--program PATH] [--timeout SECONDS]
                        [--svg OUT.svg] [--json]
+       morven-host wine-prefix
 
 inspect  shows what an exchange file holds: the host's settings, the initial
          attributes, the numbered points, the elements, and for an answer of the
          program the drawing step by step.
 run      does what the host does: writes JWC_TEMP.TXT into the program's folder,
          starts the program, waits for it to end and shows its answer.
+wine-prefix  prints the Wine prefix in which run starts a Windows program.
 
   --points X1,Y1 X2,Y2 X3,Y3  the picked points: 1 and 2 are measured, 3 lies
                               on the dimension line
@@ -67,8 +67,6 @@ exit codes: 0 done (also when the program drew nothing), 1 failure (also
 
 namespace {
 
-constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
-
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) throw HostError("cannot write " + path.string());
@@ -91,7 +89,7 @@ int Inspect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (files.size() != 1) throw UsageError("inspect needs exactly one FILE");
 
-  const ExchangeSummary summary = ReadExchangeSummary(files[0]);
+  const ExchangeSummary summary = SummarizeExchange(files[0], ReadFileBytes(files[0]));
   if (json) {
     PrintSummaryJson(summary, out);
   } else {
@@ -107,14 +105,11 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   const RunOptions options = ParseRunOptions({args.begin() + 1, args.end()});
   const std::filesystem::path program = CheckProgram(
       options.Program ? std::filesystem::path(*options.Program) : FindDefaultProgram(selfPath));
-  const std::filesystem::path exchangePath = program.parent_path() / kExchangeFileName;
+  const std::filesystem::path exchangePath = program.parent_path() / exchange::kExchangeFileName;
 
   const std::string input = options.ExchangeFile ? ReadFileBytes(*options.ExchangeFile)
                                                  : BuildExchangeText(options.Input);
   WriteFileBytes(exchangePath, input);
-  auto hostInput = std::make_unique<exchange::ExchangeState>();
-  exchange::ResetExchangeState(*hostInput);
-  exchange::ReadExchangeFile(*hostInput, exchangePath);
 
   const ProgramEnd end =
       RunProgramAndWait(BuildProgramCommand(program, CurrentEnvironment()), options.TimeoutSeconds);
@@ -139,16 +134,17 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   if (!std::filesystem::exists(exchangePath, ec)) {
     throw HostError("the program left no answer: " + exchangePath.string() + " is missing");
   }
-  if (ReadFileBytes(exchangePath.string()) == input) {
+  const std::string answer = ReadFileBytes(exchangePath.string());
+  if (answer == input) {
     throw HostError("the program did not answer: " + exchangePath.string() +
                     " still holds the host's input");
   }
 
-  const ExchangeSummary summary = ReadExchangeSummary(exchangePath.string());
-  if (summary.Content == ContentKind::Empty) {
+  const ExchangeSummary summary = SummarizeExchange(exchangePath.string(), answer);
+  if (summary.Content == ContentKind::kEmpty) {
     throw HostError("the program's answer is empty: " + exchangePath.string());
   }
-  if (summary.Content == ContentKind::NothingDrawn && !options.Json) {
+  if (summary.Content == ContentKind::kNothingDrawn && !options.Json) {
     out << "nothing was drawn (the program answered \"hq\")\n";
     return kExitOk;
   }
@@ -157,8 +153,9 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   } else {
     PrintSummaryText(summary, out);
   }
-  if (options.SvgPath && summary.Content != ContentKind::NothingDrawn) {
-    WriteFileBytes(*options.SvgPath, DrawAnswerSvg(*hostInput, summary.State));
+  if (options.SvgPath && summary.Content != ContentKind::kNothingDrawn) {
+    WriteFileBytes(*options.SvgPath,
+                   DrawAnswerSvg(SummarizeExchange("", input).State, summary.State));
     if (!options.Json) out << "svg: " << *options.SvgPath << "\n";
   }
   if (summary.ReadToEnd) return kExitOk;
@@ -183,6 +180,11 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
     }
     if (command == "inspect") return Inspect(args, out, err);
     if (command == "run") return Run(args, selfPath, out, err);
+    if (command == "wine-prefix") {
+      if (args.size() != 1) throw UsageError("wine-prefix takes no arguments");
+      out << WinePrefixFor(CurrentEnvironment()).Path.string() << "\n";
+      return kExitOk;
+    }
     throw UsageError("unknown command '" + command + "' (try morven-host --help)");
   } catch (const Interrupted& e) {
     err << "morven-host: " << e.what() << "\n";

@@ -5,8 +5,9 @@
 # PRESS_ENTER_TIMEOUT (seconds, default 60) bounds the wait for the command to end; PRESS_KEY
 # (default Return) names another key to press, such as Escape.
 # A Windows program (an argument ending in .exe, as in `morven-host run --program PATH.exe`) runs
-# under Wine in WINEPREFIX, by default the prefix morven-host uses; there the dialog's font is
-# mapped to an installed Japanese gothic font, and the Wine server ends with the display.
+# under Wine in the prefix that COMMAND, morven-host, names (`morven-host wine-prefix`); there the
+# dialog's font is mapped to an installed Japanese gothic font, and the Wine server ends with the
+# display.
 set -euo pipefail
 
 for tool in Xvfb xdotool; do
@@ -24,7 +25,13 @@ runtime_dir=""
 wine_prefix=""
 for arg in "$@"; do
   case "${arg,,}" in
-    *.exe) wine_prefix=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/morven/wine-prefix} ;;
+    *.exe)
+      if ! wine_prefix=$("$1" wine-prefix); then
+        echo "press_enter_headless: $1 did not name the Wine prefix (morven-host wine-prefix)" >&2
+        exit 1
+      fi
+      break
+      ;;
   esac
 done
 cleanup() {

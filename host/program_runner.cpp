@@ -193,6 +193,19 @@ bool IsWindowsProgram(const std::filesystem::path& program) {
          });
 }
 
+WinePrefix WinePrefixFor(const std::vector<std::string>& environment) {
+  if (const std::string own = Variable(environment, "WINEPREFIX").value_or(""); !own.empty()) {
+    return {own, false};
+  }
+  if (const auto cache = AbsoluteVariable(environment, "XDG_CACHE_HOME")) {
+    return {*cache / "morven" / "wine-prefix", true};
+  }
+  if (const auto home = AbsoluteVariable(environment, "HOME")) {
+    return {*home / ".cache" / "morven" / "wine-prefix", true};
+  }
+  throw HostError("cannot choose a Wine prefix: set WINEPREFIX, XDG_CACHE_HOME or HOME");
+}
+
 ProgramCommand BuildProgramCommand(const std::filesystem::path& program,
                                    const std::vector<std::string>& environment) {
   ProgramCommand command;
@@ -203,18 +216,10 @@ ProgramCommand BuildProgramCommand(const std::filesystem::path& program,
   }
   command.Argv = {"wine", program.string()};
   SetVariable(command.Environment, "WINEDEBUG", "-all");
-  if (Variable(environment, "WINEPREFIX").value_or("").empty()) {
-    std::filesystem::path prefix;
-    if (const auto cache = AbsoluteVariable(environment, "XDG_CACHE_HOME")) {
-      prefix = *cache / "morven" / "wine-prefix";
-    } else if (const auto home = AbsoluteVariable(environment, "HOME")) {
-      prefix = *home / ".cache" / "morven" / "wine-prefix";
-    } else {
-      throw HostError("cannot choose a Wine prefix for " + program.string() +
-                      ": set WINEPREFIX, XDG_CACHE_HOME or HOME");
-    }
-    SetVariable(command.Environment, "WINEPREFIX", prefix.string());
-    command.WinePrefix = prefix;
+  const WinePrefix prefix = WinePrefixFor(environment);
+  if (prefix.Own) {
+    SetVariable(command.Environment, "WINEPREFIX", prefix.Path.string());
+    command.WinePrefix = prefix.Path;
   }
   return command;
 }

@@ -20,6 +20,16 @@ std::filesystem::path CheckProgram(const std::filesystem::path& path);
 // A file name ending in ".exe", in any case.
 bool IsWindowsProgram(const std::filesystem::path& program);
 
+// The Wine prefix a Windows program runs in: WINEPREFIX when it is set, else morven-host's own,
+// $XDG_CACHE_HOME/morven/wine-prefix or ~/.cache/morven/wine-prefix, kept between runs because
+// making one takes seconds. Throws HostError when neither XDG_CACHE_HOME nor HOME is an absolute
+// path.
+struct WinePrefix {
+  std::filesystem::path Path;
+  bool Own = false;  // morven-host's own: it makes the folder when missing
+};
+WinePrefix WinePrefixFor(const std::vector<std::string>& environment);
+
 // How the program is started: its command line and environment (NAME=VALUE entries).
 struct ProgramCommand {
   std::vector<std::string> Argv;
@@ -28,10 +38,8 @@ struct ProgramCommand {
 };
 
 // The program started directly with the given environment; a Windows program through wine
-// ("wine PATH.exe"), with WINEDEBUG=-all and, unless WINEPREFIX is set, the prefix
-// $XDG_CACHE_HOME/morven/wine-prefix or ~/.cache/morven/wine-prefix, kept between runs because
-// making one takes seconds. Throws HostError when neither XDG_CACHE_HOME nor HOME is an absolute
-// path. Nothing is read from the process or the file system.
+// ("wine PATH.exe"), with WINEDEBUG=-all in WinePrefixFor's prefix. Throws HostError when there is
+// none. Nothing is read from the process or the file system.
 ProgramCommand BuildProgramCommand(const std::filesystem::path& program,
                                    const std::vector<std::string>& environment);
 

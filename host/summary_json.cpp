@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "host/drawing_walk.h"
 #include "host/element_names.h"
 #include "host/exchange_summary.h"
 #include "host/json_writer.h"
@@ -11,42 +12,6 @@ namespace morven::host {
 namespace {
 
 using exchange::ExchangeState;
-
-std::string_view ContentName(ContentKind kind) {
-  switch (kind) {
-    case ContentKind::Empty:
-      return "empty";
-    case ContentKind::HostInput:
-      return "hostInput";
-    case ContentKind::Answer:
-      return "answer";
-    case ContentKind::NothingDrawn:
-      return "nothingDrawn";
-  }
-  return "";
-}
-
-std::string_view AttributeName(AttributeKind kind) {
-  switch (kind) {
-    case AttributeKind::LayerGroup:
-      return "layerGroup";
-    case AttributeKind::Layer:
-      return "layer";
-    case AttributeKind::LineColor:
-      return "lineColor";
-    case AttributeKind::LineType:
-      return "lineType";
-    case AttributeKind::LineWidth:
-      return "lineWidth";
-    case AttributeKind::PenColor:
-      return "penColor";
-    case AttributeKind::TextType:
-      return "textType";
-    case AttributeKind::FontName:
-      return "font";
-  }
-  return "";
-}
 
 template <typename Array>
 void NumberArray(JsonWriter& json, std::string_view key, const Array& values) {
@@ -119,15 +84,12 @@ void Points(JsonWriter& json, const ExchangeState& s) {
   json.EndArray();
 }
 
-void ElementCounts(JsonWriter& json, const ExchangeState& s) {
-  const std::size_t counts[] = {
-      s.Lines.size(),    s.Circles.size(),  s.Arcs.size(),   s.Texts.size(), s.Points.size(),
-      s.PointExs.size(), s.Messages.size(), s.Blocks.size(), s.Sl2s.size(),  s.Sl3s.size(),
-      s.Sl4s.size(),     s.Scs.size(),      s.Ses.size(),    s.Sos.size(),   s.Sgs.size()};
+void ElementCounts(JsonWriter& json, const ExchangeSummary& summary) {
   json.Key("elements");
   json.BeginObject();
-  for (std::int32_t kind = 1; kind <= 15; ++kind)
-    json.Member(ElementKindName(kind), counts[kind - 1]);
+  for (std::size_t i = 0; i < kElementKindCount; ++i) {
+    json.Member(ElementKindName(static_cast<std::int32_t>(i + 1)), summary.ElementCounts[i]);
+  }
   json.EndObject();
 }
 
@@ -157,115 +119,83 @@ void TextFields(JsonWriter& json, const exchange::TextRecord& t) {
   json.Member("font", numeric::Cp932ToUtf8(t.FontName));
 }
 
-void Element(JsonWriter& json, const ExchangeState& s, const exchange::OrderEntry& entry) {
-  const auto i = static_cast<std::size_t>(entry.Index);
-  json.BeginObject();
-  json.Member("element", ElementKindName(entry.Kind));
-  switch (entry.Kind) {
-    case exchange::kLine:
-      Segment(json, s.Lines[i].X1, s.Lines[i].Y1, s.Lines[i].X2, s.Lines[i].Y2);
-      json.Member("polyline", s.Lines[i].PolylineNumber);
-      Header(json, s.Lines[i].Header);
-      break;
-    case exchange::kCircle:
-      json.Member("x", s.Circles[i].X);
-      json.Member("y", s.Circles[i].Y);
-      json.Member("r", s.Circles[i].R);
-      Header(json, s.Circles[i].Header);
-      break;
-    case exchange::kArc:
-      NumberArray(json, "values", s.Arcs[i].Values);
-      Header(json, s.Arcs[i].Header);
-      break;
-    case exchange::kText:
-      TextFields(json, s.Texts[i]);
-      Header(json, s.Texts[i].Header);
-      break;
-    case exchange::kPoint:
-      json.Member("x", s.Points[i].X);
-      json.Member("y", s.Points[i].Y);
-      Header(json, s.Points[i].Header);
-      break;
-    case exchange::kPointEx:
-      json.Member("kind", s.PointExs[i].PointKind);
-      json.Member("x", s.PointExs[i].X);
-      json.Member("y", s.PointExs[i].Y);
-      json.Member("scale", s.PointExs[i].Scale);
-      json.Member("angle", s.PointExs[i].Angle);
-      Header(json, s.PointExs[i].Header);
-      break;
-    case exchange::kMessage: {
-      const auto& m = s.Messages[i];
-      Segment(json, m.Line.X1, m.Line.Y1, m.Line.X2, m.Line.Y2);
-      TextFields(json, m.Text);
-      Header(json, m.Header);
-      break;
-    }
-    case exchange::kBlock:
-      json.Member("name", numeric::Cp932ToUtf8(s.Blocks[i].Name));
-      json.Member("x", s.Blocks[i].X);
-      json.Member("y", s.Blocks[i].Y);
-      Header(json, s.Blocks[i].Header);
-      break;
-    case exchange::kSl2:
-      NumberArray(json, "corners", s.Sl2s[i].Coords);
-      Header(json, s.Sl2s[i].Header);
-      break;
-    case exchange::kSl3:
-      NumberArray(json, "corners", s.Sl3s[i].Coords);
-      Header(json, s.Sl3s[i].Header);
-      break;
-    case exchange::kSl4:
-      NumberArray(json, "corners", s.Sl4s[i].Coords);
-      Header(json, s.Sl4s[i].Header);
-      break;
-    case exchange::kSc:
-    case exchange::kSe: {
-      const auto& r = entry.Kind == exchange::kSc ? s.Scs[i] : s.Ses[i];
-      NumberArray(json, "values", r.Values);
-      json.Member("last", r.Last);
-      Header(json, r.Header);
-      break;
-    }
-    case exchange::kSo:
-    case exchange::kSg: {
-      const auto& r = entry.Kind == exchange::kSo ? s.Sos[i] : s.Sgs[i];
-      NumberArray(json, "values", r.Values);
-      Header(json, r.Header);
-      break;
-    }
-    default:
-      break;
-  }
-  json.EndObject();
+// The fields of each kind of element, before its header.
+void Fields(JsonWriter& json, const exchange::LineRecord& r) {
+  Segment(json, r.X1, r.Y1, r.X2, r.Y2);
+  json.Member("polyline", r.PolylineNumber);
+}
+void Fields(JsonWriter& json, const exchange::CircleRecord& r) {
+  json.Member("x", r.X);
+  json.Member("y", r.Y);
+  json.Member("r", r.R);
+}
+void Fields(JsonWriter& json, const exchange::ArcRecord& r) {
+  NumberArray(json, "values", r.Values);
+}
+void Fields(JsonWriter& json, const exchange::TextRecord& r) {
+  TextFields(json, r);
+}
+void Fields(JsonWriter& json, const exchange::PointRecord& r) {
+  json.Member("x", r.X);
+  json.Member("y", r.Y);
+}
+void Fields(JsonWriter& json, const exchange::PointExRecord& r) {
+  json.Member("kind", r.PointKind);
+  json.Member("x", r.X);
+  json.Member("y", r.Y);
+  json.Member("scale", r.Scale);
+  json.Member("angle", r.Angle);
+}
+void Fields(JsonWriter& json, const exchange::MessageRecord& r) {
+  Segment(json, r.Line.X1, r.Line.Y1, r.Line.X2, r.Line.Y2);
+  TextFields(json, r.Text);
+}
+void Fields(JsonWriter& json, const exchange::BlockRecord& r) {
+  json.Member("name", numeric::Cp932ToUtf8(r.Name));
+  json.Member("x", r.X);
+  json.Member("y", r.Y);
+}
+template <int Corners>
+void Fields(JsonWriter& json, const exchange::SlRecord<Corners>& r) {
+  NumberArray(json, "corners", r.Coords);
+}
+void Fields(JsonWriter& json, const exchange::ScRecord& r) {
+  NumberArray(json, "values", r.Values);
+  json.Member("last", r.Last);
+}
+void Fields(JsonWriter& json, const exchange::SoRecord& r) {
+  NumberArray(json, "values", r.Values);
 }
 
-void Change(JsonWriter& json, const AttributeChange& c) {
-  json.BeginObject();
-  json.Member("attribute", AttributeName(c.Kind));
-  if (c.Kind == AttributeKind::FontName) {
-    json.Member("value", numeric::Cp932ToUtf8(c.FontName));
-  } else {
-    json.Member("value", c.Value);
+struct DrawingSteps {
+  JsonWriter& json;
+  void operator()(const AttributeChange& c) const {
+    json.BeginObject();
+    json.Member("attribute", NamesOf(c.Kind).Json);
+    if (c.Kind == exchange::RowKind::kFontName) {
+      json.Member("value", numeric::Cp932ToUtf8(c.FontName));
+    } else {
+      json.Member("value", c.Value);
+    }
+    if (c.Kind == exchange::RowKind::kTextType && c.Value == 0) {
+      FreeText(json, c.TextWidth, c.TextHeight, c.TextGap, c.TextColor);
+    }
+    json.EndObject();
   }
-  if (c.Kind == AttributeKind::TextType && c.Value == 0) {
-    FreeText(json, c.TextWidth, c.TextHeight, c.TextGap, c.TextColor);
+  template <typename Record>
+  void operator()(exchange::ElementKind kind, const Record& record) const {
+    json.BeginObject();
+    json.Member("element", ElementKindName(kind));
+    Fields(json, record);
+    Header(json, record.Header);
+    json.EndObject();
   }
-  json.EndObject();
-}
+};
 
 void Drawing(JsonWriter& json, const ExchangeSummary& summary) {
-  const ExchangeState& s = summary.State;
   json.Key("drawing");
   json.BeginArray();
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < s.OrderList.size(); ++i) {
-    for (; next < summary.Changes.size() && summary.Changes[next].ElementsBefore <= i; ++next) {
-      Change(json, summary.Changes[next]);
-    }
-    Element(json, s, s.OrderList[i]);
-  }
-  for (; next < summary.Changes.size(); ++next) Change(json, summary.Changes[next]);
+  ForEachStep(summary, DrawingSteps{json});
   json.EndArray();
 }
 
@@ -275,13 +205,13 @@ void PrintSummaryJson(const ExchangeSummary& summary, std::ostream& out) {
   JsonWriter json(out);
   json.BeginObject();
   json.Member("file", summary.Path);
-  json.Member("contents", ContentName(summary.Content));
+  json.Member("contents", NamesOf(summary.Content).Json);
   json.Member("readToEnd", summary.ReadToEnd);
   HostSettings(json, summary.State);
   InitialAttributes(json, summary.State);
   Points(json, summary.State);
-  ElementCounts(json, summary.State);
-  if (summary.Content == ContentKind::Answer) Drawing(json, summary);
+  ElementCounts(json, summary);
+  if (summary.Content == ContentKind::kAnswer) Drawing(json, summary);
   json.EndObject();
   out << "\n";
 }

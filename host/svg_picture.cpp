@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "exchange/exchange_state.h"
+#include "host/drawing_walk.h"
 #include "host/host_error.h"
 #include "host/mark_shapes.h"
 #include "host/svg_number.h"
@@ -72,6 +73,31 @@ class Picture {
  public:
   explicit Picture(const ExchangeState& input) : input_(input) {}
 
+  void Draw(const exchange::LineRecord& r) { Line("line", r.X1, r.Y1, r.X2, r.Y2); }
+  void Draw(const exchange::MessageRecord& r) {
+    Line("dimension-line", r.Line.X1, r.Line.Y1, r.Line.X2, r.Line.Y2);
+    Text("dimension-text", r.Text);
+  }
+  void Draw(const exchange::TextRecord& r) { Text("text", r); }
+  void Draw(const exchange::CircleRecord& r) { Circle(r.X, r.Y, r.R); }
+  void Draw(const exchange::PointRecord& r) { Point(r.X, r.Y); }
+  void Draw(const exchange::PointExRecord& r) { Mark(r); }
+  // Other kinds are not part of an answer of this program.
+  template <typename Record>
+  void Draw(const Record&) {}
+
+  void PickedPoints() {
+    for (std::size_t n = 1; n < input_.HpPoints.size(); ++n) {
+      const auto& p = input_.HpPoints[n];
+      if (!p.Defined) continue;
+      picked_.push_back({n, p.X, p.Y});
+      bounds_.Add(p.X, p.Y);
+    }
+  }
+
+  std::string Finish() const;
+
+ private:
   void Line(const char* cls, double x1, double y1, double x2, double y2) {
     body_ += "<line class=\"" + std::string(cls) + "\" x1=\"" + SvgNumber(x1) + "\" y1=\"" +
              SvgNumber(y1) + "\" x2=\"" + SvgNumber(x2) + "\" y2=\"" + SvgNumber(y2) + "\"/>\n";
@@ -126,18 +152,6 @@ class Picture {
     bounds_.Add(m.X + size, m.Y + size);
   }
 
-  void PickedPoints() {
-    for (std::size_t n = 1; n < input_.HpPoints.size(); ++n) {
-      const auto& p = input_.HpPoints[n];
-      if (!p.Defined) continue;
-      picked_.push_back({n, p.X, p.Y});
-      bounds_.Add(p.X, p.Y);
-    }
-  }
-
-  std::string Finish() const;
-
- private:
   struct Picked {
     std::size_t Number;
     double X, Y;
@@ -209,39 +223,8 @@ std::string Picture::Finish() const {
 std::string DrawAnswerSvg(const ExchangeState& hostInput, const ExchangeState& answer) {
   Picture picture(hostInput);
   picture.PickedPoints();
-  for (std::size_t i = 0; i < answer.OrderList.size(); ++i) {
-    const auto& entry = answer.OrderList[i];
-    const auto k = static_cast<std::size_t>(entry.Index);
-    switch (entry.Kind) {
-      case exchange::kLine: {
-        const auto& r = answer.Lines[k];
-        picture.Line("line", r.X1, r.Y1, r.X2, r.Y2);
-        break;
-      }
-      case exchange::kMessage: {
-        const auto& r = answer.Messages[k];
-        picture.Line("dimension-line", r.Line.X1, r.Line.Y1, r.Line.X2, r.Line.Y2);
-        picture.Text("dimension-text", r.Text);
-        break;
-      }
-      case exchange::kText:
-        picture.Text("text", answer.Texts[k]);
-        break;
-      case exchange::kCircle: {
-        const auto& r = answer.Circles[k];
-        picture.Circle(r.X, r.Y, r.R);
-        break;
-      }
-      case exchange::kPoint:
-        picture.Point(answer.Points[k].X, answer.Points[k].Y);
-        break;
-      case exchange::kPointEx:
-        picture.Mark(answer.PointExs[k]);
-        break;
-      default:
-        break;  // other kinds are not part of an answer of this program
-    }
-  }
+  ForEachElement(answer,
+                 [&picture](exchange::ElementKind, const auto& record) { picture.Draw(record); });
   return picture.Finish();
 }
 

@@ -14,9 +14,9 @@ constexpr long double kFirstOverflowing = 0x1.fffffffffffffcp1023L;
 }  // namespace
 
 double ToCheckedDouble(long double value) {
-  if (std::isnan(value)) throw FloatingPointError(FloatingPointError::Kind::Invalid);
+  if (std::isnan(value)) throw FloatingPointError(FloatingPointError::Kind::kInvalid);
   if (std::fabs(value) >= kFirstOverflowing) {
-    throw FloatingPointError(FloatingPointError::Kind::Overflow);
+    throw FloatingPointError(FloatingPointError::Kind::kOverflow);
   }
   return static_cast<double>(value);
 }

@@ -12,11 +12,11 @@ constexpr const char* kInvalidMessage =
 
 const char* MessageOf(FloatingPointError::Kind kind) {
   switch (kind) {
-    case FloatingPointError::Kind::Overflow:
+    case FloatingPointError::Kind::kOverflow:
       return kOverflowMessage;
-    case FloatingPointError::Kind::DivideByZero:
+    case FloatingPointError::Kind::kDivideByZero:
       return kDivideByZeroMessage;
-    case FloatingPointError::Kind::Invalid:
+    case FloatingPointError::Kind::kInvalid:
       return kInvalidMessage;
   }
   return kInvalidMessage;

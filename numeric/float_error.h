@@ -10,7 +10,7 @@ namespace morven::numeric {
 // converts it when it shows the message box.
 class FloatingPointError : public std::runtime_error {
  public:
-  enum class Kind { Overflow, DivideByZero, Invalid };
+  enum class Kind { kOverflow, kDivideByZero, kInvalid };
 
   explicit FloatingPointError(Kind kind);
 

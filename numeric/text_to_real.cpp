@@ -134,7 +134,7 @@ bool TryShortDecimal(const char* p, std::size_t size, double& value) {
   double value = 0.0;
   const auto [stop, error] = std::from_chars(number, end, value);
   if (error == std::errc::result_out_of_range) {
-    if (IsAboveOne(number, end)) throw FloatingPointError(FloatingPointError::Kind::Overflow);
+    if (IsAboveOne(number, end)) throw FloatingPointError(FloatingPointError::Kind::kOverflow);
     return 0.0;
   }
   if (error != std::errc() || stop != end) return 0.0;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "exchange/exchange_file.h"
 #include "exchange/reader.h"
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
@@ -17,7 +18,7 @@ DimensionDialogModel::~DimensionDialogModel() = default;
 
 std::optional<std::filesystem::path> DimensionDialogModel::ExchangeFilePath() const {
   if (!programFolder_) return std::nullopt;
-  return *programFolder_ / kExchangeFileName;
+  return *programFolder_ / exchange::kExchangeFileName;
 }
 
 bool DimensionDialogModel::ReadOnFirstShow() {

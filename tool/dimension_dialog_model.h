@@ -16,8 +16,6 @@
 // once and written back exactly once.
 namespace morven::tool {
 
-inline constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
-
 struct OkOutcome {
   enum class Kind {
     kBuilt,    // the dimension is in the command buffer: close the form

@@ -409,9 +409,9 @@ TEST_F(KeywordRows, TextKeywordsGiveTheirVariant) {
 
 TEST_F(KeywordRows, TextFieldsComeFromTheTextTypeOrTheFreeSize) {
   Read({"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 11 12 13 14 15 16 17 18 19 20", "lc5", "cc4", "cn$Font",
-        "cn3", "ch 10 20 1 0 \"A B", "cn0 2.5 3.5 0.5 6", "cv 1 2 0 1 x y", "cn11",
-        "ch 0 0 1 0 z"});
-  ASSERT_EQ(state.Texts.size(), 3u);
+        "cn3", "ch 10 20 1 0 \"A B", "cn0 2.5 3.5 0.5 6", "cv 1 2 0 1 x y", "cn11", "ch 0 0 1 0 z",
+        "cn10", "ch 0 0 1 0 w"});
+  ASSERT_EQ(state.Texts.size(), 4u);
   const TextRecord& typed = state.Texts[0];
   EXPECT_EQ(typed.TextType, 3);
   EXPECT_EQ(typed.Width, 3.0);
@@ -436,6 +436,10 @@ TEST_F(KeywordRows, TextFieldsComeFromTheTextTypeOrTheFreeSize) {
   EXPECT_EQ(state.Texts[2].TextType, 11);  // out of range: the free size
   EXPECT_EQ(state.Texts[2].Width, 2.5);
   EXPECT_EQ(state.Texts[2].Header.Color, 6);
+
+  EXPECT_EQ(state.Texts[3].TextType, 10);  // the highest text type: its own entry
+  EXPECT_EQ(state.Texts[3].Width, 10.0);
+  EXPECT_EQ(state.Texts[3].Header.Color, 20);
 }
 
 TEST_F(KeywordRows, LongTextsAreCutBeforeADoubleByteCharacter) {
@@ -595,6 +599,74 @@ TEST_F(KeywordRows, TheThousandAndFirstElementOpensASecondBlock) {
   EXPECT_EQ(state.Lines.capacity(), 2000u);
   EXPECT_EQ(state.OrderList.capacity(), 2000u);
   EXPECT_EQ(state.OrderList[1000].Index, 1000);
+}
+
+// Each line read in turn, in one state: what the reader says it was, and for an element the kind
+// that went into the order list.
+TEST(AppliedRows, EachLineTellsWhichRowApplied) {
+  struct Case {
+    const char* line;
+    RowKind kind;
+    std::int32_t element;  // for RowKind::kElement
+  };
+  const Case cases[] = {
+      {"   ", RowKind::kBlank, 0},
+      {"hk", RowKind::kNoRow, 0},
+      {"hk 30", RowKind::kHostSetting, 0},
+      {"bz", RowKind::kHostSetting, 0},
+      {"hs 1 2 3", RowKind::kElement, kLine},  // too few scales: a line segment
+      {"xfile=a b", RowKind::kFileName, 0},
+      {"hp1 0 0", RowKind::kNumberedPoint, 0},
+      {"hp2", RowKind::kNoRow, 0},
+      {"hhp3", RowKind::kHhpNumber, 0},
+      {"lgnWalls", RowKind::kLayerGroupName, 0},
+      {"lynDoors", RowKind::kLayerName, 0},
+      {"lg2", RowKind::kLayerGroup, 0},
+      {"ly3", RowKind::kLayer, 0},
+      {"lc4", RowKind::kLineColor, 0},
+      {"lt2", RowKind::kLineType, 0},
+      {"lw1", RowKind::kLineWidth, 0},
+      {"cn\"$<font>", RowKind::kFontName, 0},
+      {"cn0 1 2 3 4", RowKind::kTextType, 0},
+      {"cc3", RowKind::kCcValue, 0},
+      {"pn5", RowKind::kPnColor, 0},
+      {"z2", RowKind::kZFlag, 0},
+      {"ci 0 0 1", RowKind::kElement, kCircle},
+      {"ci 1 2 3 4 5 6 7", RowKind::kElement, kArc},
+      {"ch 0 0 1 0 a", RowKind::kElement, kText},
+      {"pt 1 2", RowKind::kElement, kPoint},
+      {"pt 1 2 1 0 3", RowKind::kElement, kPointEx},
+      {"BL 1 2 part", RowKind::kElement, kBlock},
+      {"sl 0 0 0 0 5 5", RowKind::kElement, kSl2},
+      {"sl 0 0 1 0 1 1 0 0", RowKind::kElement, kSl3},
+      {"sl 0 0 1 0 1 1 0 1", RowKind::kElement, kSl4},
+      {"sc 1 2 3 4 5 6 7 8", RowKind::kElement, kSc},
+      {"se 1 2 3 4 5 6 7 8", RowKind::kElement, kSe},
+      {"so 1 2 3 4 5 6 7 8", RowKind::kElement, kSo},
+      {"sg 1 2 3 4 5 6 7 8", RowKind::kElement, kSg},
+      {"pl", RowKind::kPolylineStart, 0},
+      {"0 0 1 1", RowKind::kElement, kLine},
+      {"#", RowKind::kModeEnd, 0},
+      {"msg", RowKind::kMessageStart, 0},
+      {"0 0 5 0", RowKind::kMessageLine, 0},
+      {"cs 1 2 10 0 \"1,000", RowKind::kElement, kMessage},
+      {"hq", RowKind::kNothingDrawn, 0},
+      {"hq 1", RowKind::kNothingDrawn, 0},
+      {"hq 1 2 3", RowKind::kElement, kLine},
+      {"hqx", RowKind::kNoRow, 0},
+  };
+  ExchangeState state;
+  for (const Case& c : cases) {
+    const std::size_t before = state.OrderList.size();
+    const AppliedRow row = ParseExchangeLine(state, c.line);
+    EXPECT_EQ(row.Kind, c.kind) << c.line;
+    const bool element = c.kind == RowKind::kElement;
+    ASSERT_EQ(state.OrderList.size(), before + (element ? 1 : 0)) << c.line;
+    if (element) {
+      EXPECT_EQ(row.Element, c.element) << c.line;
+      EXPECT_EQ(state.OrderList[before].Kind, c.element) << c.line;
+    }
+  }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 // runs in a child process with a time limit, so that a regression fails instead of hanging.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -176,6 +178,27 @@ TEST_F(SpecialFiles, ALinkToARegularFileIsWrittenThrough) {
   fs::create_symlink(folder_ / "answer.txt", folder_ / "dangling");
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, folder_ / "dangling"));
   EXPECT_EQ(test::ReadBytes(folder_ / "answer.txt"), "hq\r\n");
+}
+
+// Root's override of file modes, dropped in this process, so that a file's mode applies as it
+// does to a user.
+bool DropPermissionOverride() {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+  if (::syscall(SYS_capget, &header, data) != 0) return false;
+  data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+  return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+// Here the failed write-back's rule holds for a read-only file: the host finds no answer rather
+// than its own input.
+TEST_F(SpecialFiles, AReadOnlyFileIsDeleted) {
+  std::ofstream(Exchange(), std::ios::binary) << "host input\r\n";
+  fs::permissions(Exchange(),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(InChildWithin(kSecondsAllowed,
+                            [&] { return DropPermissionOverride() && NotWritten(Exchange()); }));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(Exchange())));
 }
 
 TEST_F(SpecialFiles, AFullDiskLeavesNoRegularFileBehind) {

@@ -200,7 +200,8 @@ TEST(InspectTest, EveryElementKindInAnAnswer) {
       "  mark 12 at (0, 0) scale 1 angle 0\n");
 }
 
-TEST(InspectTest, NothingDrawnAndEmptyFiles) {
+// What the file holds follows the rows the reader took, not what token 0 looks like.
+TEST(InspectTest, ContentsFollowTheRowsTheReaderTook) {
   struct Case {
     std::string bytes;
     std::string contents;
@@ -208,9 +209,15 @@ TEST(InspectTest, NothingDrawnAndEmptyFiles) {
   const Case cases[] = {
       {"hq\r\n", "contents: nothing drawn (\"hq\")\n"},
       {"hq", "contents: nothing drawn (\"hq\")\n"},
+      {"\r\n  hq x\r\n", "contents: nothing drawn (\"hq\")\n"},
       {"", "contents: empty\n"},
       {"  \r\n\r\n", "contents: empty\n"},
       {"hq\r\nhq\r\n", "contents: answer\n"},
+      {"hq 1 2 3\r\n", "contents: answer\n"},  // four slots: a line segment
+      {"bz\r\n", "contents: host input\n"},
+      {"lc1\r\nxfile=a.drw\r\n", "contents: host input\n"},
+      {"hk\r\n", "contents: answer\n"},        // no angle: the line changes nothing
+      {"hs 1 2 3\r\n", "contents: answer\n"},  // too few scales: a line segment
   };
   for (const Case& c : cases) {
     TempDir dir;

@@ -34,7 +34,7 @@ TEST(PointDistanceTest, ResultBeyondTheDoubleRangeThrowsOverflow) {
     PointDistance(-DBL_MAX, 0, DBL_MAX, 0);
     ADD_FAILURE() << "no error";
   } catch (const FloatingPointError& error) {
-    EXPECT_EQ(error.kind(), FloatingPointError::Kind::Overflow);
+    EXPECT_EQ(error.kind(), FloatingPointError::Kind::kOverflow);
     EXPECT_STREQ(error.what(), kOverflowMessage);
   }
   EXPECT_THROW(PointDistance(0, 0, INFINITY, 0), FloatingPointError);

@@ -80,6 +80,7 @@ struct RealCase {
 };
 
 TEST(TextToRealTest, ReadsExactFormsAndRejectsTheRest) {
+  const std::string zerosThenTiny = std::string(400, '0') + "1e-330";
   const RealCase cases[] = {
       {"", 0.0},
       {" 2.5", 2.5},
@@ -130,6 +131,8 @@ TEST(TextToRealTest, ReadsExactFormsAndRejectsTheRest) {
       {"2e-324", 0.0},
       {"0.000000000000000000000000000001e-300", 0.0},
       {"1e-99999999999999999999", 0.0},
+      // Leading zeros do not raise the order: the value underflows rather than overflows.
+      {zerosThenTiny, 0.0},
   };
   for (const auto& c : cases) {
     EXPECT_TRUE(SameDouble(c.text, c.expected, TextToReal(c.text)));
@@ -151,6 +154,7 @@ TEST(TextToRealTest, AgreesWithCorrectRoundingAcrossShortcutLimits) {
       "8.98846567431158e307",
       "1234567890123456789",
       "12345678901234567890",
+      "18446744073709551617",  // 20 digits above 2^64: no 64-bit mantissa holds them
       "0.1234567890123456789",
       "0.12345678901234567891",
       "000000000000000000001.5",
@@ -225,7 +229,7 @@ TEST(TextToRealTest, MagnitudeBeyondTheDoubleRangeThrowsOverflow) {
       TextToReal(text);
       ADD_FAILURE() << "no error for '" << text << "'";
     } catch (const FloatingPointError& error) {
-      EXPECT_EQ(error.kind(), FloatingPointError::Kind::Overflow) << "input '" << text << "'";
+      EXPECT_EQ(error.kind(), FloatingPointError::Kind::kOverflow) << "input '" << text << "'";
       EXPECT_STREQ(error.what(), kOverflowMessage);
     }
   }

@@ -9,7 +9,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-15}
 here=$(cd "$(dirname "$0")" && pwd)
-timer=$build/tool/qt/bench/morven_map_timer
+timer=$build/tool/bench/morven_map_timer
 minimal=$build/tool/qt/bench/morven_minimal_window
 morven=$build/tool/morven
 for f in "$timer" "$minimal" "$morven"; do
@@ -31,7 +31,7 @@ mkdir "$work/small" "$work/large"
 cp "$morven" "$work/small/morven"
 cp "$morven" "$work/large/morven"
 cp "$here/../../samples/JWC_TEMP.TXT" "$work/small/JWC_TEMP.TXT"
-"$here/../../bench_exchange_file.sh" "$work/large/JWC_TEMP.TXT"
+"$here/../../bench/large_exchange_file.sh" "$work/large/JWC_TEMP.TXT"
 
 measure() { "$timer" --timeout 20 "$@" 2>/dev/null || echo "nan"; }
 
@@ -44,7 +44,7 @@ for i in $(seq 1 "$runs"); do
   measure "$work/large/morven" >>"$work/large.txt"
 done
 
-source "$here/../../startup_timing.sh"
+source "$here/../../bench/startup_timing.sh"
 m_min=$(median "$work/minimal.txt")
 m_small=$(median "$work/small.txt")
 m_large=$(median "$work/large.txt")

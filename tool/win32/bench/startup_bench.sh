@@ -5,8 +5,8 @@
 # between the three and the medians are compared. Also prints the size of morven.exe.
 #   startup_bench.sh WINDOWS_BUILD_DIR [RUNS]   (after scripts/build_windows.sh)
 # Goals: the 3-point ratio at most 1.15; the 300,000-element file adds no more than on Linux (goal
-# there: at most 2.5 times the 3-point case); morven.exe at most 2 MB. The map timer is the Linux
-# one, compiled here with the host's compiler (needs libx11-dev).
+# there: at most 2.5 times the 3-point case); morven.exe at most 2 MB. The map timer is the one
+# both views share (tool/bench/), compiled here with the host's compiler (needs libx11-dev).
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -29,7 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-c++ -std=c++20 -O2 -o "$work/map_timer" "$here/../../qt/bench/map_timer.cpp" -lX11
+c++ -std=c++20 -O2 -o "$work/map_timer" "$here/../../bench/map_timer.cpp" -lX11
 start_virtual_display
 start_wine_prefix "$work/prefix"
 
@@ -37,7 +37,7 @@ mkdir "$work/small" "$work/large"
 cp "$morven" "$work/small/morven.exe"
 cp "$morven" "$work/large/morven.exe"
 cp "$here/../../samples/JWC_TEMP.TXT" "$work/small/JWC_TEMP.TXT"
-"$here/../../bench_exchange_file.sh" "$work/large/JWC_TEMP.TXT"
+"$here/../../bench/large_exchange_file.sh" "$work/large/JWC_TEMP.TXT"
 cp "$minimal" "$work/minimal.exe"
 
 # The timer ends the program once its window is mapped; the exchange file stays as it was.
@@ -54,7 +54,7 @@ for _ in $(seq 1 "$runs"); do
   measure "$work/large/morven.exe" >>"$work/large.txt"
 done
 
-source "$here/../../startup_timing.sh"
+source "$here/../../bench/startup_timing.sh"
 m_min=$(median "$work/minimal.txt")
 m_small=$(median "$work/small.txt")
 m_large=$(median "$work/large.txt")

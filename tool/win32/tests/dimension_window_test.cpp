@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "exchange/exchange_file.h"
 #include "exchange/tests/temp_folder.h"
 #include "tool/form_icon.h"
 #include "tool/form_layout.h"
@@ -184,7 +185,7 @@ class DimensionWindowTest : public ::testing::Test {
   // keyboard focus; the one before it closed without a word.
   void Open() {
     Close();
-    folder_.Write(kExchangeFileName, kHostFile);
+    folder_.Write(exchange::kExchangeFileName, kHostFile);
     model_.emplace(folder_.Path(), numeric::Separators{});
     window_.emplace(*model_, FakeDesktop());
     ASSERT_TRUE(window_->Create(GetModuleHandleW(nullptr)));
@@ -219,7 +220,7 @@ class DimensionWindowTest : public ::testing::Test {
   }
 
   HWND Control(ControlRole role) const { return window_->Control(role); }
-  std::string Answer() const { return ReadBytes(folder_ / kExchangeFileName); }
+  std::string Answer() const { return ReadBytes(folder_ / exchange::kExchangeFileName); }
 
   void Click(ControlRole button) {
     SendMessageW(Control(button), BM_CLICK, 0, 0);
@@ -515,7 +516,7 @@ TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) 
     EXPECT_EQ(Answer(), "hq\r\n");
 
     // What the program does once its loop has ended writes nothing more.
-    folder_.Write(kExchangeFileName, "untouched");
+    folder_.Write(exchange::kExchangeFileName, "untouched");
     model_->WriteBackOnClose();
     EXPECT_EQ(Answer(), "untouched");
   }

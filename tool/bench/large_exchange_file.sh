@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Writes the start-up benchmarks' large exchange file: the sample's settings and points, then
 # 300,000 selected elements of several kinds.
-#   bench_exchange_file.sh OUT
+#   large_exchange_file.sh OUT
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 {
-  cat "$here/samples/JWC_TEMP.TXT"
+  cat "$here/../samples/JWC_TEMP.TXT"
   awk 'BEGIN {
     for (i = 0; i < 300000; i++) {
       x = (i % 1000) * 10; y = int(i / 1000) * 10;
