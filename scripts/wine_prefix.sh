@@ -1,4 +1,4 @@
-# Sourced by the scripts that run morven.exe under Wine. start_wine_prefix PREFIX makes (when new)
+# Sourced by the scripts that run Windows programs under Wine. start_wine_prefix PREFIX makes (when new)
 # and uses the Wine prefix PREFIX quietly, without Wine's .NET and browser engines, keeps one Wine
 # server running for it, and maps the dialog's font "ＭＳ ゴシック", which Wine lacks, to
 # IPAGothic. stop_wine_prefix ends that server and everything Wine started in the prefix.
@@ -19,4 +19,21 @@ stop_wine_prefix() {
     wineserver -k 2>/dev/null || true
     wine_prefix_started=""
   fi
+}
+
+# For a script that runs Windows programs on an X server of its own (source virtual_display.sh
+# too): a scratch folder $work, a virtual display and a Wine prefix in $work/prefix, under the
+# locale C.UTF-8, all ended and removed when the script exits.
+start_wine_on_virtual_display() {
+  export LC_ALL=C.UTF-8
+  work=$(mktemp -d)
+  trap stop_wine_on_virtual_display EXIT
+  start_virtual_display
+  start_wine_prefix "$work/prefix"
+}
+
+stop_wine_on_virtual_display() {
+  stop_wine_prefix
+  stop_virtual_display
+  rm -rf "$work"
 }

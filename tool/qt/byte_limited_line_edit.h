@@ -17,9 +17,6 @@ class ByteLimitedLineEdit : public QLineEdit {
  public:
   ByteLimitedLineEdit(const QString& text, std::size_t maxBytes, QWidget* parent);
 
-  // Pastes the clipboard's text cut to fit, as one step of the undo history.
-  void pasteLimited(QClipboard::Mode mode = QClipboard::Clipboard);
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
@@ -27,6 +24,9 @@ class ByteLimitedLineEdit : public QLineEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Pastes the clipboard's text cut to fit, as one step of the undo history.
+  void pasteLimited(QClipboard::Mode mode = QClipboard::Clipboard);
+
   std::size_t maxBytes_;
 };
 

@@ -7,20 +7,9 @@ set -euo pipefail
 program=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
 source "$here/../../scripts/virtual_display.sh"
 source "$here/../../scripts/wine_prefix.sh"
-
-export LC_ALL=C.UTF-8
-cleanup() {
-  stop_wine_prefix
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_virtual_display
-start_wine_prefix "$work/prefix"
+start_wine_on_virtual_display
 # Japanese in the caption, and the caption buttons' symbol font, as on a Japanese system.
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
   /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1

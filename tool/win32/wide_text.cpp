@@ -18,15 +18,6 @@ std::string Cp932FromWide(std::wstring_view text) {
   return numeric::Utf16ToCp932Dropping(Utf16FromWide(text));
 }
 
-std::wstring WideFromUtf8(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int bytes = static_cast<int>(utf8.size());
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), bytes, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), bytes, text.data(), size);
-  return text;
-}
-
 std::string Utf8FromWide(std::wstring_view text) {
   if (text.empty()) return {};
   const int wide = static_cast<int>(text.size());

@@ -14,7 +14,6 @@ std::wstring WideFromCp932(std::string_view cp932);
 // Characters code page 932 has no code for are left out; the fields admit none.
 std::string Cp932FromWide(std::wstring_view text);
 
-std::wstring WideFromUtf8(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view text);
 
 std::u16string Utf16FromWide(std::wstring_view text);

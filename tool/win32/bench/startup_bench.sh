@@ -18,20 +18,10 @@ for f in "$morven" "$minimal"; do
   [ -f "$f" ] || { echo "missing $f: build the targets morven and morven_minimal_win32_window"; exit 1; }
 done
 
-work=$(mktemp -d)
 source "$here/../../../scripts/virtual_display.sh"
 source "$here/../../../scripts/wine_prefix.sh"
-export LC_ALL=C.UTF-8
-cleanup() {
-  stop_wine_prefix
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
+start_wine_on_virtual_display
 c++ -std=c++20 -O2 -o "$work/map_timer" "$here/../../bench/map_timer.cpp" -lX11
-start_virtual_display
-start_wine_prefix "$work/prefix"
 
 mkdir "$work/small" "$work/large"
 cp "$morven" "$work/small/morven.exe"

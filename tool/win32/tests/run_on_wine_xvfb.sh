@@ -5,21 +5,9 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
 source "$here/../../../scripts/virtual_display.sh"
 source "$here/../../../scripts/wine_prefix.sh"
-
-export LC_ALL=C.UTF-8
-
-cleanup() {
-  stop_wine_prefix
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_virtual_display
-start_wine_prefix "$work/prefix"
+start_wine_on_virtual_display
 # No window manager runs: with unmanaged windows Wine does not wait two seconds for one to confirm
 # that each closing window is gone.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

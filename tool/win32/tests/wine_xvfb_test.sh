@@ -11,21 +11,9 @@ set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 samples=$here/../../samples
-work=$(mktemp -d)
 source "$here/../../../scripts/virtual_display.sh"
 source "$here/../../../scripts/wine_prefix.sh"
-
-export LC_ALL=C.UTF-8
-
-cleanup() {
-  stop_wine_prefix
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_virtual_display
-start_wine_prefix "$work/prefix"
+start_wine_on_virtual_display
 # There is no window manager: Wine draws the frame and caption itself, in the X window, so that
 # the close box can be clicked.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
