@@ -81,6 +81,13 @@ ByteLimitedLineEdit::ByteLimitedLineEdit(const QString& text, std::size_t maxByt
   setValidator(new ByteLimitGuard(maxBytes, this));
 }
 
+// Asked on every focus change and key; false lets the keys through as typed, and the input method
+// stays on for the next field that takes it.
+QVariant ByteLimitedLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (query == Qt::ImEnabled && !testAttribute(Qt::WA_InputMethodEnabled)) return false;
+  return QLineEdit::inputMethodQuery(query);
+}
+
 void ByteLimitedLineEdit::pasteLimited(QClipboard::Mode mode) {
   if (isReadOnly()) return;
   const QString clip = QGuiApplication::clipboard()->text(mode);

@@ -11,11 +11,16 @@ namespace morven::tool::qt {
 // the context menu, the middle button) is cut to fit and inserted through QLineEdit's own insert,
 // so Ctrl+Z takes a cut paste back as it takes back any other. A drop that does not fit is
 // refused whole.
+// Qt::WA_InputMethodEnabled decides whether an input method may compose in the field: QLineEdit
+// itself answers the Qt::ImEnabled query true whatever the attribute says, and fcitx5 and Qt's own
+// IBus plugin go by that answer alone.
 class ByteLimitedLineEdit : public QLineEdit {
   Q_OBJECT
 
  public:
   ByteLimitedLineEdit(const QString& text, std::size_t maxBytes, QWidget* parent);
+
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

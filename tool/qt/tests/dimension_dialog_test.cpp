@@ -249,7 +249,7 @@ void DimensionDialogTest::tabOrderAndStartValues() {
   for (const auto& edit : edits) {
     QLineEdit* field = Child<QLineEdit>(*form, edit.name);
     QCOMPARE(field->text(), QString::fromLatin1(edit.text));
-    QCOMPARE(field->testAttribute(Qt::WA_InputMethodEnabled), edit.inputMethod);
+    QCOMPARE(field->inputMethodQuery(Qt::ImEnabled).toBool(), edit.inputMethod);
   }
   QVERIFY(!Child<QComboBox>(*form, "ComboBox3")->testAttribute(Qt::WA_InputMethodEnabled));
   QPushButton* ok = Child<QPushButton>(*form, "Button1");
