@@ -22,6 +22,8 @@ Desktop SystemDesktop() {
                               UINT style) {
     MessageBoxW(owner, text.c_str(), caption.c_str(), style);
   };
+  desktop.composesWithoutInputContext =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
   return desktop;
 }
 

@@ -261,7 +261,11 @@ bool DimensionWindow::CreateControls() {
     if (control == nullptr) return false;
     controls_[IndexOf(row.role)] = control;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (!row.inputMethod) ImmAssociateContextEx(control, nullptr, 0);
+    // Where taking the context away cannot keep the input method out, the field keeps it, so
+    // that what is committed there reaches the field's rule rather than being lost.
+    if (!row.inputMethod && !desktop_.composesWithoutInputContext) {
+      ImmAssociateContextEx(control, nullptr, 0);
+    }
     if (row.kind == ControlKind::kEdit) {
       limitedFields_.push_back(std::make_unique<ByteLimitedEdit>(control, RuleOf(row)));
     }

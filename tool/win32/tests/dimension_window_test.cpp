@@ -200,6 +200,7 @@ class DimensionWindowTest : public ::testing::Test {
       return cursorReadings_[std::min(reading++, cursorReadings_.size() - 1)];
     };
     desktop.workAreaAt = [this](POINT) { return workArea_; };
+    desktop.composesWithoutInputContext = composesWithoutInputContext_;
     desktop.showMessageBox = [this](HWND owner, const std::wstring& text,
                                     const std::wstring& caption, UINT style) {
       messageBoxes_.push_back({owner, text, caption, style});
@@ -211,6 +212,7 @@ class DimensionWindowTest : public ::testing::Test {
   std::vector<POINT> cursorReadings_{{500, 300}};
   std::optional<PixelRect> workArea_ = PixelRect{0, 0, 1280, 1024};
   std::vector<MessageBoxShown> messageBoxes_;
+  bool composesWithoutInputContext_ = false;
   std::optional<DimensionDialogModel> model_;
   std::optional<DimensionWindow> window_;
 };
@@ -250,7 +252,7 @@ TEST_F(DimensionWindowTest, InputMethodIsOffExactlyInTheControlsTheTableMarks) {
   EXPECT_EQ(off, 5);
 }
 
-enum class Entry { kTyping, kCtrlV, kShiftInsert, kMenuPaste, kInputMethod };
+enum class Entry { kTyping, kCtrlV, kShiftInsert, kMenuPaste, kInputMethod, kInputMethodUnderWine };
 
 // Number fields hold 16 bytes, the prefix and suffix fields 32; "あ" is two bytes. In `before`,
 // "|" is the caret and "[...]" the selection.
@@ -284,9 +286,12 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
        Entry::kCtrlV, u"\u3042", z32},
       {"an input method's result ends at its first character that does not fit", kPrefixField,
        a29 + u"|", Entry::kInputMethod, u"\u3042\u3044b", a29 + u"\u3042"},
+      {"under Wine a number field keeps its input context, and the digits committed there are its",
+       kMarkScaleField, u"|", Entry::kInputMethodUnderWine, u"\uFF11\uFF12\uFF13", u"123"},
   };
   for (const auto& edit : edits) {
     SCOPED_TRACE(edit.name);
+    composesWithoutInputContext_ = edit.entry == Entry::kInputMethodUnderWine;
     ASSERT_NO_FATAL_FAILURE(Open());
     HWND field = Control(edit.field);
     SetFocus(field);
@@ -312,7 +317,8 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
                      MAKELPARAM(place.left + 2, place.top + 2));
         break;
       }
-      case Entry::kInputMethod: {
+      case Entry::kInputMethod:
+      case Entry::kInputMethodUnderWine: {
         HIMC context = ImmGetContext(field);
         ASSERT_NE(context, nullptr);
         ImmSetOpenStatus(context, TRUE);
