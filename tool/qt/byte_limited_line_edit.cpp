@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QValidator>
@@ -19,8 +21,8 @@
 namespace morven::tool::qt {
 namespace {
 
-// Refuses whatever still goes over the limit by a way the edit does not catch (a drop); it never
-// rewrites the text, so the undo history stays the field's own.
+// Refuses whatever still goes over the limit by a way the edit does not catch (a drag within the
+// field that copies); it never rewrites the text, so the undo history stays the field's own.
 class ByteLimitGuard : public QValidator {
  public:
   ByteLimitGuard(std::size_t maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
@@ -76,9 +78,9 @@ bool IsPasteAction(const QAction& action) {
 
 }  // namespace
 
-ByteLimitedLineEdit::ByteLimitedLineEdit(const QString& text, std::size_t maxBytes, QWidget* parent)
-    : QLineEdit(text, parent), maxBytes_(maxBytes) {
-  setValidator(new ByteLimitGuard(maxBytes, this));
+ByteLimitedLineEdit::ByteLimitedLineEdit(const QString& text, FieldRule rule, QWidget* parent)
+    : QLineEdit(text, parent), rule_(rule) {
+  setValidator(new ByteLimitGuard(rule.maxBytes, this));
 }
 
 void ByteLimitedLineEdit::pasteLimited(QClipboard::Mode mode) {
@@ -86,7 +88,7 @@ void ByteLimitedLineEdit::pasteLimited(QClipboard::Mode mode) {
   const QString clip = QGuiApplication::clipboard()->text(mode);
   if (clip.isEmpty()) return;
   const std::optional<LimitedEdit> edit =
-      LimitEdit(text().toStdU16String(), Selection(*this), clip.toStdU16String(), maxBytes_);
+      LimitEdit(text().toStdU16String(), Selection(*this), clip.toStdU16String(), rule_);
   if (!edit) return;
   CloseUndoStep(*this);
   insert(QString::fromStdU16String(edit->inserted));
@@ -102,7 +104,7 @@ void ByteLimitedLineEdit::keyPressEvent(QKeyEvent* event) {
   if (!isReadOnly() && Types(*event)) {
     const std::u16string typed = event->text().toStdU16String();
     const std::optional<LimitedEdit> edit =
-        LimitEdit(text().toStdU16String(), Selection(*this), typed, maxBytes_);
+        LimitEdit(text().toStdU16String(), Selection(*this), typed, rule_);
     if (!edit || edit->inserted != typed) {
       if (edit) insert(QString::fromStdU16String(edit->inserted));
       event->accept();
@@ -128,8 +130,8 @@ void ByteLimitedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
       caret + event->replacementStart(), 0, static_cast<long long>(remaining.size())));
   const TextRange replaced{start, start + static_cast<std::size_t>(event->replacementLength())};
   const std::optional<LimitedEdit> edit =
-      LimitEdit(remaining, replaced, commit.toStdU16String(), maxBytes_);
-  if (edit && edit->inserted.size() == static_cast<std::size_t>(commit.size())) {
+      LimitEdit(remaining, replaced, commit.toStdU16String(), rule_);
+  if (edit && edit->inserted == commit.toStdU16String()) {
     QLineEdit::inputMethodEvent(event);
     return;
   }
@@ -162,6 +164,32 @@ void ByteLimitedLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QLineEdit::mouseReleaseEvent(event);
+}
+
+// A drop from elsewhere goes in as a paste does, at the place it is dropped; a move within the
+// field changes nothing of what the field holds.
+void ByteLimitedLineEdit::dropEvent(QDropEvent* event) {
+  if (isReadOnly() || event->source() == this || !event->mimeData()->hasText()) {
+    QLineEdit::dropEvent(event);
+    return;
+  }
+  const auto at = static_cast<std::size_t>(cursorPositionAt(event->position().toPoint()));
+  const std::optional<LimitedEdit> edit = LimitEdit(
+      text().toStdU16String(), {at, at}, event->mimeData()->text().toStdU16String(), rule_);
+  if (!edit) {
+    event->ignore();
+    return;
+  }
+  QMimeData limited;
+  limited.setText(QString::fromStdU16String(edit->inserted));
+  QDropEvent drop(event->position(), event->possibleActions(), &limited, event->buttons(),
+                  event->modifiers(), event->type());
+  drop.setDropAction(event->dropAction());
+  CloseUndoStep(*this);
+  QLineEdit::dropEvent(&drop);
+  CloseUndoStep(*this);
+  event->setDropAction(drop.dropAction());
+  event->setAccepted(drop.isAccepted());
 }
 
 }  // namespace morven::tool::qt

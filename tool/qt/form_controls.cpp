@@ -33,8 +33,7 @@ QWidget* MakeList(const ControlSpec& row, QWidget& form) {
 
 QWidget* MakeEdit(const ControlSpec& row, QWidget& form) {
   if (row.byteLimit == kNoByteLimit) return new QLineEdit(FromCp932(row.text), &form);
-  return new ByteLimitedLineEdit(FromCp932(row.text), static_cast<std::size_t>(row.byteLimit),
-                                 &form);
+  return new ByteLimitedLineEdit(FromCp932(row.text), RuleOf(row), &form);
 }
 
 QWidget* MakeButton(const ControlSpec& row, QWidget& form) {

@@ -5,18 +5,22 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace morven::tool {
 namespace {
+
+using namespace std::string_view_literals;
 
 struct EditCase {
   const char* name;
   const char16_t* text;
   TextRange replaced;
-  const char16_t* inserted;
+  std::u16string_view inserted;
   std::size_t maxBytes;
   const char16_t* expected;  // nullptr: the edit is refused
   std::size_t caret;
+  bool halfWidthOnly = false;  // a number field, where the input method is off
 };
 
 constexpr TextRange At(std::size_t caret) {
@@ -70,11 +74,28 @@ const EditCase kEdits[] = {
     {"a deletion is taken", u"abc", {1, 2}, u"", 16, u"ac", 1},
     {"a field already over its limit takes nothing", u"12345", At(5), u"6", 4, nullptr, 0},
     {"a range past the end is the end", u"ab", {7, 9}, u"c", 16, u"abc", 3},
+    {"a line break ends the insertion", u"", At(0), u"L=\r\nmm", 32, u"L=", 2},
+    {"a line feed alone ends it too", u"", At(0), u"L=\nmm\r\n", 32, u"L=", 2},
+    {"a carriage return alone ends it too", u"", At(0), u"L=\rmm", 32, u"L=", 2},
+    {"nothing before the line break: refused", u"ab", At(2), u"\r\nx", 32, nullptr, 0},
+    {"control characters are left out", u"", At(0), u"a\tb\x1A\0c\x7F"sv, 32, u"abc", 3},
+    {"full-width digits in a number field are its digits, then the limit",
+     u"0.5",
+     {0, 3},
+     u"\uFF11\uFF12\uFF0E\uFF15\uFF0D\uFF45\uFF11\uFF12\uFF13\uFF14\uFF15\uFF16\uFF17\uFF18"
+     u"\uFF19\uFF10\uFF11",
+     16,
+     u"12.5-e1234567890",
+     16,
+     true},
+    {"full-width digits in a text field stay", u"", At(0), u"\uFF11\uFF0E\uFF15", 32,
+     u"\uFF11\uFF0E\uFF15", 3},
 };
 
 TEST(ByteLimitTest, KeepsWhatFitsOfTheInsertion) {
   for (const EditCase& c : kEdits) {
-    const std::optional<LimitedEdit> edit = LimitEdit(c.text, c.replaced, c.inserted, c.maxBytes);
+    const std::optional<LimitedEdit> edit =
+        LimitEdit(c.text, c.replaced, c.inserted, {c.maxBytes, c.halfWidthOnly});
     if (c.expected == nullptr) {
       EXPECT_FALSE(edit.has_value()) << c.name;
       continue;

@@ -176,11 +176,13 @@ const BuildCase kBuildCases[] = {
      kHostAttributes,
      WorkedExampleWithText("cs -187.5 550 10 0 \"\x90\xA1"
                            "1,000.000")},
-    {"LineBreaksInPrefixDropped", NoChange, WithEntries([](DimensionEntries& e) {
+    // Left in, each would add half a gap to the text's drawn length.
+    {"LineBreaksInPrefixDropped", [](ExchangeState& s) { s.TextTypes[0].Gap = 0.5; },
+     WithEntries([](DimensionEntries& e) {
        e.prefix = "A\r\nz3";
        e.suffix = "\r\n";
      }),
-     kHostAttributes, WorkedExampleWithText("cs -250 550 10 0 \"Az31,000.000")},
+     kHostAttributes, WorkedExampleWithText("cs -387.5 550 10 0 \"Az31,000.000")},
     {"ValueRoundsUp",
      [](ExchangeState& s) {
        s.HpPoints[2] = {true, 0.0015, 0.0, 0};

@@ -41,9 +41,8 @@ TextRange Selection(HWND edit) {
   return {start, end};
 }
 
-// The clipboard's text up to its first line break, as a one-line edit control pastes it: a line
-// feed ends it, and a carriage return just before the line feed goes with it.
-std::u16string ClipboardLine(HWND owner) {
+// Line breaks and all: the field's rule keeps what a one-line field takes of it.
+std::u16string ClipboardText(HWND owner) {
   if (!OpenClipboard(owner)) return {};
   std::u16string text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -54,10 +53,6 @@ std::u16string ClipboardLine(HWND owner) {
     }
   }
   CloseClipboard();
-  if (const std::size_t lineFeed = text.find(u'\n'); lineFeed != std::u16string::npos) {
-    text.resize(lineFeed);
-    if (!text.empty() && text.back() == u'\r') text.pop_back();
-  }
   return text;
 }
 
@@ -76,8 +71,7 @@ std::u16string InputMethodResult(HWND edit) {
 
 }  // namespace
 
-ByteLimitedEdit::ByteLimitedEdit(HWND edit, std::size_t maxBytes)
-    : edit_(edit), maxBytes_(maxBytes) {
+ByteLimitedEdit::ByteLimitedEdit(HWND edit, FieldRule rule) : edit_(edit), rule_(rule) {
   SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
@@ -131,12 +125,12 @@ LRESULT ByteLimitedEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == 0) return 0;
       break;
     case WM_PASTE:
-      Insert(ClipboardLine(edit_));
+      Insert(ClipboardText(edit_));
       return 0;
     case WM_KEYDOWN:
       // Wine's edit control pastes Shift+Insert by itself, without a WM_PASTE.
       if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
-        Insert(ClipboardLine(edit_));
+        Insert(ClipboardText(edit_));
         return 0;
       }
       break;
@@ -164,7 +158,7 @@ std::optional<std::u16string> ByteLimitedEdit::Typed(WPARAM unit) {
 void ByteLimitedEdit::Insert(std::u16string_view inserted) {
   if (inserted.empty()) return;
   const std::optional<LimitedEdit> edit =
-      LimitEdit(Utf16FromWide(WindowText(edit_)), Selection(edit_), inserted, maxBytes_);
+      LimitEdit(Utf16FromWide(WindowText(edit_)), Selection(edit_), inserted, rule_);
   if (!edit) return;
   const std::wstring kept = WideFromUtf16(edit->inserted);
   SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));

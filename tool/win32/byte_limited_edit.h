@@ -2,15 +2,16 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "tool/byte_limit.h"
+
 namespace morven::tool::win32 {
 
-// Holds an EDIT control to a limit in Shift_JIS bytes by the rule of tool/byte_limit.h, applied
-// before the control takes an edit: what is typed (a surrogate pair once both halves are in), what
+// Holds an EDIT control to its field's rule (tool/byte_limit.h), applied before the control takes
+// an edit: what is typed (a surrogate pair once both halves are in), what
 // an input method commits, and what is pasted (Ctrl+V, Shift+Insert, the context menu's Paste).
 // What fits goes in through EM_REPLACESEL with undo, so the control's own Ctrl+Z takes a cut
 // paste back; a refused edit changes nothing, and nothing overlong is ever painted. Control
@@ -18,7 +19,7 @@ namespace morven::tool::win32 {
 class ByteLimitedEdit {
  public:
   // Subclasses `edit` until the control is destroyed or this object is, whichever comes first.
-  ByteLimitedEdit(HWND edit, std::size_t maxBytes);
+  ByteLimitedEdit(HWND edit, FieldRule rule);
   ~ByteLimitedEdit();
   ByteLimitedEdit(const ByteLimitedEdit&) = delete;
   ByteLimitedEdit& operator=(const ByteLimitedEdit&) = delete;
@@ -35,7 +36,7 @@ class ByteLimitedEdit {
 
   HWND edit_;
   WNDPROC original_ = nullptr;
-  std::size_t maxBytes_;
+  FieldRule rule_;
   char16_t heldHighSurrogate_ = 0;
 };
 

@@ -263,8 +263,7 @@ bool DimensionWindow::CreateControls() {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     if (!row.inputMethod) ImmAssociateContextEx(control, nullptr, 0);
     if (row.kind == ControlKind::kEdit) {
-      limitedFields_.push_back(
-          std::make_unique<ByteLimitedEdit>(control, static_cast<std::size_t>(row.byteLimit)));
+      limitedFields_.push_back(std::make_unique<ByteLimitedEdit>(control, RuleOf(row)));
     }
     if (row.kind == ControlKind::kDropDownList) {
       SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);

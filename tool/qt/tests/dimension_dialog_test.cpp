@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDropEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -15,6 +16,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -304,7 +306,7 @@ void DimensionDialogTest::pasteIsCutToFit_data() {
   QTest::addColumn<int>("cursor");  // -1: the field's text selected, to be pasted over
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("after");
-  // Ctrl+V, Shift+Insert, the context menu's Paste or an input method's result
+  // Ctrl+V, Shift+Insert, the context menu's Paste, an input method's result or a drop at the end
   QTest::addColumn<QString>("how");
   const QString a31(31, u'a');
   QTest::newRow("cut at a character boundary")
@@ -335,6 +337,22 @@ void DimensionDialogTest::pasteIsCutToFit_data() {
       << "Ctrl+V";
   QTest::newRow("nothing fits") << "Edit2" << QString(32, u'z') << 5 << "q" << QString(32, u'z')
                                 << "Ctrl+V";
+  QTest::newRow("a line break ends the paste") << "Edit2"
+                                               << "" << 0 << "L=\r\nmm"
+                                               << "L="
+                                               << "Ctrl+V";
+  QTest::newRow("a drop from elsewhere is taken as a paste")
+      << "Edit1"
+      << "1" << 1 << QString::fromUtf8("２😀３４５６７８９０１２３４５６７８９")
+      << "1234567890123456"
+      << "drop";
+  QTest::newRow("an input method's full-width digits in a number field")
+      << "Edit4"
+      << "0.5" << -1 << QString::fromUtf8("１．５") << "1.5"
+      << "input method";
+  QTest::newRow("an input method's result over the selection of a full field")
+      << "Edit2" << QString(32, u'z') << -1 << QString::fromUtf8("寸法")
+      << QString::fromUtf8("寸法") << "input method";
 }
 
 // Ctrl+V, then Ctrl+Z: the cut paste is one step of the undo history, taken back whole and
@@ -371,6 +389,14 @@ void DimensionDialogTest::pasteIsCutToFit() {
     QInputMethodEvent commit;
     commit.setCommitString(pasted);
     QApplication::sendEvent(edit, &commit);
+  } else if (how == "drop") {
+    QMimeData dragged;
+    dragged.setText(pasted);
+    const QPoint end(edit->width() - 3, edit->height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);  // makes the field the drop's target
+    QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &drop);
   } else if (how == "Shift+Insert") {
     QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
   } else {
