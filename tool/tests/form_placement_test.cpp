@@ -25,6 +25,8 @@ TEST(FormPlacementTest, UnderThePointerClampedToTheWorkArea) {
       {"bottom edge", {500, 1000}, {500, 1000}, kScreen, {341, 1080 - 244}},
       {"top left corner", {10, 2}, {10, 2}, kScreen, {0, 0}},
       {"second screen", {1930, 300}, {1930, 300}, PixelRect{1920, 0, 1280, 1024}, {1920, 296}},
+      {"second screen's work area from its edges", {3190, 1060}, {3190, 1060},
+       PixelRectFromEdges(1920, 40, 3200, 1064), {3200 - 318, 1064 - 244}},
       {"screen smaller than the window keeps the title bar",
        {100, 100},
        {100, 100},
