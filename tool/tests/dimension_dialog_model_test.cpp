@@ -92,6 +92,10 @@ TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kIgnored);
   EXPECT_FALSE(model.ReadOnFirstShow());
   EXPECT_FALSE(std::filesystem::exists(file)) << "a second close wrote again";
+
+  DimensionDialogModel closedUnread(folder.Path(), kSeparators);
+  closedUnread.WriteBackOnClose();
+  EXPECT_FALSE(closedUnread.ReadOnFirstShow()) << "read after the close";
 }
 
 TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
