@@ -17,6 +17,12 @@ endif()
 # the size checked.
 add_link_options(-static $<$<NOT:$<CONFIG:Debug>>:-s>)
 
+# Two builds of one commit give the same executables, from any folder: the PE header's link time is
+# left 0, and the source and build folders are cut from __FILE__ and the debug information.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=>"
+                    "$<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}/=>")
+
 # GoogleTest from Debian's source package (googletest, pulled in by libgtest-dev), built here by
 # the cross compiler; it defines GTest::gtest and GTest::gtest_main as find_package would.
 set(MORVEN_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the cross build")
@@ -44,7 +50,8 @@ endif()
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
 # morven_check_windows_imports(TARGET [MAX_BYTES N]): a test that the target's executable imports
-# only Windows' own system DLLs and, given MAX_BYTES, is at most that large.
+# only Windows' own system DLLs, given MAX_BYTES is at most that large, and holds neither a link
+# time nor the source or build folder.
 find_program(MORVEN_OBJDUMP NAMES x86_64-w64-mingw32-objdump ${CMAKE_OBJDUMP} REQUIRED)
 function(morven_check_windows_imports target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "MAX_BYTES" "")
@@ -54,7 +61,8 @@ function(morven_check_windows_imports target)
   endif()
   add_test(NAME windows_imports.${target}
            COMMAND ${PROJECT_SOURCE_DIR}/cmake/check_windows_imports.sh --objdump ${MORVEN_OBJDUMP}
-                   ${limit} $<TARGET_FILE:${target}>)
+                   ${limit} --no-link-time --no-folder ${PROJECT_SOURCE_DIR}
+                   --no-folder ${PROJECT_BINARY_DIR} $<TARGET_FILE:${target}>)
 endfunction()
 
 # The test executables here; the program adds itself where it is built (tool/win32), in one line:

@@ -1,20 +1,28 @@
 #!/bin/sh
 # Checks Windows executables: each may import only Windows' own system DLLs, so that it runs from
-# a folder of its own with nothing beside it; with --max-bytes, each is at most that large.
-#   cmake/check_windows_imports.sh [--objdump OBJDUMP] [--max-bytes N] PROGRAM.exe...
+# a folder of its own with nothing beside it; with --max-bytes, each is at most that large. So that
+# two builds of one commit are the same in any folder: with --no-link-time, the PE header's link
+# time must be 0; with --no-folder DIR (repeatable), the executable must not hold the text DIR.
+#   cmake/check_windows_imports.sh [--objdump OBJDUMP] [--max-bytes N] [--no-link-time]
+#                                  [--no-folder DIR]... PROGRAM.exe...
 set -eu
 objdump=x86_64-w64-mingw32-objdump
 max_bytes=""
+no_link_time=""
+folders=""
 while [ $# -gt 0 ]; do
   case $1 in
     --objdump) objdump=$2; shift 2 ;;
     --max-bytes) max_bytes=$2; shift 2 ;;
+    --no-link-time) no_link_time=1; shift ;;
+    --no-folder) folders="$folders$2
+"; shift 2 ;;
     --) shift; break ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) break ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 [--objdump OBJDUMP] [--max-bytes N] PROGRAM.exe..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 [options] PROGRAM.exe..." >&2; exit 2; }
 
 # DLLs every Windows system has (compared in lower case). The C runtime is msvcrt.dll, or the
 # Universal CRT through its api-ms-win-crt-* sets; never the MinGW runtime DLLs (libstdc++-6,
@@ -65,5 +73,24 @@ for exe in "$@"; do
     echo "FAIL $exe is $size bytes, more than $max_bytes"
     failed=1
   fi
+  if [ -n "$no_link_time" ]; then
+    # The COFF header follows the 4-byte "PE\0\0" at the offset stored at 0x3c; its time is at +4.
+    header=$(od -An -t u4 --endian=little -j 60 -N 4 "$exe" | tr -d ' ')
+    stamp=$(od -An -t x1 -j $((header + 8)) -N 4 "$exe" | tr -d ' \n')
+    if [ "$stamp" != 00000000 ]; then
+      echo "FAIL $exe carries a link time (bytes $stamp), so two builds differ"
+      failed=1
+    fi
+  fi
+  old_ifs=$IFS
+  IFS='
+'
+  for folder in $folders; do
+    if grep -qaF -- "$folder" "$exe"; then
+      echo "FAIL $exe holds the folder $folder, so builds in other folders differ"
+      failed=1
+    fi
+  done
+  IFS=$old_ifs
 done
 exit $failed

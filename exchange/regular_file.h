@@ -17,6 +17,12 @@ namespace morven::exchange {
 
 class LockedFileWait;
 
+// What is at a path, a symbolic link followed: nothing (a dangling link too), a regular file,
+// something that is not one (a FIFO, a device, a socket, a folder), or what cannot be told (the
+// folder may not be looked into).
+enum class PathContent { kNothing, kRegularFile, kNotAFile, kUnknown };
+PathContent WhatIsAt(const std::filesystem::path& path);
+
 // The file open for reading in binary mode, or nullptr when nothing is at the path, it is not a
 // regular file or it cannot be opened. Other programs may read and write it meanwhile.
 std::FILE* OpenRegularFileForReading(const std::filesystem::path& path);

@@ -9,15 +9,6 @@ namespace morven::exchange {
 
 namespace {
 
-enum class Found { kNothing, kRegularFile, kOther };
-
-// What lies at the path, following links. A dangling link is nothing: writing creates its target.
-Found WhatIsAt(const std::filesystem::path& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return errno == ENOENT ? Found::kNothing : Found::kOther;
-  return S_ISREG(status.st_mode) ? Found::kRegularFile : Found::kOther;
-}
-
 // The descriptor as a stream when it is a regular file, back in blocking mode; else it is closed.
 std::FILE* StreamOfRegularFile(int fd, bool truncate, const char* mode) {
   if (fd < 0) return nullptr;
@@ -35,15 +26,24 @@ std::FILE* StreamOfRegularFile(int fd, bool truncate, const char* mode) {
 
 }  // namespace
 
+PathContent WhatIsAt(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    return errno == ENOENT || errno == ENOTDIR ? PathContent::kNothing : PathContent::kUnknown;
+  }
+  return S_ISREG(status.st_mode) ? PathContent::kRegularFile : PathContent::kNotAFile;
+}
+
 std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
-  if (WhatIsAt(path) != Found::kRegularFile) return nullptr;
+  if (WhatIsAt(path) != PathContent::kRegularFile) return nullptr;
   // O_NONBLOCK: should a FIFO have taken the file's place since, opening it does not wait.
   return StreamOfRegularFile(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC),
                              false, "rb");
 }
 
 std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait&) {
-  if (WhatIsAt(path) == Found::kOther) return nullptr;
+  const PathContent found = WhatIsAt(path);
+  if (found == PathContent::kNotAFile || found == PathContent::kUnknown) return nullptr;
   // Truncated only once it is known to be a regular file.
   return StreamOfRegularFile(
       ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666), true,

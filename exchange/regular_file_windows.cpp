@@ -95,6 +95,16 @@ std::FILE* StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char*
 
 }  // namespace
 
+PathContent WhatIsAt(const std::filesystem::path& path) {
+  const DWORD attributes = ::GetFileAttributesW(LongPathForm(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathContent::kNothing
+                                                                          : PathContent::kUnknown;
+  }
+  return (attributes & kNotAFile) != 0 ? PathContent::kNotAFile : PathContent::kRegularFile;
+}
+
 std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
   const std::wstring name = LongPathForm(path).native();
   LockedFileWait wait;

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstring>
 
-#include "numeric/cp932_text.h"
+#include "numeric/cp932_platform.h"
 
-namespace morven::numeric {
+namespace morven::numeric::platform {
 namespace {
 
 constexpr const char* kCodePage = "CP932";
@@ -46,55 +46,27 @@ class Converter {
   iconv_t cd_;
 };
 
-std::optional<std::string> ToCp932(Converter& converter, std::string_view unicode) {
-  if (!converter.valid()) return std::nullopt;
-  std::string out;
-  if (converter.Convert(unicode, out) != 0) return std::nullopt;
-  return out;
-}
-
-// Unicode bytes of Shift_JIS; a byte that starts no character becomes `replacement` and the
-// next byte is tried on its own.
-std::string FromCp932(Converter& converter, std::string_view cp932, std::string_view replacement) {
-  std::string out;
-  if (!converter.valid()) return out;
-  while (!cp932.empty()) {
-    const std::size_t left = converter.Convert(cp932, out);
-    if (left == 0) break;
-    out += replacement;
-    cp932.remove_prefix(cp932.size() - left + 1);
-  }
-  return out;
-}
-
-std::string_view BytesOf(std::u16string_view utf16) {
-  return {reinterpret_cast<const char*>(utf16.data()), utf16.size() * sizeof(char16_t)};
-}
-
 }  // namespace
 
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  static Converter converter(kCodePage, "UTF-8");
-  return ToCp932(converter, utf8);
-}
-
-std::optional<std::string> Utf16ToCp932(std::u16string_view utf16) {
+std::optional<std::string> Cp932Of(std::u16string_view utf16) {
   static Converter converter(kCodePage, kUtf16);
-  return ToCp932(converter, BytesOf(utf16));
+  if (!converter.valid()) return std::nullopt;
+  std::string cp932;
+  const std::string_view bytes(reinterpret_cast<const char*>(utf16.data()),
+                               utf16.size() * sizeof(char16_t));
+  if (converter.Convert(bytes, cp932) != 0) return std::nullopt;
+  return cp932;
 }
 
-std::string Cp932ToUtf8(std::string_view cp932) {
-  static Converter converter("UTF-8", kCodePage);
-  return FromCp932(converter, cp932, "\xEF\xBF\xBD");
-}
-
-std::u16string Cp932ToUtf16(std::string_view cp932) {
+std::size_t AppendUtf16Of(std::string_view cp932, std::u16string& utf16) {
   static Converter converter(kUtf16, kCodePage);
-  constexpr char16_t kReplacement[] = u"\uFFFD";
-  const std::string bytes = FromCp932(converter, cp932, BytesOf(kReplacement));
-  std::u16string utf16(bytes.size() / sizeof(char16_t), u'\0');
-  std::memcpy(utf16.data(), bytes.data(), utf16.size() * sizeof(char16_t));
-  return utf16;
+  if (!converter.valid()) return 0;
+  std::string bytes;
+  const std::size_t left = converter.Convert(cp932, bytes);
+  const std::size_t start = utf16.size();
+  utf16.resize(start + bytes.size() / sizeof(char16_t));
+  std::memcpy(utf16.data() + start, bytes.data(), bytes.size());
+  return cp932.size() - left;
 }
 
-}  // namespace morven::numeric
+}  // namespace morven::numeric::platform

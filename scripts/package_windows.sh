@@ -4,7 +4,7 @@
 #   scripts/package_windows.sh [--no-build] [BUILD_DIR [ZIP]]
 # BUILD_DIR defaults to build-windows/, ZIP to BUILD_DIR/morven-windows-x64.zip. The program is
 # built first (target morven) unless --no-build is given; the packaged copy is checked like the
-# built one: it imports only Windows' own DLLs and is at most 2 MB.
+# built one: it imports only Windows' own DLLs, is at most 2 MB and holds no link time or folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_first=1
@@ -34,11 +34,12 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 folder=$stage/Morven
 mkdir -p "$folder"
-"$triplet-strip" -o "$folder/morven.exe" "$exe"
-"$root/cmake/check_windows_imports.sh" --objdump "$triplet-objdump" --max-bytes 2097152 \
-  "$folder/morven.exe" >/dev/null || {
-  "$root/cmake/check_windows_imports.sh" --objdump "$triplet-objdump" --max-bytes 2097152 \
-    "$folder/morven.exe" >&2 || true
+# strip writes a new link time into the PE header unless given one: 0, as the linker leaves it.
+SOURCE_DATE_EPOCH=0 "$triplet-strip" -o "$folder/morven.exe" "$exe"
+check=("$root/cmake/check_windows_imports.sh" --objdump "$triplet-objdump" --max-bytes 2097152
+  --no-link-time --no-folder "$root" "$folder/morven.exe")
+"${check[@]}" >/dev/null || {
+  "${check[@]}" >&2 || true
   exit 1
 }
 
@@ -49,12 +50,19 @@ windows_text() { # SOURCE TARGET [bom]
 windows_text "$root/scripts/windows/README-ja.txt" "$folder/README-ja.txt" bom
 windows_text "$root/scripts/windows/README-en.txt" "$folder/README-en.txt"
 
-# The same sources give the same archive: fixed times (the last commit's), no extra attributes.
+# The same sources give the same archive: fixed times (the last commit's, kept in UTC since zip
+# stores local time), fixed modes whatever the umask, no extra attributes, a fixed order.
 stamp=$(git -C "$root" log -1 --format=%cI 2>/dev/null || true)
-[ -n "$stamp" ] && find "$folder" "$stage" -exec touch -d "$stamp" {} +
+if [ -n "$stamp" ]; then
+  find "$folder" "$stage" -exec touch -d "$stamp" {} +
+else
+  echo "warning: $root is not a git checkout; the zip carries today's times" >&2
+fi
+chmod 755 "$folder/morven.exe"
+chmod 644 "$folder/README-ja.txt" "$folder/README-en.txt"
 mkdir -p "$(dirname "$zip_file")"
 zip_file=$(cd "$(dirname "$zip_file")" && pwd)/$(basename "$zip_file")
 rm -f "$zip_file"
-(cd "$stage" && zip -q -X -r "$zip_file" Morven/morven.exe Morven/README-ja.txt Morven/README-en.txt)
+(cd "$stage" && TZ=UTC zip -q -X "$zip_file" Morven/morven.exe Morven/README-ja.txt Morven/README-en.txt)
 echo "$zip_file"
 unzip -l "$zip_file" | sed -n '4,6p'

@@ -4,6 +4,7 @@
 
 #include "exchange/exchange_file.h"
 #include "exchange/reader.h"
+#include "exchange/regular_file.h"
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
 #include "tool/text_type_list.h"
@@ -24,10 +25,20 @@ std::optional<std::filesystem::path> DimensionDialogModel::ExchangeFilePath() co
 bool DimensionDialogModel::ReadOnFirstShow() {
   if (read_ || closed_) return false;
   read_ = true;
-  exchange::ResetExchangeState(state_);
-  if (const auto path = ExchangeFilePath()) exchange::ReadExchangeFile(state_, *path);
-  exchange::ResetCommandWriter(state_);
+  ReadAgain();
   return true;
+}
+
+void DimensionDialogModel::ReadAgain() {
+  if (closed_) return;
+  exchange::ResetExchangeState(state_);
+  readFailed_ = false;
+  if (const auto path = ExchangeFilePath(); path && !exchange::ReadExchangeFile(state_, *path)) {
+    const exchange::PathContent found = exchange::WhatIsAt(*path);
+    readFailed_ =
+        found == exchange::PathContent::kRegularFile || found == exchange::PathContent::kUnknown;
+  }
+  exchange::ResetCommandWriter(state_);
 }
 
 std::vector<std::string> DimensionDialogModel::TextTypeItems() const {
@@ -37,6 +48,7 @@ std::vector<std::string> DimensionDialogModel::TextTypeItems() const {
 OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
   if (closed_) return {};
   ReadOnFirstShow();
+  if (readFailed_) return {};  // nothing is drawn from a file that was not read
   OkOutcome outcome;
   try {
     switch (BuildHorizontalDimension(state_, entries, separators_)) {
@@ -60,11 +72,36 @@ OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
   return outcome;
 }
 
-void DimensionDialogModel::WriteBackOnClose() {
-  if (closed_) return;
+// True when written, or when what is in the file's place could never take the answer. Looked at
+// before writing: a failed write-back deletes a link to a device.
+bool DimensionDialogModel::TryWriteBack() {
+  const auto path = ExchangeFilePath();
+  if (!path) return true;
+  const exchange::PathContent found = exchange::WhatIsAt(*path);
+  return exchange::WriteBackExchangeFile(state_, *path) ||
+         found == exchange::PathContent::kNotAFile;
+}
+
+void DimensionDialogModel::Release() {
   closed_ = true;
-  if (const auto path = ExchangeFilePath()) exchange::WriteBackExchangeFile(state_, *path);
   exchange::ReleaseExchangeState(state_);
+}
+
+bool DimensionDialogModel::WriteBackOnClose() {
+  if (closed_) return true;
+  if (!TryWriteBack()) return false;
+  Release();
+  return true;
+}
+
+void DimensionDialogModel::CloseWithoutAsking() {
+  if (closed_) return;
+  TryWriteBack();
+  Release();
+}
+
+void DimensionDialogModel::GiveUpAnswer() {
+  if (!closed_) Release();
 }
 
 }  // namespace morven::tool

@@ -110,6 +110,14 @@ void DimensionDialog::paintEvent(QPaintEvent* event) {
 
 void DimensionDialog::ReadOnFirstShow() {
   if (!model_.ReadOnFirstShow()) return;
+  while (model_.ReadFailed()) {
+    if (!AskToRetry(kExchangeFileUnreadable)) {
+      model_.CloseWithoutAsking();
+      reject();
+      return;
+    }
+    model_.ReadAgain();
+  }
   BuildControls();
   textTypeList_->clear();
   for (const std::string& item : model_.TextTypeItems()) textTypeList_->addItem(FromCp932(item));
@@ -156,8 +164,23 @@ void DimensionDialog::FocusRefusedField(ControlRole role) {
   if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }
 
+bool DimensionDialog::AskToRetry(const char* question) {
+  QMessageBox box(QMessageBox::Critical, FromCp932(kApplicationTitle), FromCp932(question),
+                  QMessageBox::Retry | QMessageBox::Cancel, this);
+  box.button(QMessageBox::Retry)->setText(FromCp932(kRetryCaption));
+  box.button(QMessageBox::Cancel)->setText(FromCp932(kBoxCancelCaption));
+  box.setDefaultButton(QMessageBox::Retry);
+  box.setEscapeButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Retry;
+}
+
 void DimensionDialog::done(int result) {
-  model_.WriteBackOnClose();
+  while (!model_.WriteBackOnClose()) {
+    if (!AskToRetry(kExchangeFileUnwritable)) {
+      model_.GiveUpAnswer();
+      break;
+    }
+  }
   QDialog::done(result);
 }
 

@@ -36,6 +36,8 @@ class DimensionDialog : public QDialog {
   void BuildOnOk();
   DimensionEntries Entries() const;
   void FocusRefusedField(ControlRole role);
+  // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
+  bool AskToRetry(const char* question);
 
   DimensionDialogModel model_;
   bool shown_ = false;

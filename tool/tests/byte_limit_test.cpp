@@ -88,6 +88,8 @@ const EditCase kEdits[] = {
      u"12.5-e1234567890",
      16,
      true},
+    {"each character as the host shows its bytes: a wave dash, a yen sign", u"", At(0),
+     u"\u301C\u00A5", 32, u"\uFF5E\\", 2},
     {"full-width digits in a text field stay", u"", At(0), u"\uFF11\uFF0E\uFF15", 32,
      u"\uFF11\uFF0E\uFF15", 3},
 };

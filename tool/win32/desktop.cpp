@@ -20,7 +20,7 @@ Desktop SystemDesktop() {
   };
   desktop.showMessageBox = [](HWND owner, const std::wstring& text, const std::wstring& caption,
                               UINT style) {
-    MessageBoxW(owner, text.c_str(), caption.c_str(), style);
+    return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
   };
   return desktop;
 }

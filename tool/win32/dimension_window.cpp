@@ -226,7 +226,7 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) OnClose();
+      if (wParam) CloseWithoutAsking();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -284,6 +284,14 @@ bool DimensionWindow::CreateControls() {
 
 void DimensionWindow::OnFirstShown() {
   if (!model_.ReadOnFirstShow()) return;
+  while (model_.ReadFailed()) {
+    if (!AskToRetry(kExchangeFileUnreadable)) {
+      CloseWithoutAsking();
+      return;
+    }
+    if (model_.Closed()) return;  // closed from outside while the box was up
+    model_.ReadAgain();
+  }
   HWND list = Control(kTextTypeList);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : model_.TextTypeItems()) {
@@ -341,8 +349,24 @@ void DimensionWindow::OnOk() {
 }
 
 void DimensionWindow::OnClose() {
-  model_.WriteBackOnClose();
+  while (!model_.WriteBackOnClose()) {
+    if (!AskToRetry(kExchangeFileUnwritable)) {
+      model_.GiveUpAnswer();
+      break;
+    }
+  }
   if (window_ != nullptr) DestroyWindow(window_);
+}
+
+// No question is asked: the system may end the process as soon as this returns.
+void DimensionWindow::CloseWithoutAsking() {
+  model_.CloseWithoutAsking();
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool DimensionWindow::AskToRetry(const char* question) {
+  return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
+                                 MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
 }
 
 // Enter presses the button that has the focus, else OK, and the default frame shows which.

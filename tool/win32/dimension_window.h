@@ -47,6 +47,9 @@ class DimensionWindow {
   void OnCommand(int id, int notification);
   void OnOk();
   void OnClose();
+  void CloseWithoutAsking();
+  // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
+  bool AskToRetry(const char* question);
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();

@@ -7,6 +7,14 @@ set -euo pipefail
 program=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
+# Neither is installed by scripts/setup.sh: only this script needs them.
+missing=""
+command -v import >/dev/null && [ -x /usr/bin/convert ] || missing="$missing imagemagick"
+[ -f /usr/share/wine/fonts/marlett.ttf ] || missing="$missing fonts-wine"
+if [ -n "$missing" ]; then
+  echo "screenshot.sh needs the Debian packages$missing: apt-get install$missing" >&2
+  exit 1
+fi
 source "$here/../../scripts/virtual_display.sh"
 source "$here/../../scripts/wine_prefix.sh"
 start_wine_on_virtual_display

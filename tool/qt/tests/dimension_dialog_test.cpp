@@ -1,5 +1,9 @@
 #include "tool/qt/dimension_dialog.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -56,6 +60,17 @@ QByteArray WorkedExampleAnswer(const QByteArray& value = "1,000.000") {
          value + "\r\nz3\r\npt 0 500 1 180 1\r\nz3\r\npt 1000 500 1 0 1\r\n";
 }
 
+// Root's override of file modes, dropped for the rest of the run so that a mode applies as it
+// does to a user; false where it cannot be.
+bool DropPermissionOverride() {
+  if (::geteuid() != 0) return true;
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+  if (::syscall(SYS_capget, &header, data) != 0) return false;
+  data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+  return ::syscall(SYS_capset, &header, data) == 0;
+}
+
 // Types each character as the keyboard would deliver it, Japanese ones included.
 void Type(QWidget* widget, const QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -91,10 +106,15 @@ class DimensionDialogTest : public QObject {
   void opensUnderThePointer();
   void showingAgainReadsNothing();
   void regionalSeparators();
+  void fileFailuresAskToRetry_data();
+  void fileFailuresAskToRetry();
 
  private:
-  // A shown dialog over a folder holding `hostFile` (none when null), its file already read.
-  std::unique_ptr<DimensionDialog> OpenForm(const QByteArray& hostFile);
+  // A shown dialog over a folder holding `hostFile` (none when null) with `permissions`, its file
+  // already read (or the dialog closed).
+  std::unique_ptr<DimensionDialog> OpenForm(const QByteArray& hostFile,
+                                            QFile::Permissions permissions = QFile::ReadOwner |
+                                                                             QFile::WriteOwner);
   QByteArray Answer() const;
   template <typename T>
   T* Child(const DimensionDialog& form, const char* name) {
@@ -106,20 +126,24 @@ class DimensionDialogTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
 };
 
-std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray& hostFile) {
+std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray& hostFile,
+                                                               QFile::Permissions permissions) {
   folder_ = std::make_unique<QTemporaryDir>();
   if (!hostFile.isNull()) {
     QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
     if (!file.open(QIODevice::WriteOnly) || file.write(hostFile) != hostFile.size()) {
       qFatal("cannot write the exchange file");
     }
+    file.setPermissions(permissions);
   }
   auto form = std::make_unique<DimensionDialog>(
       std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()));
   form->show();
   if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
   QComboBox* textTypes = Child<QComboBox>(*form, "ComboBox3");
-  if (!QTest::qWaitFor([&] { return textTypes->count() == 11; })) qWarning("no text types");
+  if (!QTest::qWaitFor([&] { return textTypes->count() == 11 || !form->isVisible(); })) {
+    qWarning("no text types");
+  }
   return form;
 }
 
@@ -632,6 +656,52 @@ void DimensionDialogTest::regionalSeparators() {
            QStringLiteral("No10: W2,5 H2,5 D0,5"));
   QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
   QCOMPARE(Answer(), WorkedExampleAnswer("1.000,000"));
+}
+
+void DimensionDialogTest::fileFailuresAskToRetry_data() {
+  QTest::addColumn<bool>("atStart");  // the file cannot be read; else the answer cannot be written
+  QTest::addColumn<bool>("retry");    // Retry once the file is usable again; else Cancel
+  QTest::addColumn<QByteArray>("answer");
+  QTest::newRow("unreadable, Retry") << true << true << WorkedExampleAnswer();
+  // The answer "hq" cannot be written either, and the unwritable file is deleted.
+  QTest::newRow("unreadable, Cancel") << true << false << QByteArray();
+  QTest::newRow("unwritable, Retry") << false << true << WorkedExampleAnswer();
+  // Neither written nor deleted: the folder is not writable.
+  QTest::newRow("unwritable, Cancel") << false << false << HostFile();
+}
+
+void DimensionDialogTest::fileFailuresAskToRetry() {
+  if (!DropPermissionOverride()) QSKIP("root's permission override cannot be dropped here");
+  QFETCH(bool, atStart);
+  QFETCH(bool, retry);
+  QFETCH(QByteArray, answer);
+  const QFile::Permissions usable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+  const auto setPermissions = [&](QFile::Permissions folder, QFile::Permissions file) {
+    QFile(folder_->path()).setPermissions(folder);
+    QFile(folder_->filePath(QStringLiteral("JWC_TEMP.TXT"))).setPermissions(file);
+  };
+  QStringList boxes;
+  QTimer answerer;
+  connect(&answerer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || box->defaultButton() != box->button(QMessageBox::Retry)) return;
+    boxes << box->windowTitle() + u'|' + box->text().section(u'\n', 0, 0);
+    if (retry) setPermissions(usable, usable);
+    box->button(retry ? QMessageBox::Retry : QMessageBox::Cancel)->click();
+  });
+  answerer.start(10);
+  auto form = OpenForm(HostFile(), atStart ? QFile::Permissions() : usable);
+  if (!atStart) setPermissions(QFile::ReadOwner | QFile::ExeOwner, QFile::ReadOwner);
+  if (form->isVisible()) QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+  QTRY_VERIFY(!form->isVisible());
+  answerer.stop();
+  setPermissions(usable, usable);
+  const QString title = QString::fromUtf8("Morven－水平寸法の作図|");
+  QCOMPARE(boxes,
+           QStringList(title + QString::fromUtf8(
+                                   atStart ? "JWC_TEMP.TXT を読み込めませんでした。"
+                                           : "結果を JWC_TEMP.TXT に書き込めませんでした。")));
+  QCOMPARE(Answer(), answer);
 }
 
 QTEST_MAIN(DimensionDialogTest)

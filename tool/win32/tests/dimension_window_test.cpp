@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cwctype>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <optional>
@@ -150,9 +151,10 @@ class DimensionWindowTest : public ::testing::Test {
 
   // The dialog over a folder that holds the host's file, shown, read, in front and with the
   // keyboard focus; the one before it closed without a word.
-  void Open() {
+  void Open(const std::function<void()>& beforeShow = {}) {
     Close();
     folder_.Write(exchange::kExchangeFileName, kHostFile);
+    if (beforeShow) beforeShow();
     model_.emplace(folder_.Path(), numeric::Separators{});
     window_.emplace(*model_, FakeDesktop());
     ASSERT_TRUE(window_->Create(GetModuleHandleW(nullptr)));
@@ -203,6 +205,7 @@ class DimensionWindowTest : public ::testing::Test {
     desktop.showMessageBox = [this](HWND owner, const std::wstring& text,
                                     const std::wstring& caption, UINT style) {
       messageBoxes_.push_back({owner, text, caption, style});
+      return answerBox_ ? answerBox_() : IDOK;
     };
     return desktop;
   }
@@ -211,6 +214,7 @@ class DimensionWindowTest : public ::testing::Test {
   std::vector<POINT> cursorReadings_{{500, 300}};
   std::optional<PixelRect> workArea_ = PixelRect{0, 0, 1280, 1024};
   std::vector<MessageBoxShown> messageBoxes_;
+  std::function<int()> answerBox_;  // the button a message box answers; IDOK when unset
   std::optional<DimensionDialogModel> model_;
   std::optional<DimensionWindow> window_;
 };
@@ -529,6 +533,64 @@ TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) 
     folder_.Write(exchange::kExchangeFileName, "untouched");
     model_->WriteBackOnClose();
     EXPECT_EQ(Answer(), "untouched");
+  }
+}
+
+// Another program holds the file without sharing it past the wait, when the dialog reads it or
+// when it answers: an error box asks, Retry (after the holder let go) reads or answers in full,
+// Cancel ends without a second box. The session's end answers what it can without asking.
+TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
+  enum class Held { kAtTheStart, kAtOk, kAtTheSessionsEnd };
+  const struct {
+    const char* name;
+    Held held;
+    int answer;  // of the box
+    std::size_t boxes;
+    bool drawn;  // the file holds the dimension; else it holds what the host wrote
+  } cases[] = {
+      {"held at the start, Retry", Held::kAtTheStart, IDRETRY, 1, true},
+      {"held at the start, Cancel", Held::kAtTheStart, IDCANCEL, 1, false},
+      {"held at the answer, Retry", Held::kAtOk, IDRETRY, 1, true},
+      {"held at the answer, Cancel", Held::kAtOk, IDCANCEL, 1, false},
+      {"held at the session's end", Held::kAtTheSessionsEnd, IDRETRY, 0, false},
+  };
+  const std::filesystem::path file = folder_ / exchange::kExchangeFileName;
+  HANDLE holder = INVALID_HANDLE_VALUE;
+  const auto hold = [&] {
+    holder = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  };
+  const auto letGo = [&] {
+    if (holder != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(holder, INVALID_HANDLE_VALUE));
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    messageBoxes_.clear();
+    answerBox_ = [&] {
+      if (c.answer == IDRETRY) letGo();
+      return c.answer;
+    };
+    ASSERT_NO_FATAL_FAILURE(Open(c.held == Held::kAtTheStart ? hold : std::function<void()>()));
+    if (c.held != Held::kAtTheStart) hold();
+    if (window_->Handle() != nullptr && c.held == Held::kAtTheSessionsEnd) {
+      SendMessageW(window_->Handle(), WM_ENDSESSION, TRUE, 0);
+    } else if (window_->Handle() != nullptr) {
+      Click(kOkButton);
+    }
+    letGo();
+    EXPECT_EQ(window_->Handle(), nullptr);
+    ASSERT_EQ(messageBoxes_.size(), c.boxes);
+    if (c.boxes > 0) {
+      const std::wstring question = c.held == Held::kAtTheStart
+                                        ? L"JWC_TEMP.TXT を読み込めませんでした。\n"
+                                        : L"結果を JWC_TEMP.TXT に書き込めませんでした。\n";
+      EXPECT_EQ(messageBoxes_[0].text.substr(0, question.size()), question);
+      EXPECT_EQ(messageBoxes_[0].caption, L"Morven\uFF0D水平寸法の作図");
+      EXPECT_EQ(messageBoxes_[0].style, static_cast<UINT>(MB_ICONERROR | MB_RETRYCANCEL));
+    }
+    EXPECT_EQ(Answer().rfind("lg0\r\n", 0) == 0, c.drawn) << Answer();
+    if (!c.drawn) {
+      EXPECT_EQ(Answer(), kHostFile);
+    }
   }
 }
 
