@@ -31,7 +31,6 @@
 #include <memory>
 
 #include "tool/qt/cp932_qstring.h"
-#include "tool/regional_separators.h"
 
 using morven::tool::qt::DimensionDialog;
 
@@ -475,10 +474,9 @@ void DimensionDialogTest::validationMovesFocus() {
   QCOMPARE(Answer(), QByteArray("hq\r\n"));
 }
 
-// Every list and field set through the dialog to other than its start value; the answer is what
-// the core builds for the same entries.
+// Every list and field set through the dialog to other than its start value (the prefix "寸");
+// the answer is what the core builds for the same entries.
 void DimensionDialogTest::everyControlReachesTheAnswer() {
-  // Marks, scale, text type, prefix ("寸"), suffix and the three distances.
   const morven::tool::DimensionEntries entries{3, 7, "0.5", 10, "\x90\xA1", "mm", "1.5", "3", "4"};
   auto form = OpenForm(HostFile());
   for (const auto& [name, downs] : {std::pair{"ComboBox1", entries.startMark},
@@ -505,11 +503,8 @@ void DimensionDialogTest::everyControlReachesTheAnswer() {
   QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
   QVERIFY(file.open(QIODevice::WriteOnly) && file.write(HostFile()) > 0);
   file.close();
-  const QLocale locale = QLocale::system();
   morven::tool::DimensionDialogModel core(
-      std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()),
-      morven::tool::ChooseSeparators(locale.decimalPoint().toStdString(),
-                                     locale.groupSeparator().toStdString()));
+      std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()), {'.', ','});
   QCOMPARE(core.BuildOnOk(entries).kind, morven::tool::OkOutcome::Kind::kBuilt);
   core.WriteBackOnClose();
   QCOMPARE(answer, Answer());

@@ -355,10 +355,9 @@ TEST_F(DimensionWindowTest, RefusedOkFocusesTheFieldWithItsTextSelected) {
   EXPECT_EQ(Answer(), kHostFile);
 }
 
-// Every list and field set through the window to other than its start value; the answer is what
-// the core builds for the same entries.
+// Every list and field set through the window to other than its start value (the prefix "寸");
+// the answer is what the core builds for the same entries.
 TEST_F(DimensionWindowTest, EveryControlReachesTheAnswer) {
-  // Marks, scale, text type, prefix ("寸"), suffix and the three distances.
   const DimensionEntries entries{3, 7, "0.5", 10, "\x90\xA1", "mm", "1.5", "3", "4"};
   ASSERT_NO_FATAL_FAILURE(Open());
   for (const auto& [list, downs] : {std::pair{kStartMarkList, entries.startMark},
@@ -389,8 +388,8 @@ TEST_F(DimensionWindowTest, EveryControlReachesTheAnswer) {
   EXPECT_EQ(answer, Answer());
 }
 
-// A press on Cancel dragged off it and let go clicks nothing but leaves the focus there, and
-// Enter then presses Cancel.
+// A press on Cancel, dragged off it and let go there, clicks nothing but leaves the focus on
+// Cancel, and Enter then presses Cancel.
 TEST_F(DimensionWindowTest, EnterPressesCancelFocusedByTheMouse) {
   ASSERT_NO_FATAL_FAILURE(Open());
   RECT cancel{};
@@ -405,7 +404,6 @@ TEST_F(DimensionWindowTest, EnterPressesCancelFocusedByTheMouse) {
     Pump();
   };
   mouse(cancel.left + 10, cancel.top + 10, MOUSEEVENTF_LEFTDOWN);
-  mouse(cancel.left - 10, cancel.top + 10, 0);
   mouse(cancel.left - 10, cancel.top + 10, MOUSEEVENTF_LEFTUP);
   EXPECT_EQ(GetFocus(), Control(kCancelButton));
   EXPECT_EQ(Answer(), kHostFile);

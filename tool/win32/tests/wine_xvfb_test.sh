@@ -119,8 +119,7 @@ run_case "a mark scale of 0 is refused, then Alt+N answers hq" "$work/hq.txt" \
 
 # The same from a folder whose full path, Z:\ and all, is over 260 characters.
 app="$work/$(printf '%0100d' 1)/$(printf '%0100d' 2)/$(printf '%060d' 3)"
-mkdir -p "$app"
-cp "$program" "$app/morven.exe"
+mkdir -p "$app" && cp "$program" "$app/morven.exe"
 run_case "Enter draws from a folder path over 260 characters" "$samples/JWC_TEMP.answer.TXT" Return
 
 [ "$failures" -eq 0 ]
