@@ -96,6 +96,8 @@ TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   DimensionDialogModel closedUnread(folder.Path(), kSeparators);
   closedUnread.WriteBackOnClose();
   EXPECT_FALSE(closedUnread.ReadOnFirstShow()) << "read after the close";
+  closedUnread.ReadAgain();
+  EXPECT_TRUE(closedUnread.State().HpPoints.empty()) << "read again after the close";
 }
 
 // The user is asked; the answer waits in the state for Retry, until the user gives up.
