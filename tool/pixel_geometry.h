@@ -23,4 +23,9 @@ struct PixelRect {
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
+// A rectangle given by its edges, right and bottom outside it, as the system's rectangles are.
+constexpr PixelRect PixelRectFromEdges(int left, int top, int right, int bottom) {
+  return PixelRect{left, top, right - left, bottom - top};
+}
+
 }  // namespace morven::tool

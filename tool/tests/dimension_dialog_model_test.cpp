@@ -92,6 +92,12 @@ TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kIgnored);
   EXPECT_FALSE(model.ReadOnFirstShow());
   EXPECT_FALSE(std::filesystem::exists(file)) << "a second close wrote again";
+
+  DimensionDialogModel closedUnread(folder.Path(), kSeparators);
+  closedUnread.WriteBackOnClose();
+  EXPECT_FALSE(closedUnread.ReadOnFirstShow()) << "read after the close";
+  closedUnread.ReadAgain();
+  EXPECT_TRUE(closedUnread.State().HpPoints.empty()) << "read again after the close";
 }
 
 // The user is asked; the answer waits in the state for Retry, until the user gives up.

@@ -237,6 +237,15 @@ const BuildCase kBuildCases[] = {
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "1000 200 1000 700", "cn3", "msg", "0 500 1000 500",
       "cs -175 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1", "cn5"}},
+    {"TextTypeNo10ThenHostsTypeRestored",
+     [](ExchangeState& s) {
+       s.InitialTextType = 5;
+       s.TextTypes[9].Width = 4.0;
+     },
+     WithEntries([](DimensionEntries& e) { e.textTypeChoice = 10; }),
+     kHostAttributes,
+     {"z3", "0 200 0 700", "z3", "1000 200 1000 700", "cn10", "msg", "0 500 1000 500",
+      "cs -400 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1", "cn5"}},
     {"HostsFreeTextSize",
      [](ExchangeState& s) { s.InitialTextType = 0; },
      {},

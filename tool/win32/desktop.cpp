@@ -16,7 +16,7 @@ Desktop SystemDesktop() {
       return std::nullopt;
     }
     const RECT& work = monitor.rcWork;
-    return PixelRect{work.left, work.top, work.right - work.left, work.bottom - work.top};
+    return PixelRectFromEdges(work.left, work.top, work.right, work.bottom);
   };
   desktop.showMessageBox = [](HWND owner, const std::wstring& text, const std::wstring& caption,
                               UINT style) {

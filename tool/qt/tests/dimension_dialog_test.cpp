@@ -30,6 +30,8 @@
 #include <functional>
 #include <memory>
 
+#include "tool/qt/cp932_qstring.h"
+
 using morven::tool::qt::DimensionDialog;
 
 namespace {
@@ -95,6 +97,7 @@ class DimensionDialogTest : public QObject {
   void pasteIsCutToFit();
   void validationMovesFocus_data();
   void validationMovesFocus();
+  void everyControlReachesTheAnswer();
   void overflowShowsMessageAndKeepsDialogOpen_data();
   void overflowShowsMessageAndKeepsDialogOpen();
   void everyWayOfClosingWritesOnce_data();
@@ -463,10 +466,48 @@ void DimensionDialogTest::validationMovesFocus() {
   QVERIFY(form->isVisible());
   QCOMPARE(QApplication::focusWidget()->objectName(), focus);
   QCOMPARE(Answer(), HostFile());
+  Type(QApplication::focusWidget(), QStringLiteral("7"));  // over the refused value
+  QCOMPARE(Child<QLineEdit>(*form, focus.toLatin1().constData())->text(), QStringLiteral("7"));
 
   // Cancel after the refusal still answers that nothing was drawn.
   QTest::mouseClick(Child<QPushButton>(*form, "Button2"), Qt::LeftButton);
   QCOMPARE(Answer(), QByteArray("hq\r\n"));
+}
+
+// Every list and field set through the dialog to other than its start value (the prefix "寸");
+// the answer is what the core builds for the same entries.
+void DimensionDialogTest::everyControlReachesTheAnswer() {
+  const morven::tool::DimensionEntries entries{3, 7, "0.5", 10, "\x90\xA1", "mm", "1.5", "3", "4"};
+  auto form = OpenForm(HostFile());
+  for (const auto& [name, downs] : {std::pair{"ComboBox1", entries.startMark},
+                                    {"ComboBox2", entries.endMark},
+                                    {"ComboBox3", entries.textTypeChoice}}) {
+    QComboBox* list = Child<QComboBox>(*form, name);
+    list->setFocus();
+    for (int i = 0; i < downs; ++i) QTest::keyClick(list, Qt::Key_Down);
+  }
+  for (const auto& [name, text] : {std::pair{"Edit1", entries.endMarkScale},
+                                   {"Edit2", entries.prefix},
+                                   {"Edit3", entries.suffix},
+                                   {"Edit4", entries.textDistance},
+                                   {"Edit5", entries.extensionGap},
+                                   {"Edit6", entries.overshoot}}) {
+    QLineEdit* field = Child<QLineEdit>(*form, name);
+    field->setFocus();
+    field->selectAll();
+    Type(field, morven::tool::qt::FromCp932(text));
+  }
+  QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
+  const QByteArray answer = Answer();
+
+  QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write(HostFile()) > 0);
+  file.close();
+  morven::tool::DimensionDialogModel core(
+      std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()), {'.', ','});
+  QCOMPARE(core.BuildOnOk(entries).kind, morven::tool::OkOutcome::Kind::kBuilt);
+  core.WriteBackOnClose();
+  QCOMPARE(answer, Answer());
 }
 
 void DimensionDialogTest::overflowShowsMessageAndKeepsDialogOpen_data() {

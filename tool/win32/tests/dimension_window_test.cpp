@@ -361,6 +361,63 @@ TEST_F(DimensionWindowTest, RefusedOkFocusesTheFieldWithItsTextSelected) {
   EXPECT_EQ(Answer(), kHostFile);
 }
 
+// Every list and field set through the window to other than its start value (the prefix "寸");
+// the answer is what the core builds for the same entries.
+TEST_F(DimensionWindowTest, EveryControlReachesTheAnswer) {
+  const DimensionEntries entries{3, 7, "0.5", 10, "\x90\xA1", "mm", "1.5", "3", "4"};
+  ASSERT_NO_FATAL_FAILURE(Open());
+  for (const auto& [list, downs] : {std::pair{kStartMarkList, entries.startMark},
+                                    {kEndMarkList, entries.endMark},
+                                    {kTextTypeList, entries.textTypeChoice}}) {
+    SetFocus(Control(list));
+    for (int i = 0; i < downs; ++i) PressKeys({VK_DOWN});
+    Pump();
+  }
+  for (const auto& [field, text] : {std::pair{kMarkScaleField, entries.endMarkScale},
+                                    {kPrefixField, entries.prefix},
+                                    {kSuffixField, entries.suffix},
+                                    {kTextDistanceField, entries.textDistance},
+                                    {kExtensionGapField, entries.extensionGap},
+                                    {kOvershootField, entries.overshoot}}) {
+    SetFocus(Control(field));
+    SendMessageW(Control(field), EM_SETSEL, 0, -1);
+    TypeUnits(Utf16FromWide(WideFromCp932(text)));
+    Pump();
+  }
+  Click(kOkButton);
+  const std::string answer = Answer();
+
+  folder_.Write(exchange::kExchangeFileName, kHostFile);
+  DimensionDialogModel core(folder_.Path(), numeric::Separators{});
+  ASSERT_EQ(core.BuildOnOk(entries).kind, OkOutcome::Kind::kBuilt);
+  core.WriteBackOnClose();
+  EXPECT_EQ(answer, Answer());
+}
+
+// A press on Cancel, dragged off it and let go there, clicks nothing but leaves the focus on
+// Cancel, and Enter then presses Cancel.
+TEST_F(DimensionWindowTest, EnterPressesCancelFocusedByTheMouse) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  RECT cancel{};
+  GetWindowRect(Control(kCancelButton), &cancel);
+  const auto mouse = [this](LONG x, LONG y, DWORD button) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    SendInput(1, &input, sizeof(INPUT));
+    Pump();
+  };
+  mouse(cancel.left + 10, cancel.top + 10, MOUSEEVENTF_LEFTDOWN);
+  mouse(cancel.left - 10, cancel.top + 10, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(GetFocus(), Control(kCancelButton));
+  EXPECT_EQ(Answer(), kHostFile);
+  PressKeys({VK_RETURN});
+  Pump();
+  EXPECT_EQ(Answer(), "hq\r\n");
+}
+
 TEST_F(DimensionWindowTest, OverflowIsShownInAnErrorBoxAndTheDialogStaysOpen) {
   ASSERT_NO_FATAL_FAILURE(Open());
   SetWindowTextW(Control(kTextDistanceField), L"1e400");

@@ -3,8 +3,9 @@
 # whose path holds Japanese characters and under a locale whose code page has none of them, and
 # drives it with key presses and clicks. Enter must leave the same answer as the Linux program;
 # Esc, Alt+F4, a click on the close box, the system menu's Close and a refused OK followed by
-# Alt+N exactly "hq" CR LF. The program must end with exit code 0 each time. The answer file is
-# awaited, not the end of the process: Wine takes about two seconds to end a windowed program.
+# Alt+N exactly "hq" CR LF; Enter the same answer also from a folder whose path is over 260
+# characters. The program must end with exit code 0 each time. The answer file is awaited, not the
+# end of the process: Wine takes about two seconds to end a windowed program.
 #   wine_xvfb_test.sh PATH_TO_MORVEN_EXE
 set -euo pipefail
 
@@ -115,5 +116,10 @@ run_case "the close box answers hq" "$work/hq.txt" close-box
 run_case "the system menu's Close answers hq" "$work/hq.txt" alt+space c
 run_case "a mark scale of 0 is refused, then Alt+N answers hq" "$work/hq.txt" \
   Tab Tab 0 Return still-open alt+n
+
+# The same from a folder whose full path, Z:\ and all, is over 260 characters.
+app="$work/$(printf '%0100d' 1)/$(printf '%0100d' 2)/$(printf '%060d' 3)"
+mkdir -p "$app" && cp "$program" "$app/morven.exe"
+run_case "Enter draws from a folder path over 260 characters" "$samples/JWC_TEMP.answer.TXT" Return
 
 [ "$failures" -eq 0 ]
