@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Types into the real program with fcitx5 and Mozc on, the Japanese input method of Linux users,
+# on a virtual X server of its own: morven, or morven.exe under Wine. Turned on in the prefix
+# field, "sunpou" converts to 寸法 there, and 20 kana committed into the suffix are cut to 32
+# bytes; with it still on, the numbers typed into the distances and the scale give the answer of
+# the same digits typed plainly. Mozc's server does not run as root: as root, the input method and
+# the program run as the user morven-ime (made when missing), in a fresh home so that Mozc has
+# learnt nothing. Exits 77 (skipped) where it cannot run.
+#   input_method_test.sh PATH_TO_MORVEN_OR_MORVEN_EXE
+set -euo pipefail
+
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+scripts=$here/../../scripts
+sample=$here/../samples/JWC_TEMP.TXT
+source "$scripts/virtual_display.sh"
+skip() {
+  echo "skipped: $1"
+  exit 77
+}
+
+wine=""
+needs=(fcitx5 fcitx5-remote dbus-launch setpriv /usr/share/fcitx5/addon/mozc.conf)
+if [[ $program == *.exe ]]; then
+  wine=1
+else
+  needs+=(/usr/lib/*/qt6/plugins/platforminputcontexts/libfcitx5platforminputcontextplugin.so)
+fi
+for need in "${needs[@]}"; do
+  command -v "$need" >/dev/null || [ -e "$need" ] || skip "$need is missing (scripts/setup.sh)"
+done
+user=morven-ime
+if [ "$(id -u)" -eq 0 ] && ! id "$user" >/dev/null 2>&1 &&
+  ! useradd --system --no-create-home --shell /usr/sbin/nologin "$user"; then
+  skip "Mozc does not run as root, and the user $user cannot be made"
+fi
+
+home=$(mktemp -d)
+app=$home/app
+as_user=(env HOME="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 LC_ALL=C.UTF-8)
+[ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid="$user" --regid="$user" --clear-groups "${as_user[@]}")
+ime_pid=""
+pid=""
+cleanup() {
+  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  [ -z "$wine" ] || "${as_user[@]}" WINEPREFIX="$home/prefix" wineserver -k 2>/dev/null || true
+  # Mozc's server is fcitx5's child, and outlives it.
+  [ -z "$ime_pid" ] || kill $(pgrep -P "$ime_pid") "$ime_pid" 2>/dev/null || true
+  [ -z "${DBUS_SESSION_BUS_PID:-}" ] || kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+  stop_virtual_display
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+mkdir -p "$home/.config/fcitx5" "$app" "$home/run"
+chmod 700 "$home/run"
+cp "$program" "$app"
+printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
+  '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '[Groups/0/Items/1]' 'Name=mozc' 'Layout=' \
+  '[GroupOrder]' '0=Default' >"$home/.config/fcitx5/profile"
+# A sanitizer build reads its suppressions as that user too.
+if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]] && cp "${BASH_REMATCH[1]}" "$home/lsan.supp"; then
+  export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$home/lsan.supp}
+fi
+[ "$(id -u)" -ne 0 ] || chown -R "$user:" "$home"
+start_virtual_display
+eval "$("${as_user[@]}" dbus-launch --sh-syntax)"
+"${as_user[@]}" fcitx5 -r >"$home/fcitx5.log" 2>&1 &
+ime_pid=$!
+sleep 3
+if [ -n "$wine" ]; then
+  "${as_user[@]}" bash -c 'source "$1" && start_wine_prefix "$2"' _ "$scripts/wine_prefix.sh" \
+    "$home/prefix"
+  # Wine's bridge to the input method composes in the number fields all the same: Return commits.
+  commit=Return
+  run=(WINEPREFIX="$home/prefix" WINEDEBUG=-all XMODIFIERS=@im=fcitx wine "$app/morven.exe")
+else
+  unset QT_QPA_PLATFORM
+  commit=""
+  run=(QT_IM_MODULE=fcitx "$app/morven")
+fi
+
+# From the first control: the input method on in the prefix, 寸法 there, 20 kana unconverted into
+# the suffix; then 1.5, 3 and 2.5 into the distances and 25 into the scale, and Return for OK.
+# False, typing nothing, when the input method did not come on.
+fill_dialog() {
+  xdotool windowfocus --sync "$1" mousemove --window "$1" 2 2 click 1 key Tab Tab Tab Tab
+  xdotool sleep 0.5 key ctrl+space sleep 1
+  [ "$("${as_user[@]}" fcitx5-remote)" = 2 ] && [ "$(xdotool getwindowfocus)" = "$1" ] || return 1
+  xdotool type --delay 80 sunpou
+  xdotool key space sleep 1 key Return sleep 1 key Tab type --delay 80 aiueoaiueoaiueoaiueo
+  xdotool sleep 0.5 key Return sleep 1
+  for entry in Tab:1.5 Tab:3 Tab:2.5 "Tab Tab Tab Tab Tab:25"; do
+    xdotool key ${entry%:*} sleep 0.3 type --delay 80 "${entry#*:}"
+    [ -z "$commit" ] || xdotool sleep 0.5 key "$commit" sleep 1
+  done
+  xdotool sleep 0.5 key Return
+}
+
+# Keys sent right after Ctrl+Space are sometimes lost: a run whose input method did not come on
+# is tried again, three runs in all.
+for attempt in 1 2 3; do
+  install -m 666 "$sample" "$app/JWC_TEMP.TXT"
+  (cd / && exec "${as_user[@]}" "${run[@]}") &
+  pid=$!
+  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1) || true
+  sleep 1
+  [ -n "$window" ] && fill_dialog "$window" && break
+  echo "the input method did not come on (run $attempt)"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+done
+[ -n "$pid" ] || exit 1
+# The answer is awaited, not the end of the process: Wine takes seconds to end a windowed program.
+for _ in $(seq 150); do
+  cmp -s "$sample" "$app/JWC_TEMP.TXT" || break
+  sleep 0.1
+done
+if [ "$(sha256sum <"$app/JWC_TEMP.TXT" | cut -d' ' -f1)" != \
+  5d958e81ef6d61f65bb17f8a22edeebb2d924e6eea87a7468881200c6a012e69 ]; then
+  echo "FAIL: not the answer of the same entries typed plainly (did a number field compose?):"
+  iconv -f CP932 -t UTF-8 "$app/JWC_TEMP.TXT" || od -c "$app/JWC_TEMP.TXT"
+  exit 1
+fi
+echo "ok   寸法 in the prefix, 20 kana cut to 16, the numbers as typed plainly"
