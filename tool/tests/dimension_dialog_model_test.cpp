@@ -100,23 +100,6 @@ TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   EXPECT_TRUE(closedUnread.State().HpPoints.empty()) << "read again after the close";
 }
 
-// The user is asked; the answer waits in the state for Retry, until the user gives up.
-TEST(DimensionDialogModelTest, AnAnswerThatCannotBeWrittenIsKeptForRetry) {
-  const TempFolder folder;
-  DimensionDialogModel model(folder / "not yet", kSeparators);
-  model.ReadOnFirstShow();
-  EXPECT_FALSE(model.ReadFailed()) << "a missing file is no failure";
-  folder.Write(std::filesystem::path("not yet") / exchange::kExchangeFileName, kHostFile);
-  model.ReadAgain();
-  ASSERT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kBuilt);
-  std::filesystem::remove_all(folder / "not yet");
-  EXPECT_FALSE(model.WriteBackOnClose());
-  EXPECT_FALSE(model.WriteBackOnClose());
-  std::filesystem::create_directory(folder / "not yet");
-  EXPECT_TRUE(model.WriteBackOnClose());
-  EXPECT_EQ(ReadBytes(folder / "not yet" / exchange::kExchangeFileName), kWorkedExampleAnswer);
-}
-
 TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
   const TempFolder folder;
   DimensionDialogModel model(std::nullopt, kSeparators);
