@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Types into the real program with fcitx5 and Mozc on, the Japanese input method of Linux users,
-# on a virtual X server of its own: morven, or morven.exe under Wine. Turned on in the prefix
-# field, "sunpou" converts to 寸法 there, and 20 kana committed into the suffix are cut to 32
-# bytes; with it still on, the numbers typed into the distances and the scale give the answer of
-# the same digits typed plainly. Mozc's server does not run as root: as root, the input method and
-# the program run as the user morven-ime (made when missing), in a fresh home so that Mozc has
-# learnt nothing. Exits 77 (skipped) where it cannot run.
+# Types into morven, or morven.exe under Wine, with fcitx5 and Mozc on, on a virtual X server: 寸法
+# converted in the prefix, 20 kana cut to 32 bytes in the suffix, and numbers that give the answer
+# of the same digits typed plainly. Mozc does not run as root: as root, the input method and the
+# program run as the user morven-ime (made when missing), in a fresh home. Exits 77 (skipped)
+# where it cannot run.
 #   input_method_test.sh PATH_TO_MORVEN_OR_MORVEN_EXE
 set -euo pipefail
 
@@ -14,10 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 scripts=$here/../../scripts
 sample=$here/../samples/JWC_TEMP.TXT
 source "$scripts/virtual_display.sh"
-skip() {
-  echo "skipped: $1"
-  exit 77
-}
+skip() { echo "skipped: $1" && exit 77; }
 
 wine=""
 needs=(fcitx5 fcitx5-remote dbus-launch setpriv /usr/share/fcitx5/addon/mozc.conf)
@@ -80,9 +75,8 @@ else
   run=(QT_IM_MODULE=fcitx "$app/morven")
 fi
 
-# From the first control: the input method on in the prefix, 寸法 there, 20 kana unconverted into
-# the suffix; then 1.5, 3 and 2.5 into the distances and 25 into the scale, and Return for OK.
-# False, typing nothing, when the input method did not come on.
+# 1.5, 3 and 2.5 into the distances and 25 into the scale, after the prefix and suffix, with the
+# input method on; false, typing nothing, when it did not come on.
 fill_dialog() {
   xdotool windowfocus --sync "$1" mousemove --window "$1" 2 2 click 1 key Tab Tab Tab Tab
   xdotool sleep 0.5 key ctrl+space sleep 1
@@ -97,8 +91,7 @@ fill_dialog() {
   xdotool sleep 0.5 key Return
 }
 
-# Keys sent right after Ctrl+Space are sometimes lost: a run whose input method did not come on
-# is tried again, three runs in all.
+# Keys right after Ctrl+Space are sometimes lost: such a run is tried again, three in all.
 for attempt in 1 2 3; do
   install -m 666 "$sample" "$app/JWC_TEMP.TXT"
   (cd / && exec "${as_user[@]}" "${run[@]}") &
@@ -112,7 +105,7 @@ for attempt in 1 2 3; do
   pid=""
 done
 [ -n "$pid" ] || exit 1
-# The answer is awaited, not the end of the process: Wine takes seconds to end a windowed program.
+# The answer is awaited: Wine takes seconds to end a windowed program.
 for _ in $(seq 150); do
   cmp -s "$sample" "$app/JWC_TEMP.TXT" || break
   sleep 0.1
