@@ -4,10 +4,8 @@
 // runs in a child process with a time limit, so that a regression fails instead of hanging.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -21,6 +19,7 @@
 #include "exchange/exchange_state.h"
 #include "exchange/reader.h"
 #include "exchange/tests/child_process.h"
+#include "exchange/tests/permission_override.h"
 #include "exchange/tests/temp_folder.h"
 #include "exchange/write_back.h"
 
@@ -28,6 +27,7 @@ namespace morven::exchange {
 namespace {
 
 namespace fs = std::filesystem;
+using test::DropPermissionOverride;
 using test::InChildWithin;
 
 constexpr unsigned kSecondsAllowed = 10;
@@ -178,16 +178,6 @@ TEST_F(SpecialFiles, ALinkToARegularFileIsWrittenThrough) {
   fs::create_symlink(folder_ / "answer.txt", folder_ / "dangling");
   EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, folder_ / "dangling"));
   EXPECT_EQ(test::ReadBytes(folder_ / "answer.txt"), "hq\r\n");
-}
-
-// Root's override of file modes, dropped in this process, so that a file's mode applies as it
-// does to a user.
-bool DropPermissionOverride() {
-  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
-  if (::syscall(SYS_capget, &header, data) != 0) return false;
-  data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-  return ::syscall(SYS_capset, &header, data) == 0;
 }
 
 // Here the failed write-back's rule holds for a read-only file: the host finds no answer rather

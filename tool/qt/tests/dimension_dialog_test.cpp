@@ -1,9 +1,5 @@
 #include "tool/qt/dimension_dialog.h"
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -30,6 +26,7 @@
 #include <functional>
 #include <memory>
 
+#include "exchange/tests/permission_override.h"
 #include "tool/qt/cp932_qstring.h"
 
 using morven::tool::qt::DimensionDialog;
@@ -57,17 +54,6 @@ QByteArray WorkedExampleAnswer(const QByteArray& value = "1,000.000") {
          "z3\r\n0 200 0 700\r\nz3\r\n1000 200 1000 700\r\ncn1\r\nmsg\r\n0 500 1000 500\r\n"
          "cs -62.5 550 10 0 \"" +
          value + "\r\nz3\r\npt 0 500 1 180 1\r\nz3\r\npt 1000 500 1 0 1\r\n";
-}
-
-// Root's override of file modes, dropped for the rest of the run so that a mode applies as it
-// does to a user; false where it cannot be.
-bool DropPermissionOverride() {
-  if (::geteuid() != 0) return true;
-  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
-  if (::syscall(SYS_capget, &header, data) != 0) return false;
-  data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-  return ::syscall(SYS_capset, &header, data) == 0;
 }
 
 // Types each character as the keyboard would deliver it, Japanese ones included.
@@ -666,7 +652,9 @@ void DimensionDialogTest::fileFailuresAskToRetry_data() {
 }
 
 void DimensionDialogTest::fileFailuresAskToRetry() {
-  if (!DropPermissionOverride()) QSKIP("root's permission override cannot be dropped here");
+  // For the rest of the run: every case here works in a folder of its own.
+  if (!morven::exchange::test::DropPermissionOverride())
+    QSKIP("root's permission override cannot be dropped here");
   QFETCH(bool, atStart);
   QFETCH(bool, retry);
   QFETCH(QByteArray, answer);
