@@ -101,7 +101,9 @@ void DimensionDialogModel::CloseWithoutAsking() {
 }
 
 void DimensionDialogModel::GiveUpAnswer() {
-  if (!closed_) Release();
+  if (closed_) return;
+  state_.CommandBuffer.Release();
+  CloseWithoutAsking();
 }
 
 }  // namespace morven::tool

@@ -68,7 +68,9 @@ class DimensionDialogModel {
   // Closing without a question (the user cancelled after a failed read, the session ends): one
   // attempt to answer, then the state is released.
   void CloseWithoutAsking();
-  // The user gave up on an answer that could not be written: the state is released unwritten.
+  // The user gave up on an answer that could not be written: answered as Cancel is, so that the
+  // host never reads its own input back ("hq" where the file can be written now, else the file
+  // deleted where it can be), then the state is released.
   void GiveUpAnswer();
   bool Closed() const { return closed_; }
 

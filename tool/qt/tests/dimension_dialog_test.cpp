@@ -95,11 +95,10 @@ class DimensionDialogTest : public QObject {
   void fileFailuresAskToRetry();
 
  private:
-  // A shown dialog over a folder holding `hostFile` (none when null) with `permissions`, its file
-  // already read (or the dialog closed).
+  // A shown dialog over a folder holding `hostFile` (none when null), its file already read (or
+  // the dialog closed); `beforeShow` runs once the file is there.
   std::unique_ptr<DimensionDialog> OpenForm(const QByteArray& hostFile,
-                                            QFile::Permissions permissions = QFile::ReadOwner |
-                                                                             QFile::WriteOwner);
+                                            const std::function<void()>& beforeShow = {});
   QByteArray Answer() const;
   template <typename T>
   T* Child(const DimensionDialog& form, const char* name) {
@@ -111,16 +110,16 @@ class DimensionDialogTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
 };
 
-std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray& hostFile,
-                                                               QFile::Permissions permissions) {
+std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(
+    const QByteArray& hostFile, const std::function<void()>& beforeShow) {
   folder_ = std::make_unique<QTemporaryDir>();
   if (!hostFile.isNull()) {
     QFile file(folder_->filePath(QStringLiteral("JWC_TEMP.TXT")));
     if (!file.open(QIODevice::WriteOnly) || file.write(hostFile) != hostFile.size()) {
       qFatal("cannot write the exchange file");
     }
-    file.setPermissions(permissions);
   }
+  if (beforeShow) beforeShow();
   auto form = std::make_unique<DimensionDialog>(
       std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()));
   form->show();
@@ -639,16 +638,42 @@ void DimensionDialogTest::regionalSeparators() {
   QCOMPARE(Answer(), WorkedExampleAnswer("1.000,000"));
 }
 
+// What is made usable while the last box is up: nothing, the folder, or the folder and the file.
+enum class Mended { kNothing, kFolder, kFolderAndFile };
+Q_DECLARE_METATYPE(Mended)
+
 void DimensionDialogTest::fileFailuresAskToRetry_data() {
+  using P = QFile::Permissions;
+  const P rwx = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+  const P rx = QFile::ReadOwner | QFile::ExeOwner;
   QTest::addColumn<bool>("atStart");  // the file cannot be read; else the answer cannot be written
-  QTest::addColumn<bool>("retry");    // Retry once the file is usable again; else Cancel
+  QTest::addColumn<P>("folder");      // the permissions that make it fail
+  QTest::addColumn<P>("file");
+  QTest::addColumn<int>("boxes");  // Retry without a mend at every box before the last
+  QTest::addColumn<Mended>("mended");
+  QTest::addColumn<bool>("retry");  // at the last box; else Cancel
   QTest::addColumn<QByteArray>("answer");
-  QTest::newRow("unreadable, Retry") << true << true << WorkedExampleAnswer();
+  QTest::newRow("unreadable, Retry")
+      << true << rwx << P() << 1 << Mended::kFolderAndFile << true << WorkedExampleAnswer();
+  QTest::newRow("unreadable at the first Retry too")
+      << true << rwx << P() << 2 << Mended::kFolderAndFile << true << WorkedExampleAnswer();
+  QTest::newRow("a folder that cannot be looked into")
+      << true << P(QFile::ReadOwner | QFile::WriteOwner) << rwx << 1 << Mended::kFolderAndFile
+      << true << WorkedExampleAnswer();
   // The answer "hq" cannot be written either, and the unwritable file is deleted.
-  QTest::newRow("unreadable, Cancel") << true << false << QByteArray();
-  QTest::newRow("unwritable, Retry") << false << true << WorkedExampleAnswer();
+  QTest::newRow("unreadable, Cancel")
+      << true << rwx << P() << 1 << Mended::kNothing << false << QByteArray();
+  QTest::newRow("unwritable, Retry") << false << rx << P(QFile::ReadOwner) << 1
+                                     << Mended::kFolderAndFile << true << WorkedExampleAnswer();
   // Neither written nor deleted: the folder is not writable.
-  QTest::newRow("unwritable, Cancel") << false << false << HostFile();
+  QTest::newRow("unwritable, Cancel")
+      << false << rx << P(QFile::ReadOwner) << 1 << Mended::kNothing << false << HostFile();
+  // Giving up answers as Cancel does, as far as the file now allows.
+  QTest::newRow("unwritable, made writable, Cancel")
+      << false << rx << P(QFile::ReadOwner) << 1 << Mended::kFolderAndFile << false
+      << QByteArray("hq\r\n");
+  QTest::newRow("unwritable, folder made writable, Cancel")
+      << false << rx << P(QFile::ReadOwner) << 1 << Mended::kFolder << false << QByteArray();
 }
 
 void DimensionDialogTest::fileFailuresAskToRetry() {
@@ -656,34 +681,43 @@ void DimensionDialogTest::fileFailuresAskToRetry() {
   if (!morven::exchange::test::DropPermissionOverride())
     QSKIP("root's permission override cannot be dropped here");
   QFETCH(bool, atStart);
+  QFETCH(QFile::Permissions, folder);
+  QFETCH(QFile::Permissions, file);
+  QFETCH(int, boxes);
+  QFETCH(Mended, mended);
   QFETCH(bool, retry);
   QFETCH(QByteArray, answer);
   const QFile::Permissions usable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-  const auto setPermissions = [&](QFile::Permissions folder, QFile::Permissions file) {
-    QFile(folder_->path()).setPermissions(folder);
-    QFile(folder_->filePath(QStringLiteral("JWC_TEMP.TXT"))).setPermissions(file);
+  const auto setPermissions = [&](QFile::Permissions folderNow, QFile::Permissions fileNow) {
+    QFile(folder_->filePath(QStringLiteral("JWC_TEMP.TXT"))).setPermissions(fileNow);
+    QFile(folder_->path()).setPermissions(folderNow);
   };
-  QStringList boxes;
+  QStringList asked;
   QTimer answerer;
   connect(&answerer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || box->defaultButton() != box->button(QMessageBox::Retry)) return;
-    boxes << box->windowTitle() + u'|' + box->text().section(u'\n', 0, 0);
-    if (retry) setPermissions(usable, usable);
-    box->button(retry ? QMessageBox::Retry : QMessageBox::Cancel)->click();
+    asked << box->windowTitle() + u'|' + box->text().section(u'\n', 0, 0);
+    const bool last = asked.size() >= boxes;
+    if (last && mended == Mended::kFolderAndFile) setPermissions(usable, usable);
+    if (last && mended == Mended::kFolder) QFile(folder_->path()).setPermissions(usable);
+    box->button(retry || !last ? QMessageBox::Retry : QMessageBox::Cancel)->click();
   });
   answerer.start(10);
-  auto form = OpenForm(HostFile(), atStart ? QFile::Permissions() : usable);
-  if (!atStart) setPermissions(QFile::ReadOwner | QFile::ExeOwner, QFile::ReadOwner);
+  auto form = OpenForm(HostFile(), [&] {
+    if (atStart) setPermissions(folder, file);
+  });
+  if (!atStart) setPermissions(folder, file);
   if (form->isVisible()) QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
   QTRY_VERIFY(!form->isVisible());
   answerer.stop();
   setPermissions(usable, usable);
   const QString title = QString::fromUtf8("Morven－水平寸法の作図|");
-  QCOMPARE(boxes,
-           QStringList(title + QString::fromUtf8(
-                                   atStart ? "JWC_TEMP.TXT を読み込めませんでした。"
-                                           : "結果を JWC_TEMP.TXT に書き込めませんでした。")));
+  QCOMPARE(
+      asked,
+      QStringList(boxes, title + QString::fromUtf8(
+                                     atStart ? "JWC_TEMP.TXT を読み込めませんでした。"
+                                             : "結果を JWC_TEMP.TXT に書き込めませんでした。")));
   QCOMPARE(Answer(), answer);
 }
 
