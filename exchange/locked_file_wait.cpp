@@ -9,8 +9,13 @@ bool LockedFileWait::PauseBeforeRetry() {
   const auto now = std::chrono::steady_clock::now();
   if (!deadline_) deadline_ = now + kLockedFileWait;
   if (now >= *deadline_) return false;
-  std::this_thread::sleep_for(
-      std::min<std::chrono::steady_clock::duration>(kLockedFilePause, *deadline_ - now));
+  const auto pause =
+      std::min(kLockedFilePause, std::chrono::ceil<std::chrono::milliseconds>(*deadline_ - now));
+  if (pause_ != nullptr) {
+    pause_(pause);
+  } else {
+    std::this_thread::sleep_for(pause);
+  }
   return true;
 }
 

@@ -14,15 +14,22 @@ inline constexpr std::chrono::milliseconds kLockedFileWait{3000};
 // The pause between two attempts.
 inline constexpr std::chrono::milliseconds kLockedFilePause{50};
 
+// How a pause between two attempts is spent: the thread sleeps (nullptr), or a program with
+// windows keeps them drawn meanwhile.
+using PauseFunction = void (*)(std::chrono::milliseconds);
+
 // The time left to one step for waiting on a locked file. Its kLockedFileWait starts at the first
 // pause, so that the time the step takes to read or write does not count.
 class LockedFileWait {
  public:
-  // Sleeps for kLockedFilePause (less when less is left) and is true, or is false at once when
+  explicit LockedFileWait(PauseFunction pause = nullptr) : pause_(pause) {}
+
+  // Pauses for kLockedFilePause (less when less is left) and is true, or is false at once when
   // the step has already waited kLockedFileWait.
   bool PauseBeforeRetry();
 
  private:
+  PauseFunction pause_;
   std::optional<std::chrono::steady_clock::time_point> deadline_;
 };
 

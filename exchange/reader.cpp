@@ -18,8 +18,10 @@ struct FileCloser {
 
 }  // namespace
 
-bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path) {
-  const std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFileForReading(path));
+bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
+                      PauseFunction pause) {
+  LockedFileWait wait(pause);
+  const std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFileForReading(path, wait));
   if (!file) return false;
   try {
     FileLines lines(file.get());

@@ -25,7 +25,7 @@ PathContent WhatIsAt(const std::filesystem::path& path);
 
 // The file open for reading in binary mode, or nullptr when nothing is at the path, it is not a
 // regular file or it cannot be opened. Other programs may read and write it meanwhile.
-std::FILE* OpenRegularFileForReading(const std::filesystem::path& path);
+std::FILE* OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait);
 
 // The file created, or an existing regular file truncated to zero length (opened, never made
 // anew, so that its attributes do not matter), open for writing in binary mode; nullptr when

@@ -34,7 +34,7 @@ PathContent WhatIsAt(const std::filesystem::path& path) {
   return S_ISREG(status.st_mode) ? PathContent::kRegularFile : PathContent::kNotAFile;
 }
 
-std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
+std::FILE* OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait&) {
   if (WhatIsAt(path) != PathContent::kRegularFile) return nullptr;
   // O_NONBLOCK: should a FIFO have taken the file's place since, opening it does not wait.
   return StreamOfRegularFile(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC),

@@ -105,9 +105,8 @@ PathContent WhatIsAt(const std::filesystem::path& path) {
   return (attributes & kNotAFile) != 0 ? PathContent::kNotAFile : PathContent::kRegularFile;
 }
 
-std::FILE* OpenRegularFileForReading(const std::filesystem::path& path) {
+std::FILE* OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait) {
   const std::wstring name = LongPathForm(path).native();
-  LockedFileWait wait;
   return StreamOfDiskFile(
       Opened(name, wait, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false),
       false, _O_RDONLY, "rb");

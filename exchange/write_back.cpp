@@ -33,8 +33,9 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 
 }  // namespace
 
-bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName) {
-  LockedFileWait wait;
+bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
+                           PauseFunction pause) {
+  LockedFileWait wait(pause);
   std::FILE* file = nullptr;
   try {
     file = OpenRegularFileForWriting(fileName, wait);

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "exchange/locked_file_wait.h"
+
 namespace morven::exchange {
 
 struct ExchangeState;
@@ -12,7 +14,8 @@ struct ExchangeState;
 // An existing file is truncated, not made anew. On any failure, a failed final flush included,
 // the file is closed, the name is deleted when it is a regular file or a symbolic link (never a
 // device, a FIFO or a folder), and the result is false; it never throws. Writing and deleting
-// share one LockedFileWait (on Windows, see regular_file.h).
-bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName);
+// share one LockedFileWait (on Windows, see regular_file.h), which pauses with `pause`.
+bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
+                           PauseFunction pause = nullptr);
 
 }  // namespace morven::exchange

@@ -12,8 +12,9 @@
 namespace morven::tool {
 
 DimensionDialogModel::DimensionDialogModel(std::optional<std::filesystem::path> programFolder,
-                                           numeric::Separators separators)
-    : programFolder_(std::move(programFolder)), separators_(separators) {}
+                                           numeric::Separators separators,
+                                           exchange::PauseFunction pause)
+    : programFolder_(std::move(programFolder)), separators_(separators), pause_(pause) {}
 
 DimensionDialogModel::~DimensionDialogModel() = default;
 
@@ -33,7 +34,8 @@ void DimensionDialogModel::ReadAgain() {
   if (closed_) return;
   exchange::ResetExchangeState(state_);
   readFailed_ = false;
-  if (const auto path = ExchangeFilePath(); path && !exchange::ReadExchangeFile(state_, *path)) {
+  if (const auto path = ExchangeFilePath();
+      path && !exchange::ReadExchangeFile(state_, *path, pause_)) {
     const exchange::PathContent found = exchange::WhatIsAt(*path);
     readFailed_ =
         found == exchange::PathContent::kRegularFile || found == exchange::PathContent::kUnknown;
@@ -78,7 +80,7 @@ bool DimensionDialogModel::TryWriteBack() {
   const auto path = ExchangeFilePath();
   if (!path) return true;
   const exchange::PathContent found = exchange::WhatIsAt(*path);
-  return exchange::WriteBackExchangeFile(state_, *path) ||
+  return exchange::WriteBackExchangeFile(state_, *path, pause_) ||
          found == exchange::PathContent::kNotAFile;
 }
 

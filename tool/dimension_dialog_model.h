@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exchange/exchange_state.h"
+#include "exchange/locked_file_wait.h"
 #include "numeric/separators.h"
 #include "tool/form_layout.h"
 #include "tool/horizontal_dimension.h"
@@ -37,9 +38,10 @@ struct OkOutcome {
 class DimensionDialogModel {
  public:
   // `programFolder` holds the exchange file; nothing when the program's folder is unknown, and
-  // then nothing is read and nothing written. `separators` are the user's regional ones.
+  // then nothing is read and nothing written. `separators` are the user's regional ones. A file
+  // held by another program is waited for with `pause` (a view keeps its window drawn).
   DimensionDialogModel(std::optional<std::filesystem::path> programFolder,
-                       numeric::Separators separators);
+                       numeric::Separators separators, exchange::PauseFunction pause = nullptr);
   ~DimensionDialogModel();
   DimensionDialogModel(const DimensionDialogModel&) = delete;
   DimensionDialogModel& operator=(const DimensionDialogModel&) = delete;
@@ -83,6 +85,7 @@ class DimensionDialogModel {
   exchange::ExchangeState state_;
   std::optional<std::filesystem::path> programFolder_;
   numeric::Separators separators_;
+  exchange::PauseFunction pause_;
   bool TryWriteBack();
   void Release();
 

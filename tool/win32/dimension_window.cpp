@@ -369,6 +369,10 @@ void DimensionWindow::CloseWithoutAsking() {
 }
 
 bool DimensionWindow::AskToRetry(const char* question) {
+  // Keys and clicks made while the program waited on the file are no answer to the box.
+  MSG typedAhead;
+  while (PeekMessageW(&typedAhead, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
+  }
   return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
                                  MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
 }

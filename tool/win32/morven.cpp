@@ -3,11 +3,13 @@
 
 #include "tool/dimension_dialog_model.h"
 #include "tool/win32/dimension_window.h"
+#include "tool/win32/file_wait_pause.h"
 #include "tool/win32/system_settings.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   using namespace morven::tool;
-  DimensionDialogModel model(win32::ProgramFolder(), win32::UserSeparators());
+  DimensionDialogModel model(win32::ProgramFolder(), win32::UserSeparators(),
+                             win32::PauseKeepingWindowsDrawn);
   {
     win32::DimensionWindow window(model);
     if (window.Create(instance)) {
