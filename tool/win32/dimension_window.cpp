@@ -100,6 +100,13 @@ int TextWidth(HWND window, HFONT font, const std::wstring& text) {
   return measured.cx;
 }
 
+// Keys and clicks made while the program waited on the exchange file were meant for a box.
+void DropInputMadeWhileWaiting() {
+  MSG input;
+  while (PeekMessageW(&input, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
+  }
+}
+
 // Shared: the system keeps the icon for as long as the program runs.
 HICON LoadFormIcon(HINSTANCE instance, int pixels) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MORVEN_FORM_ICON), IMAGE_ICON,
@@ -295,6 +302,7 @@ void DimensionWindow::OnFirstShown() {
     }
     if (model_.Closed()) return;  // closed from outside while the box was up
     model_.ReadAgain();
+    DropInputMadeWhileWaiting();
   }
   HWND list = Control(kTextTypeList);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
@@ -369,10 +377,7 @@ void DimensionWindow::CloseWithoutAsking() {
 }
 
 bool DimensionWindow::AskToRetry(const char* question) {
-  // Keys and clicks made while the program waited on the file are no answer to the box.
-  MSG typedAhead;
-  while (PeekMessageW(&typedAhead, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
-  }
+  DropInputMadeWhileWaiting();
   return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
                                  MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
 }
