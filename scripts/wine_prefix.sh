@@ -1,7 +1,9 @@
 # Sourced by the scripts that run Windows programs under Wine. start_wine_prefix PREFIX makes (when new)
 # and uses the Wine prefix PREFIX quietly, without Wine's .NET and browser engines, keeps one Wine
 # server running for it, and maps the dialog's font "ＭＳ ゴシック", which Wine lacks, to
-# IPAGothic. stop_wine_prefix ends that server and everything Wine started in the prefix.
+# IPAGothic; the message font (Tahoma, also in captions and message boxes) falls back to IPAGothic
+# for Japanese, as on a Japanese system. stop_wine_prefix ends that server and everything Wine
+# started in the prefix.
 wine_prefix_started=""
 
 start_wine_prefix() {
@@ -12,6 +14,8 @@ start_wine_prefix() {
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic \
     /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+    /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1
 }
 
 stop_wine_prefix() {

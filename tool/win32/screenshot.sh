@@ -18,9 +18,7 @@ fi
 source "$here/../../scripts/virtual_display.sh"
 source "$here/../../scripts/wine_prefix.sh"
 start_wine_on_virtual_display
-# Japanese in the caption, and the caption buttons' symbol font, as on a Japanese system.
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
-  /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1
+# The caption buttons' symbol font, as on a Windows system.
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 mkdir "$work/app"
