@@ -79,6 +79,7 @@ const EditCase kEdits[] = {
     {"a carriage return alone ends it too", u"", At(0), u"L=\rmm", 32, u"L=", 2},
     {"nothing before the line break: refused", u"ab", At(2), u"\r\nx", 32, nullptr, 0},
     {"control characters are left out", u"", At(0), u"a\tb\x1A\0c\x7F"sv, 32, u"abc", 3},
+    {"spaces are kept, half-width and full-width", u"", At(0), u"L = \u3000", 32, u"L = \u3000", 5},
     {"full-width digits in a number field are its digits, then the limit",
      u"0.5",
      {0, 3},

@@ -464,6 +464,13 @@ TEST_F(DimensionWindowTest, OpensUnderTheCursorInsideTheWorkArea) {
     EXPECT_EQ(frame.left, placement.expected.x);
     EXPECT_EQ(frame.top, placement.expected.y);
   }
+
+  // The program's own desktop reads the work area as the system tells it (a screen that is not
+  // square shows swapped edges).
+  RECT work{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  EXPECT_EQ(SystemDesktop().workAreaAt({work.left + 1, work.top + 1}),
+            PixelRect(work.left, work.top, work.right - work.left, work.bottom - work.top));
 }
 
 TEST_F(DimensionWindowTest, WindowClassHasTheIconResource) {
