@@ -1,25 +1,31 @@
 #!/usr/bin/env bash
-# Types into morven, or morven.exe under Wine, with fcitx5 and Mozc on, on a virtual X server: 寸法
-# converted in the prefix, 20 kana cut to 32 bytes in the suffix, and numbers that give the answer
-# of the same digits typed plainly. Mozc does not run as root: as root, the input method and the
-# program run as the user morven-ime (made when missing), in a fresh home. Exits 77 (skipped)
-# where it cannot run.
-#   input_method_test.sh PATH_TO_MORVEN_OR_MORVEN_EXE
+# Types into morven, or morven.exe under Wine, with Mozc on through fcitx5 or IBus, on a virtual X
+# server: 寸法 converted in the prefix, 20 kana cut to 32 bytes in the suffix, and numbers that give
+# the answer of the same digits typed plainly. Mozc does not run as root: as root, the input method
+# and the program run as the user morven-ime (made when missing), in a fresh home. Exits 77
+# (skipped) where it cannot run.
+#   input_method_test.sh PATH_TO_MORVEN_OR_MORVEN_EXE [fcitx5|ibus]
 set -euo pipefail
 
 program=$1
+im=${2:-fcitx5}
 here=$(cd "$(dirname "$0")" && pwd)
 scripts=$here/../../scripts
 sample=$here/../samples/JWC_TEMP.TXT
 source "$scripts/virtual_display.sh"
 skip() { echo "skipped: $1" && exit 77; }
 
+case $im in
+  fcitx5) needs=(fcitx5 fcitx5-remote /usr/share/fcitx5/addon/mozc.conf) xim=fcitx ;;
+  ibus) needs=(ibus-daemon ibus /usr/share/ibus/component/mozc.xml) xim=ibus ;;
+  *) echo "usage: $0 PROGRAM [fcitx5|ibus]" >&2 && exit 2 ;;
+esac
+needs+=(dbus-launch setpriv xprop)
 wine=""
-needs=(fcitx5 fcitx5-remote dbus-launch setpriv /usr/share/fcitx5/addon/mozc.conf)
 if [[ $program == *.exe ]]; then
   wine=1
 else
-  needs+=(/usr/lib/*/qt6/plugins/platforminputcontexts/libfcitx5platforminputcontextplugin.so)
+  needs+=(/usr/lib/*/qt6/plugins/platforminputcontexts/lib"${im}"platforminputcontextplugin.so)
 fi
 for need in "${needs[@]}"; do
   command -v "$need" >/dev/null || [ -e "$need" ] || skip "$need is missing (scripts/setup.sh)"
@@ -36,23 +42,46 @@ as_user=(env HOME="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 LC_ALL=C.UTF-
 [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid="$user" --regid="$user" --clear-groups "${as_user[@]}")
 ime_pid=""
 pid=""
+# Nothing may still write into the home when it is removed: fcitx5 and IBus go on writing there for
+# a while after SIGTERM, and Mozc's server, the session bus and Wine's processes outlive their
+# starters, re-parented to PID 1, which does not reap here. They are found by their home (a zombie
+# shows no environment).
 cleanup() {
-  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  for p in "$pid" "$ime_pid"; do
+    [ -z "$p" ] || { kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; } || true
+  done
   [ -z "$wine" ] || "${as_user[@]}" WINEPREFIX="$home/prefix" wineserver -k 2>/dev/null || true
-  # Mozc's server is fcitx5's child, and outlives it.
-  [ -z "$ime_pid" ] || kill $(pgrep -P "$ime_pid") "$ime_pid" 2>/dev/null || true
-  [ -z "${DBUS_SESSION_BUS_PID:-}" ] || kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
+  for _ in $(seq 100); do
+    left=$(grep -lsxzF "HOME=$home" /proc/[0-9]*/environ | cut -d/ -f3) || true
+    [ -n "$left" ] || break
+    kill $left 2>/dev/null || true
+    sleep 0.1
+  done
   stop_virtual_display
   rm -rf "$home"
 }
 trap cleanup EXIT
 
-mkdir -p "$home/.config/fcitx5" "$app" "$home/run"
+mkdir -p "$home/.config/fcitx5" "$home/.config/mozc" "$app" "$home/run"
 chmod 700 "$home/run"
 cp "$program" "$app"
-printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
-  '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '[Groups/0/Items/1]' 'Name=mozc' 'Layout=' \
-  '[GroupOrder]' '0=Default' >"$home/.config/fcitx5/profile"
+if [ "$im" = fcitx5 ]; then
+  printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
+    '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '[Groups/0/Items/1]' 'Name=mozc' 'Layout=' \
+    '[GroupOrder]' '0=Default' >"$home/.config/fcitx5/profile"
+  start_im=(fcitx5 -r)
+  im_on() { xdotool key ctrl+space sleep 1 && [ "$("${as_user[@]}" fcitx5-remote)" = 2 ]; }
+else
+  # So that choosing Mozc gives hiragana at once.
+  echo 'engines { name: "mozc-jp" longname: "Mozc" layout: "default" } active_on_launch: True' \
+    >"$home/.config/mozc/ibus_config.textproto"
+  start_im=(ibus-daemon --xim --panel=disable)
+  # Switching answers 1 here even when it switched: what it reads back counts.
+  im_on() {
+    "${as_user[@]}" ibus engine mozc-jp || sleep 1
+    sleep 1 && [ "$("${as_user[@]}" ibus engine)" = mozc-jp ]
+  }
+fi
 # A sanitizer build reads its suppressions as that user too.
 if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]] && cp "${BASH_REMATCH[1]}" "$home/lsan.supp"; then
   export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$home/lsan.supp}
@@ -60,38 +89,42 @@ fi
 [ "$(id -u)" -ne 0 ] || chown -R "$user:" "$home"
 start_virtual_display
 eval "$("${as_user[@]}" dbus-launch --sh-syntax)"
-"${as_user[@]}" fcitx5 -r >"$home/fcitx5.log" 2>&1 &
+"${as_user[@]}" "${start_im[@]}" >"$home/im.log" 2>&1 &
 ime_pid=$!
-sleep 3
+# Up when its X input method server is (IBus starts that last), and a moment later.
+for _ in $(seq 100); do [[ $(xprop -root XIM_SERVERS) == *"=$xim"* ]] && break; sleep 0.1; done
+sleep 1
 if [ -n "$wine" ]; then
   "${as_user[@]}" bash -c 'source "$1" && start_wine_prefix "$2"' _ "$scripts/wine_prefix.sh" \
     "$home/prefix"
   # Wine's bridge to the input method composes in the number fields all the same: Return commits.
   commit=Return
-  run=(WINEPREFIX="$home/prefix" WINEDEBUG=-all XMODIFIERS=@im=fcitx wine "$app/morven.exe")
+  run=(WINEPREFIX="$home/prefix" WINEDEBUG=-all "XMODIFIERS=@im=$xim" wine "$app/morven.exe")
 else
   unset QT_QPA_PLATFORM
   commit=""
-  run=(QT_IM_MODULE=fcitx "$app/morven")
+  run=("QT_IM_MODULE=$xim" "$app/morven")
 fi
 
 # 1.5, 3 and 2.5 into the distances and 25 into the scale, after the prefix and suffix, with the
-# input method on; false, typing nothing, when it did not come on.
+# input method on; false, typing nothing, when it did not come on. Keys typed right after a focus
+# change can reach the field before it, or be lost: each one is followed by a pause.
 fill_dialog() {
-  xdotool windowfocus --sync "$1" mousemove --window "$1" 2 2 click 1 key Tab Tab Tab Tab
-  xdotool sleep 0.5 key ctrl+space sleep 1
-  [ "$("${as_user[@]}" fcitx5-remote)" = 2 ] && [ "$(xdotool getwindowfocus)" = "$1" ] || return 1
+  xdotool windowfocus --sync "$1" sleep 0.4 mousemove --window "$1" 2 2 click 1 sleep 0.4 \
+    key --delay 400 Tab Tab Tab Tab sleep 0.4
+  im_on && [ "$(xdotool getwindowfocus)" = "$1" ] || return 1
   xdotool type --delay 80 sunpou
-  xdotool key space sleep 1 key Return sleep 1 key Tab type --delay 80 aiueoaiueoaiueoaiueo
+  xdotool key space sleep 1 key Return sleep 1 key Tab sleep 0.4 type --delay 80 aiueoaiueoaiueoaiueo
   xdotool sleep 0.5 key Return sleep 1
   for entry in Tab:1.5 Tab:3 Tab:2.5 "Tab Tab Tab Tab Tab:25"; do
-    xdotool key ${entry%:*} sleep 0.3 type --delay 80 "${entry#*:}"
+    xdotool key --delay 400 ${entry%:*} sleep 0.4 type --delay 80 "${entry#*:}"
     [ -z "$commit" ] || xdotool sleep 0.5 key "$commit" sleep 1
   done
   xdotool sleep 0.5 key Return
 }
 
-# Keys right after Ctrl+Space are sometimes lost: such a run is tried again, three in all.
+# Keys right after the input method comes on are sometimes lost: such a run is tried again, three
+# in all.
 for attempt in 1 2 3; do
   install -m 666 "$sample" "$app/JWC_TEMP.TXT"
   (cd / && exec "${as_user[@]}" "${run[@]}") &
@@ -116,4 +149,4 @@ if [ "$(sha256sum <"$app/JWC_TEMP.TXT" | cut -d' ' -f1)" != \
   iconv -f CP932 -t UTF-8 "$app/JWC_TEMP.TXT" || od -c "$app/JWC_TEMP.TXT"
   exit 1
 fi
-echo "ok   寸法 in the prefix, 20 kana cut to 16, the numbers as typed plainly"
+echo "ok   $im: 寸法 in the prefix, 20 kana cut to 16, the numbers as typed plainly"
