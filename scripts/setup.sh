@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, and only those that are missing.
 # The Windows build: MinGW-w64 (the -posix compilers), Wine to run its tests (on Debian 12 the
 # package wine gives the `wine` command, wine64 the 64-bit loader it runs), zip for the package.
-# fcitx5 with Mozc: the Japanese input method that the input-method tests type with.
+# fcitx5 and IBus, each with Mozc: the Japanese input methods that the input-method tests type with.
 set -euo pipefail
 
 packages=(
@@ -14,7 +14,7 @@ packages=(
   fontconfig fonts-ipafont-gothic
   librsvg2-bin
   g++-mingw-w64-x86-64-posix wine wine64 zip
-  fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus-x11
+  fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc dbus-x11
 )
 
 missing=()
