@@ -96,6 +96,7 @@ TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   DimensionDialogModel closedUnread(folder.Path(), kSeparators);
   closedUnread.WriteBackOnClose();
   EXPECT_FALSE(closedUnread.ReadOnFirstShow()) << "read after the close";
+  EXPECT_FALSE(closedUnread.ReadFailed()) << "a read to ask about after the close";
   closedUnread.ReadAgain();
   EXPECT_TRUE(closedUnread.State().HpPoints.empty()) << "read again after the close";
 }
