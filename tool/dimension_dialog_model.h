@@ -19,7 +19,7 @@
 // When the host's file is there but cannot be read (another program holds it past the wait, no
 // permission), or the answer cannot be written, the view asks the user, with Retry and Cancel:
 //   ReadOnFirstShow(); while (ReadFailed()) Retry ? ReadAgain() : (CloseWithoutAsking(), close)
-//   while (!WriteBackOnClose()) Retry ? (again) : (GiveUpAnswer(), break); then close
+//   while (!WriteBackOnClose()) Retry ? (again) : GiveUpAnswer(); then close
 // A FIFO, a device or a folder in the file's place is not asked about: it is never the host's.
 namespace morven::tool {
 

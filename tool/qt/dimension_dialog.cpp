@@ -176,10 +176,7 @@ bool DimensionDialog::AskToRetry(const char* question) {
 
 void DimensionDialog::done(int result) {
   while (!model_.WriteBackOnClose()) {
-    if (!AskToRetry(kExchangeFileUnwritable)) {
-      model_.GiveUpAnswer();
-      break;
-    }
+    if (!AskToRetry(kExchangeFileUnwritable)) model_.GiveUpAnswer();
   }
   QDialog::done(result);
 }

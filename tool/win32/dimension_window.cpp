@@ -362,10 +362,7 @@ void DimensionWindow::OnOk() {
 
 void DimensionWindow::OnClose() {
   while (!model_.WriteBackOnClose()) {
-    if (!AskToRetry(kExchangeFileUnwritable)) {
-      model_.GiveUpAnswer();
-      break;
-    }
+    if (!AskToRetry(kExchangeFileUnwritable)) model_.GiveUpAnswer();
   }
   if (window_ != nullptr) DestroyWindow(window_);
 }
