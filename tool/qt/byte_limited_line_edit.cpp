@@ -191,7 +191,6 @@ void ByteLimitedLineEdit::dropEvent(QDropEvent* event) {
   limited.setText(QString::fromStdU16String(edit->inserted));
   QDropEvent drop(event->position(), event->possibleActions(), &limited, event->buttons(),
                   event->modifiers(), event->type());
-  drop.setDropAction(event->dropAction());
   CloseUndoStep(*this);
   QLineEdit::dropEvent(&drop);
   CloseUndoStep(*this);
