@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -66,7 +67,13 @@ bool RefusedUntouched(const fs::path& path) {
 
 TEST_F(SpecialFiles, AFifoIsNotRead) {
   MakeFifo("JWC_TEMP.TXT");
+  // Not even opened: a writer waiting for a reader would be let through, into a pipe that closes.
+  const int watch = ::inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(::inotify_add_watch(watch, Exchange().c_str(), IN_OPEN), 0);
   EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] { return RefusedUntouched(Exchange()); }));
+  char event[sizeof(inotify_event) + NAME_MAX + 1];
+  EXPECT_LT(::read(watch, event, sizeof event), 0) << "opened";
+  ::close(watch);
 }
 
 TEST_F(SpecialFiles, AFifoWithAWriterAndDataIsNotRead) {
