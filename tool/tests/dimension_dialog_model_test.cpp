@@ -101,6 +101,7 @@ TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
   EXPECT_TRUE(closedUnread.State().HpPoints.empty()) << "read again after the close";
 }
 
+// No file in the folder, or no folder: the start values, and nothing to ask about.
 TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
   const TempFolder folder;
   DimensionDialogModel model(std::nullopt, kSeparators);
@@ -109,6 +110,12 @@ TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
   EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kBuilt);
   model.WriteBackOnClose();
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+
+  for (const auto& missing : {folder.Path(), folder.Path() / "gone"}) {
+    DimensionDialogModel unread(missing, kSeparators);
+    EXPECT_TRUE(unread.ReadOnFirstShow());
+    EXPECT_FALSE(unread.ReadFailed()) << missing;
+  }
 }
 
 }  // namespace
