@@ -84,7 +84,9 @@ TEST(Cp932TextTest, MarksBytesWithoutCharacter) {
   EXPECT_EQ(numeric::Cp932ToUtf8("\x81\x20"
                                  "B"),
             "\xEF\xBF\xBD B");  // lead byte with a bad trail byte
-  EXPECT_EQ(numeric::Cp932ToUtf16("A\x81"), u"A\uFFFD");
+  EXPECT_EQ(numeric::Cp932ToUtf16("\x82\xA0"
+                                  "A\x81"),
+            u"\u3042A\uFFFD");  // read character by character up to the bad byte
   EXPECT_EQ(numeric::Cp932ToUtf16("\x80\x85\x80"), u"\u0080\uFFFD\u0080");  // as Windows reads 80
 }
 
