@@ -38,7 +38,8 @@ fi
 
 home=$(mktemp -d)
 app=$home/app
-as_user=(env HOME="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 LC_ALL=C.UTF-8)
+# Wine makes its server's folder in TMPDIR: in the home, it goes with it.
+as_user=(env HOME="$home" TMPDIR="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 LC_ALL=C.UTF-8)
 [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid="$user" --regid="$user" --clear-groups "${as_user[@]}")
 ime_pid=""
 pid=""
