@@ -13,16 +13,11 @@ BOOL CALLBACK Repaint(HWND window, LPARAM) {
 }  // namespace
 
 // Only paints: a message handled here could close the dialog in the middle of the step that
-// waits.
+// waits. A paint may end the pause early; the file wait only tries once more.
 void PauseKeepingWindowsDrawn(std::chrono::milliseconds time) {
-  using std::chrono::steady_clock;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  const steady_clock::time_point end = steady_clock::now() + time;
-  for (auto left = time; left.count() > 0;
-       left = std::chrono::ceil<std::chrono::milliseconds>(end - steady_clock::now())) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left.count()), QS_PAINT);
-    EnumThreadWindows(GetCurrentThreadId(), Repaint, 0);
-  }
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(time.count()), QS_PAINT);
+  EnumThreadWindows(GetCurrentThreadId(), Repaint, 0);
 }
 
 }  // namespace morven::tool::win32
