@@ -43,10 +43,8 @@ as_user=(env HOME="$home" TMPDIR="$home" XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-
 [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid="$user" --regid="$user" --clear-groups "${as_user[@]}")
 ime_pid=""
 pid=""
-# Nothing may still write into the home when it is removed: fcitx5 and IBus go on writing there for
-# a while after SIGTERM, and Mozc's server, the session bus and Wine's processes outlive their
-# starters, re-parented to PID 1, which does not reap here. They are found by their home (a zombie
-# shows no environment).
+# Nothing may write into the home when it goes: the input methods write on after SIGTERM, and the
+# processes that outlive their starters (PID 1 does not reap here) are found by their home.
 cleanup() {
   for p in "$pid" "$ime_pid"; do
     [ -z "$p" ] || { kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; } || true

@@ -565,8 +565,9 @@ TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
                          OPEN_EXISTING, 0, nullptr);
   };
   const auto letGo = [&] { CloseHandle(std::exchange(holder, INVALID_HANDLE_VALUE)); };
-  const auto letGoAnd = [&](int button) -> std::function<int()> {
-    return [&letGo, button] {
+  const auto letGoAnd = [&](int button, WORD keyPressed = 0) -> std::function<int()> {
+    return [&letGo, button, keyPressed] {
+      if (keyPressed != 0) PressKeys({keyPressed});
       letGo();
       return button;
     };
@@ -584,11 +585,6 @@ TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
     letGo();
     return IDRETRY;
   };
-  const std::function<int()> typeAsTheBoxCloses = [&] {
-    PressKeys({VK_DOWN});
-    letGo();
-    return IDRETRY;
-  };
   const std::function<int()> sessionEnds = [&] {
     letGo();
     SendMessageW(window_->Handle(), WM_ENDSESSION, TRUE, 0);
@@ -601,7 +597,7 @@ TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
     std::string answer;
   } cases[] = {
       {"at the start, let go, Retry", Held::kAtTheStart, {letGoAnd(IDRETRY)}, drawn},
-      {"at the start, a key typed as Retry reads", Held::kAtTheStart, {typeAsTheBoxCloses}, drawn},
+      {"at the start, a key then Retry", Held::kAtTheStart, {letGoAnd(IDRETRY, VK_DOWN)}, drawn},
       {"at OK, let go, Retry", Held::kAtOk, {letGoAnd(IDRETRY)}, drawn},
       {"at OK, let go, Cancel", Held::kAtOk, {letGoAnd(IDCANCEL)}, "hq\r\n"},
       {"at OK, a Retry that waits again", Held::kAtOk, {typeAndCover, lookAtTheWait}, drawn},
