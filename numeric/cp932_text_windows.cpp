@@ -23,10 +23,9 @@ const wchar_t* WideOf(const char16_t* text) {
   return reinterpret_cast<const wchar_t*>(text);
 }
 
-// Appends the UTF-16 of bytes that are whole characters; false, appending nothing, when some
-// byte sequence is no character.
+// Appends the UTF-16 of bytes that are whole characters; false, appending nothing, when there are
+// none (the system refuses an empty text) or some byte sequence is no character.
 bool AppendWhole(std::string_view cp932, std::u16string& utf16) {
-  if (cp932.empty()) return true;
   if (cp932.size() > static_cast<std::size_t>(INT_MAX)) return false;
   const int inLength = static_cast<int>(cp932.size());
   const int length =

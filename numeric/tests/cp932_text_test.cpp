@@ -27,6 +27,7 @@ const MappingCase kMappings[] = {
     {"\xE2\x91\xA0", u"\u2460", "\x87\x40"},  // circled digit one
     {"\xEF\xBD\xB1", u"\uFF71", "\xB1"},      // half-width katakana a
     {"\\", u"\\", "\\"},                      // the backslash stays a backslash
+    {"", u"", ""},                            // an empty field
     {"A1.,", u"A1.,", "A1.,"},
     {"\xE5\xAF\xB8\xE6\xB3\x95", u"\u5BF8\u6CD5", "\x90\xA1\x96@"},  // 寸法
     {"\xC3\xB7", u"\u00F7", "\x81\x80"},  // division sign: 80 as a trail byte
