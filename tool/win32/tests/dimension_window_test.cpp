@@ -7,6 +7,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cwctype>
 #include <functional>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "exchange/exchange_file.h"
+#include "exchange/locked_file_wait.h"
 #include "exchange/tests/temp_folder.h"
 #include "tool/form_icon.h"
 #include "tool/form_layout.h"
@@ -555,6 +557,11 @@ TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) 
 // as Cancel does; a Retry that waits again keeps the dialog drawn with the wait cursor, and what
 // was typed meanwhile is no answer to the next box. At the end of the session nothing is asked.
 TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
+  // With nothing to repaint, a pause lasts its time: the wait does not spin the processor.
+  const auto start = std::chrono::steady_clock::now();
+  PauseKeepingWindowsDrawn(exchange::kLockedFilePause);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, exchange::kLockedFilePause / 2);
+
   enum class Held { kAtTheStart, kAtOk, kAtTheSessionsEnd };
   folder_.Write(exchange::kExchangeFileName, kHostFile);
   DimensionDialogModel core(folder_.Path(), numeric::Separators{});
