@@ -13,10 +13,10 @@
 namespace morven::tool {
 
 struct FieldRule {
-  std::size_t maxBytes = 0;  // in Shift_JIS: a double-byte character counts two
+  std::size_t maxBytes;  // in Shift_JIS: a double-byte character counts two
   // The input method is off in the field, so only half-width characters are typed there; what an
   // input method still delivers ("１２．５") is taken as typed without it ("12.5").
-  bool halfWidthOnly = false;
+  bool halfWidthOnly;
 };
 
 // The rule of an edit field of the form's table.

@@ -3,7 +3,7 @@
 namespace morven::tool::win32 {
 
 Desktop SystemDesktop() {
-  Desktop desktop;
+  Desktop desktop{};
   desktop.cursorPosition = [] {
     POINT cursor{};
     GetCursorPos(&cursor);

@@ -13,7 +13,7 @@ namespace morven::tool::win32 {
 // What the dialog asks of the desktop around it: where the pointer is, the usable area of the
 // screen under a point, a message box, which answers the button pressed (IDOK, IDRETRY,
 // IDCANCEL), and how its input method treats a window without an input context. Tests put their
-// own in.
+// own in; whoever makes one sets every member.
 struct Desktop {
   std::function<POINT()> cursorPosition;
   std::function<std::optional<PixelRect>(POINT)> workAreaAt;
@@ -21,7 +21,7 @@ struct Desktop {
       showMessageBox;
   // Wine's bridge to the X11 input method composes in a window without an input context all the
   // same, then drops what it commits there.
-  bool composesWithoutInputContext = false;
+  bool composesWithoutInputContext;
 };
 
 // The system's own: GetCursorPos, the work area of the monitor nearest the point, MessageBoxW,

@@ -200,7 +200,7 @@ class DimensionWindowTest : public ::testing::Test {
   }
 
   Desktop FakeDesktop() {
-    Desktop desktop;
+    Desktop desktop{};
     desktop.cursorPosition = [this, reading = std::size_t{0}]() mutable {
       return cursorReadings_[std::min(reading++, cursorReadings_.size() - 1)];
     };
