@@ -8,6 +8,7 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 
@@ -28,17 +29,14 @@ const wchar_t* WideOf(const char16_t* text) {
 bool AppendWhole(std::string_view cp932, std::u16string& utf16) {
   if (cp932.size() > static_cast<std::size_t>(INT_MAX)) return false;
   const int inLength = static_cast<int>(cp932.size());
-  const int length =
-      MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), inLength, nullptr, 0);
-  if (length <= 0) return false;
+  // Each character of code page 932, one byte or two, is one UTF-16 unit: one call is enough.
   const std::size_t start = utf16.size();
-  utf16.resize(start + static_cast<std::size_t>(length));
-  if (MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), inLength,
-                          reinterpret_cast<wchar_t*>(utf16.data() + start), length) != length) {
-    utf16.resize(start);
-    return false;
-  }
-  return true;
+  utf16.resize(start + cp932.size());
+  const int length =
+      MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), inLength,
+                          reinterpret_cast<wchar_t*>(utf16.data() + start), inLength);
+  utf16.resize(start + static_cast<std::size_t>(std::max(length, 0)));
+  return length > 0;
 }
 
 }  // namespace
