@@ -6,6 +6,12 @@
 #include <optional>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "numeric/cp932_platform.h"
+#endif
+
 // The platform's code-page-932 conversion (iconv on Linux, the system's code page 932 on Windows)
 // behind the shared table: both builds give the same bytes for these cases.
 namespace morven::numeric {
@@ -90,6 +96,25 @@ TEST(Cp932TextTest, MarksBytesWithoutCharacter) {
             u"\u3042A\uFFFD");  // read character by character up to the bad byte
   EXPECT_EQ(numeric::Cp932ToUtf16("\x80\x85\x80"), u"\u0080\uFFFD\u0080");  // as Windows reads 80
 }
+
+#ifdef _WIN32
+// The system converts at most 2 GiB at a call: a text of 4 GiB and 2 bytes must not pass as whole
+// after its length wrapped to 2. Only its first bytes are ever read, so only they are committed.
+TEST(Cp932TextTest, MarksBytesWithoutCharacterPastWhatTheSystemTakesAtACall) {
+  constexpr std::size_t kLength = (std::size_t{1} << 32u) + 2;
+  char* text = static_cast<char*>(VirtualAlloc(nullptr, kLength, MEM_RESERVE, PAGE_NOACCESS));
+  ASSERT_NE(text, nullptr);
+  ASSERT_NE(VirtualAlloc(text, 4, MEM_COMMIT, PAGE_READWRITE), nullptr);
+  text[0] = 'A';
+  text[1] = 'B';
+  text[2] = '\x81';
+  text[3] = ' ';
+  std::u16string utf16;
+  EXPECT_EQ(platform::AppendUtf16Of(std::string_view(text, kLength), utf16), 2u);
+  EXPECT_EQ(utf16, u"AB");
+  VirtualFree(text, 0, MEM_RELEASE);
+}
+#endif
 
 // FNV-1a over every conversion: the same stored values on Linux and under Wine mean that both
 // builds write and read the same bytes for every basic-plane character and one- and two-byte code.
