@@ -63,7 +63,9 @@ trap cleanup EXIT
 
 mkdir -p "$home/.config/fcitx5" "$home/.config/mozc" "$app" "$home/run"
 chmod 700 "$home/run"
+# Nothing run as that user reads the checkout, which may lie in a folder only root can enter.
 cp "$program" "$app"
+cp "$scripts/wine_prefix.sh" "$home"
 if [ "$im" = fcitx5 ]; then
   printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' \
     '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '[Groups/0/Items/1]' 'Name=mozc' 'Layout=' \
@@ -94,8 +96,7 @@ ime_pid=$!
 for _ in $(seq 100); do [[ $(xprop -root XIM_SERVERS) == *"=$xim"* ]] && break; sleep 0.1; done
 sleep 1
 if [ -n "$wine" ]; then
-  "${as_user[@]}" bash -c 'source "$1" && start_wine_prefix "$2"' _ "$scripts/wine_prefix.sh" \
-    "$home/prefix"
+  "${as_user[@]}" bash -c 'source "$1" && start_wine_prefix "$2"' _ "$home/wine_prefix.sh" "$home/prefix"
   # Wine's bridge to the input method composes in the number fields all the same: Return commits.
   commit=Return
   run=(WINEPREFIX="$home/prefix" WINEDEBUG=-all "XMODIFIERS=@im=$xim" wine "$app/morven.exe")
