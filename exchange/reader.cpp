@@ -18,11 +18,12 @@ struct FileCloser {
 
 }  // namespace
 
-bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
-                      PauseFunction pause) {
+FileResult ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
+                            PauseFunction pause) {
   LockedFileWait wait(pause);
-  const std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFileForReading(path, wait));
-  if (!file) return false;
+  const OpenedFile opened = OpenRegularFileForReading(path, wait);
+  const std::unique_ptr<std::FILE, FileCloser> file(opened.file);
+  if (!file) return opened.failure;
   try {
     FileLines lines(file.get());
     LineTokens tokens;
@@ -30,9 +31,10 @@ bool ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
       tokens.SplitPadded(*line);
       ApplyLineTokens(state, tokens);
     }
-    return !lines.Failed();
+    if (lines.Failed()) return LastStreamFailure();
+    return {};
   } catch (...) {
-    return false;
+    return FileFailure::kOther;
   }
 }
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "exchange/file_failure.h"
+
 // Opening and deleting the exchange file only when it is a regular file, never waiting on it for
 // long. A FIFO, a device, a socket or a folder at the name (also behind a symbolic link, which is
 // followed) is a file that cannot be used: it is not opened for writing at all, what is opened
@@ -23,15 +25,24 @@ class LockedFileWait;
 enum class PathContent { kNothing, kRegularFile, kNotAFile, kUnknown };
 PathContent WhatIsAt(const std::filesystem::path& path);
 
-// The file open for reading in binary mode, or nullptr when nothing is at the path, it is not a
+// A stream that was opened, or why none was: nothing or no regular file at the path is kOther.
+struct OpenedFile {
+  std::FILE* file = nullptr;
+  FileFailure failure = FileFailure::kOther;
+};
+
+// The file open for reading in binary mode, or no stream when nothing is at the path, it is not a
 // regular file or it cannot be opened. Other programs may read and write it meanwhile.
-std::FILE* OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait);
+OpenedFile OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait);
 
 // The file created, or an existing regular file truncated to zero length (opened, never made
-// anew, so that its attributes do not matter), open for writing in binary mode; nullptr when
+// anew, so that its attributes do not matter), open for writing in binary mode; no stream when
 // something other than a regular file is at the path (nothing is then opened or changed) or it
 // cannot be created or truncated. Other programs may read it meanwhile.
-std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait);
+OpenedFile OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait);
+
+// Why the last read, write, flush or close of a stream on this thread failed; asked right after.
+FileFailure LastStreamFailure();
 
 // Deletes what is at the path when it is a regular file or a symbolic link (never a device, a
 // FIFO or a folder). A failure is not reported: there is nothing more the caller could do.

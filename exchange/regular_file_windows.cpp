@@ -29,6 +29,22 @@ bool HeldByAnotherProgram(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
+FileFailure FailureOf(DWORD error) {
+  switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return FileFailure::kHeldByAnotherProgram;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return FileFailure::kNoPermission;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FileFailure::kDiskFull;
+    default:
+      return FileFailure::kOther;
+  }
+}
+
 // Clears the read-only attribute of a file that has it, and only that one; false when there was
 // none to clear or it could not be cleared.
 bool ClearReadOnly(const std::wstring& name) {
@@ -77,20 +93,25 @@ bool Truncated(HANDLE handle) {
 
 // The handle as a C stream when it is a disk file (not a pipe or a character device), truncated
 // when asked; else it is closed.
-std::FILE* StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char* mode) {
-  if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  if (::GetFileType(handle) != FILE_TYPE_DISK || (truncate && !Truncated(handle))) {
+OpenedFile StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char* mode) {
+  if (handle == INVALID_HANDLE_VALUE) return {nullptr, FailureOf(::GetLastError())};
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
     ::CloseHandle(handle);
-    return nullptr;
+    return {};
+  }
+  if (truncate && !Truncated(handle)) {
+    const FileFailure failure = FailureOf(::GetLastError());
+    ::CloseHandle(handle);
+    return {nullptr, failure};
   }
   const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), flags | _O_BINARY);
   if (fd == -1) {
     ::CloseHandle(handle);
-    return nullptr;
+    return {};
   }
   std::FILE* const file = ::_fdopen(fd, mode);
   if (file == nullptr) ::_close(fd);
-  return file;
+  return {file, FileFailure::kOther};
 }
 
 }  // namespace
@@ -105,19 +126,23 @@ PathContent WhatIsAt(const std::filesystem::path& path) {
   return (attributes & kNotAFile) != 0 ? PathContent::kNotAFile : PathContent::kRegularFile;
 }
 
-std::FILE* OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait) {
+OpenedFile OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait) {
   const std::wstring name = LongPathForm(path).native();
   return StreamOfDiskFile(
       Opened(name, wait, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false),
       false, _O_RDONLY, "rb");
 }
 
-std::FILE* OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait) {
+OpenedFile OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait) {
   const std::wstring name = LongPathForm(path).native();
   // Opened, not made anew: creating over a hidden or system file fails unless the same
   // attributes are asked for.
   return StreamOfDiskFile(Opened(name, wait, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS, true),
                           true, _O_WRONLY, "wb");
+}
+
+FileFailure LastStreamFailure() {
+  return FailureOf(::GetLastError());
 }
 
 void RemoveRegularFile(const std::filesystem::path& path, LockedFileWait& wait) {

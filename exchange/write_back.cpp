@@ -33,20 +33,26 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 
 }  // namespace
 
-bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
-                           PauseFunction pause) {
+FileResult WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
+                                 PauseFunction pause) {
   LockedFileWait wait(pause);
   std::FILE* file = nullptr;
+  FileFailure failure = FileFailure::kOther;
   try {
-    file = OpenRegularFileForWriting(fileName, wait);
+    const OpenedFile opened = OpenRegularFileForWriting(fileName, wait);
+    file = opened.file;
+    failure = opened.failure;
     if (file != nullptr) {
       // Some C runtimes report a final flush that failed (a full disk) from neither fwrite nor
       // fclose.
       const bool written =
           WriteEntries(state, file) && std::fflush(file) == 0 && std::ferror(file) == 0;
+      if (!written) failure = LastStreamFailure();
       std::FILE* const closing = file;
       file = nullptr;
-      if (std::fclose(closing) == 0 && written) return true;
+      const bool closed = std::fclose(closing) == 0;
+      if (closed && written) return {};
+      if (written) failure = LastStreamFailure();
     }
   } catch (...) {
   }
@@ -56,7 +62,7 @@ bool WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::pa
     RemoveRegularFile(fileName, wait);
   } catch (...) {
   }
-  return false;
+  return failure;
 }
 
 }  // namespace morven::exchange

@@ -15,7 +15,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exchange/exchange_state.h"
@@ -57,7 +59,7 @@ class SpecialFiles : public ::testing::Test {
 bool RefusedUntouched(const fs::path& path) {
   ExchangeState state;
   state.HkAngle = 12.0;
-  const bool read = ReadExchangeFile(state, path);
+  const bool read = static_cast<bool>(ReadExchangeFile(state, path));
   if (read || state.HkAngle != 12.0 || state.OrderList.size() != 0) {
     std::fprintf(stderr, "%s was read (angle %g)\n", path.c_str(), state.HkAngle);
     return false;
@@ -128,10 +130,12 @@ TEST_F(SpecialFiles, AFolderNamedWithShiftJisBytesIsUsedAsItIs) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
 }
 
-// WriteBackExchangeFile is false at once.
-bool NotWritten(const fs::path& path) {
-  if (WriteBackExchangeFile(ExchangeState{}, path)) {
-    std::fprintf(stderr, "%s was written\n", path.c_str());
+// WriteBackExchangeFile fails at once, for the reason given when there is one.
+bool NotWritten(const fs::path& path, std::optional<FileFailure> why = std::nullopt,
+                const ExchangeState& state = {}) {
+  const FileResult written = WriteBackExchangeFile(state, path);
+  if (written || (why && written.Failure() != why)) {
+    std::fprintf(stderr, "%s was written, or failed for another reason\n", path.c_str());
     return false;
   }
   return true;
@@ -195,9 +199,26 @@ TEST_F(SpecialFiles, AReadOnlyFileIsDeleted) {
   std::ofstream(Exchange(), std::ios::binary) << "host input\r\n";
   fs::permissions(Exchange(),
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_TRUE(InChildWithin(kSecondsAllowed,
-                            [&] { return DropPermissionOverride() && NotWritten(Exchange()); }));
+  EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] {
+    return DropPermissionOverride() && NotWritten(Exchange(), FileFailure::kNoPermission);
+  }));
   EXPECT_FALSE(fs::exists(fs::symlink_status(Exchange())));
+}
+
+// A file that may not be read, or one in a folder that may not be looked into, says so.
+TEST_F(SpecialFiles, AFileThatMayNotBeReadSaysSo) {
+  std::ofstream(Exchange(), std::ios::binary) << "hk 5\r\n";
+  for (const auto& [file, folder] : {std::pair{fs::perms::none, fs::perms::owner_all},
+                                     {fs::perms::owner_all, fs::perms::owner_write}}) {
+    fs::permissions(Exchange(), file);
+    fs::permissions(folder_.Path(), folder);
+    EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] {
+      ExchangeState state;
+      return DropPermissionOverride() &&
+             ReadExchangeFile(state, Exchange()).Failure() == FileFailure::kNoPermission;
+    }));
+    fs::permissions(folder_.Path(), fs::perms::owner_all);
+  }
 }
 
 TEST_F(SpecialFiles, AFullDiskLeavesNoRegularFileBehind) {
@@ -212,7 +233,8 @@ TEST_F(SpecialFiles, AFullDiskLeavesNoRegularFileBehind) {
                                 ::signal(SIGXFSZ, SIG_IGN);
                                 const rlimit limit{0, 0};
                                 return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
-                                       !WriteBackExchangeFile(WithEntries(buffer), Exchange());
+                                       NotWritten(Exchange(), FileFailure::kDiskFull,
+                                                  WithEntries(buffer));
                               }))
         << buffer.size() << " entries";
     EXPECT_FALSE(fs::exists(fs::symlink_status(Exchange()))) << buffer.size() << " entries";

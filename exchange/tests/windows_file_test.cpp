@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -48,13 +49,13 @@ TEST_F(WindowsFile, HeldOpenByAnotherProgram) {
     const char* name;
     bool write;
     std::chrono::milliseconds hold;
-    bool done;
+    std::optional<FileFailure> failure;
   };
   const Case cases[] = {
-      {"read while held shortly", false, 500ms, true},
-      {"write while held shortly", true, 500ms, true},
+      {"read while held shortly", false, 500ms, std::nullopt},
+      {"write while held shortly", true, 500ms, std::nullopt},
       {"write while held past the wait: the file can be neither written nor deleted", true,
-       kLockedFileWait + 2000ms, false},
+       kLockedFileWait + 2000ms, FileFailure::kHeldByAnotherProgram},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -62,13 +63,14 @@ TEST_F(WindowsFile, HeldOpenByAnotherProgram) {
     std::thread holder = HoldOpen(Exchange(), c.hold);
     ExchangeState state;
     const auto start = std::chrono::steady_clock::now();
-    const bool done = c.write ? WriteBackExchangeFile(state, Exchange())
-                              : ReadExchangeFile(state, Exchange()) && state.HkAngle == 5.0;
+    const FileResult done =
+        c.write ? WriteBackExchangeFile(state, Exchange()) : ReadExchangeFile(state, Exchange());
     const auto waited = std::chrono::steady_clock::now() - start;
     holder.join();
-    EXPECT_EQ(done, c.done);
+    EXPECT_EQ(done.Failure(), c.failure);
+    EXPECT_EQ(state.HkAngle, c.write ? 0.0 : 5.0);
     EXPECT_LT(waited, kLockedFileWait + 1500ms);
-    EXPECT_EQ(test::ReadBytes(Exchange()), c.write && c.done ? "hq\r\n" : kHostInput);
+    EXPECT_EQ(test::ReadBytes(Exchange()), c.write && done ? "hq\r\n" : kHostInput);
   }
 }
 
@@ -115,7 +117,8 @@ TEST_F(WindowsFile, AFullDiskLeavesNoFile) {
       CloseHandle(
           CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, existing, nullptr));
     }
-    EXPECT_FALSE(WriteBackExchangeFile(ExchangeState{}, file)) << existing;
+    EXPECT_EQ(WriteBackExchangeFile(ExchangeState{}, file).Failure(), FileFailure::kDiskFull)
+        << existing;
     EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES) << existing;
   }
 }
