@@ -7,6 +7,7 @@
 #include "exchange/regular_file.h"
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
+#include "tool/file_questions.h"
 #include "tool/text_type_list.h"
 
 namespace morven::tool {
@@ -23,22 +24,30 @@ std::optional<std::filesystem::path> DimensionDialogModel::ExchangeFilePath() co
   return *programFolder_ / exchange::kExchangeFileName;
 }
 
-bool DimensionDialogModel::ReadOnFirstShow() {
+bool DimensionDialogModel::ReadOnFirstShow(const RetryAsker& askToRetry) {
   if (read_ || closed_) return false;
   read_ = true;
-  ReadAgain();
+  for (Read(); readFailure_; Read()) {
+    const bool retry = askToRetry && askToRetry(FileQuestion(FileStep::kRead, *readFailure_));
+    if (closed_) return false;
+    if (!retry) {
+      CloseWithoutAsking();
+      return false;
+    }
+  }
   return true;
 }
 
-void DimensionDialogModel::ReadAgain() {
-  if (closed_) return;
+void DimensionDialogModel::Read() {
   exchange::ResetExchangeState(state_);
-  readFailed_ = false;
-  if (const auto path = ExchangeFilePath();
-      path && !exchange::ReadExchangeFile(state_, *path, pause_)) {
-    const exchange::PathContent found = exchange::WhatIsAt(*path);
-    readFailed_ =
-        found == exchange::PathContent::kRegularFile || found == exchange::PathContent::kUnknown;
+  readFailure_.reset();
+  if (const auto path = ExchangeFilePath()) {
+    const exchange::FileResult read = exchange::ReadExchangeFile(state_, *path, pause_);
+    const exchange::PathContent found =
+        read ? exchange::PathContent::kRegularFile : exchange::WhatIsAt(*path);
+    if (found == exchange::PathContent::kRegularFile || found == exchange::PathContent::kUnknown) {
+      readFailure_ = read.Failure();
+    }
   }
   exchange::ResetCommandWriter(state_);
 }
@@ -49,8 +58,11 @@ std::vector<std::string> DimensionDialogModel::TextTypeItems() const {
 
 OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
   if (closed_) return {};
-  ReadOnFirstShow();
-  if (readFailed_) return {};  // nothing is drawn from a file that was not read
+  if (!read_) {
+    read_ = true;
+    Read();
+  }
+  if (readFailure_) return {};
   OkOutcome outcome;
   try {
     switch (BuildHorizontalDimension(state_, entries, separators_)) {
@@ -74,14 +86,15 @@ OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
   return outcome;
 }
 
-// True when written, or when what is in the file's place could never take the answer. Looked at
-// before writing: a failed write-back deletes a link to a device.
-bool DimensionDialogModel::TryWriteBack() {
+// Written, or what is in the file's place could never take the answer. Looked at before writing:
+// a failed write-back deletes a link to a device.
+exchange::FileResult DimensionDialogModel::TryWriteBack() {
   const auto path = ExchangeFilePath();
-  if (!path) return true;
+  if (!path) return {};
   const exchange::PathContent found = exchange::WhatIsAt(*path);
-  return exchange::WriteBackExchangeFile(state_, *path, pause_) ||
-         found == exchange::PathContent::kNotAFile;
+  const exchange::FileResult written = exchange::WriteBackExchangeFile(state_, *path, pause_);
+  if (found == exchange::PathContent::kNotAFile) return {};
+  return written;
 }
 
 void DimensionDialogModel::Release() {
@@ -89,20 +102,25 @@ void DimensionDialogModel::Release() {
   exchange::ReleaseExchangeState(state_);
 }
 
-bool DimensionDialogModel::WriteBackOnClose() {
-  if (closed_) return true;
-  if (!TryWriteBack()) return false;
-  Release();
-  return true;
+void DimensionDialogModel::WriteBackOnClose(const RetryAsker& askToRetry) {
+  while (!closed_) {
+    const exchange::FileResult written = TryWriteBack();
+    if (written) {
+      Release();
+    } else if (!askToRetry || !askToRetry(FileQuestion(FileStep::kWriteBack, *written.Failure()))) {
+      GiveUpAnswer();
+    }
+  }
 }
 
 void DimensionDialogModel::CloseWithoutAsking() {
   if (closed_) return;
-  TryWriteBack();
+  (void)TryWriteBack();
   Release();
 }
 
 void DimensionDialogModel::GiveUpAnswer() {
+  if (closed_) return;
   state_.CommandBuffer.Release();
   CloseWithoutAsking();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "exchange/exchange_state.h"
+#include "exchange/file_failure.h"
 #include "exchange/locked_file_wait.h"
 #include "numeric/separators.h"
 #include "tool/form_layout.h"
@@ -17,11 +19,14 @@
 // once, again only when the user asks after it could not be read, and answered once.
 //
 // When the host's file is there but cannot be read (another program holds it past the wait, no
-// permission), or the answer cannot be written, the view asks the user, with Retry and Cancel:
-//   ReadOnFirstShow(); while (ReadFailed()) Retry ? ReadAgain() : (CloseWithoutAsking(), close)
-//   while (!WriteBackOnClose()) Retry ? (again) : GiveUpAnswer(); then close
-// A FIFO, a device or a folder in the file's place is not asked about: it is never the host's.
+// permission), or the answer cannot be written, the model asks the user through the view's
+// RetryAsker, Retry or Cancel, as often as the user retries. A FIFO, a device or a folder in the
+// file's place is not asked about: it is never the host's.
 namespace morven::tool {
+
+// Shows the question (Shift_JIS) with Retry, the default, and Cancel; true for Retry. The model
+// may have been closed from outside while it was up.
+using RetryAsker = std::function<bool(const std::string& question)>;
 
 struct OkOutcome {
   enum class Kind {
@@ -47,33 +52,28 @@ class DimensionDialogModel {
   DimensionDialogModel& operator=(const DimensionDialogModel&) = delete;
 
   // Resets the exchange state, reads the exchange file (a missing one leaves the start values)
-  // and resets the command writer. Only the first call before the close does anything; it
-  // answers true, so that the view fills its text-type list once.
-  bool ReadOnFirstShow();
+  // and resets the command writer. Only the first call before the close does anything. While the
+  // file is there but cannot be read, asks: Retry reads it again from the start values, Cancel
+  // closes as CloseWithoutAsking does. True when the file was read and the model is still open:
+  // the view then fills its text-type list, once; false and Closed() when the view is to close.
+  bool ReadOnFirstShow(const RetryAsker& askToRetry);
   bool HasRead() const { return read_; }
-  // The file is there but could not be read: the view asks whether to read it again.
-  bool ReadFailed() const { return readFailed_; }
-  // Reads the file again, from the start values; the text-type list is to be filled anew.
-  void ReadAgain();
 
   // The text-type list's eleven items, Shift_JIS; item 0 is selected when the list is filled.
   std::vector<std::string> TextTypeItems() const;
 
-  // Validates the entries and builds the dimension; reads the file first when that has not
-  // happened yet.
+  // Validates the entries and builds the dimension; reads the file first, without asking, when
+  // that has not happened yet (nothing is built from a file that could not be read).
   OkOutcome BuildOnOk(const DimensionEntries& entries);
 
-  // Writes the exchange file back (the commands, or "hq") and releases the exchange state; true
-  // when the dialog may close. False, the state kept, when the answer could not be written: the
-  // view asks, then calls this again or GiveUpAnswer. Once closed, true and nothing more.
-  bool WriteBackOnClose();
-  // Closing without a question (the user cancelled after a failed read, the session ends): one
-  // attempt to answer, then the state is released.
+  // Writes the exchange file back (the commands, or "hq") and releases the exchange state. While
+  // the answer cannot be written, asks: Retry writes it again; Cancel, or nobody to ask, gives it
+  // up as Cancel would (so that the host never reads its own input back: "hq" where the file can
+  // be written now, else the file deleted where it can be). Once closed, nothing more.
+  void WriteBackOnClose(const RetryAsker& askToRetry = nullptr);
+  // Closing without a question (the session ends): one attempt to answer, then the state is
+  // released.
   void CloseWithoutAsking();
-  // The user gave up on an answer that could not be written: answered as Cancel is, so that the
-  // host never reads its own input back ("hq" where the file can be written now, else the file
-  // deleted where it can be), then the state is released.
-  void GiveUpAnswer();
   bool Closed() const { return closed_; }
 
   numeric::Separators Separators() const { return separators_; }
@@ -81,16 +81,18 @@ class DimensionDialogModel {
 
  private:
   std::optional<std::filesystem::path> ExchangeFilePath() const;
+  void Read();
+  exchange::FileResult TryWriteBack();
+  void GiveUpAnswer();
+  void Release();
 
   exchange::ExchangeState state_;
   std::optional<std::filesystem::path> programFolder_;
   numeric::Separators separators_;
   exchange::PauseFunction pause_;
-  bool TryWriteBack();
-  void Release();
 
   bool read_ = false;
-  bool readFailed_ = false;
+  std::optional<exchange::FileFailure> readFailure_;  // the file is there and was not read
   bool closed_ = false;
 };
 

@@ -109,14 +109,9 @@ void DimensionDialog::paintEvent(QPaintEvent* event) {
 }
 
 void DimensionDialog::ReadOnFirstShow() {
-  if (!model_.ReadOnFirstShow()) return;
-  while (model_.ReadFailed()) {
-    if (!AskToRetry(kExchangeFileUnreadable)) {
-      model_.CloseWithoutAsking();
-      reject();
-      return;
-    }
-    model_.ReadAgain();
+  if (!model_.ReadOnFirstShow(Asker())) {
+    if (model_.Closed()) reject();
+    return;
   }
   BuildControls();
   textTypeList_->clear();
@@ -164,7 +159,11 @@ void DimensionDialog::FocusRefusedField(ControlRole role) {
   if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }
 
-bool DimensionDialog::AskToRetry(const char* question) {
+RetryAsker DimensionDialog::Asker() {
+  return [this](const std::string& question) { return AskToRetry(question); };
+}
+
+bool DimensionDialog::AskToRetry(const std::string& question) {
   QMessageBox box(QMessageBox::Critical, FromCp932(kApplicationTitle), FromCp932(question),
                   QMessageBox::Retry | QMessageBox::Cancel, this);
   box.button(QMessageBox::Retry)->setText(FromCp932(kRetryCaption));
@@ -175,9 +174,7 @@ bool DimensionDialog::AskToRetry(const char* question) {
 }
 
 void DimensionDialog::done(int result) {
-  while (!model_.WriteBackOnClose()) {
-    if (!AskToRetry(kExchangeFileUnwritable)) model_.GiveUpAnswer();
-  }
+  model_.WriteBackOnClose(Asker());
   QDialog::done(result);
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "tool/dimension_dialog_model.h"
 
@@ -37,7 +38,8 @@ class DimensionDialog : public QDialog {
   DimensionEntries Entries() const;
   void FocusRefusedField(ControlRole role);
   // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
-  bool AskToRetry(const char* question);
+  bool AskToRetry(const std::string& question);
+  RetryAsker Asker();
 
   DimensionDialogModel model_;
   bool shown_ = false;

@@ -294,15 +294,13 @@ bool DimensionWindow::CreateControls() {
 }
 
 void DimensionWindow::OnFirstShown() {
-  if (!model_.ReadOnFirstShow()) return;
-  while (model_.ReadFailed()) {
-    if (!AskToRetry(kExchangeFileUnreadable)) {
-      CloseWithoutAsking();
-      return;
-    }
-    if (model_.Closed()) return;  // closed from outside while the box was up
-    model_.ReadAgain();
-    DropInputMadeWhileWaiting();
+  asked_ = false;
+  const bool read = model_.ReadOnFirstShow(Asker());
+  // What was typed while a Retry waited on the file was meant for the box.
+  if (asked_) DropInputMadeWhileWaiting();
+  if (!read) {
+    if (model_.Closed()) OnClose();
+    return;
   }
   HWND list = Control(kTextTypeList);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
@@ -340,6 +338,7 @@ void DimensionWindow::OnCommand(int id, int notification) {
 }
 
 void DimensionWindow::OnOk() {
+  OnFirstShown();
   const OkOutcome outcome = model_.BuildOnOk(Entries());
   switch (outcome.kind) {
     case OkOutcome::Kind::kBuilt:
@@ -361,9 +360,7 @@ void DimensionWindow::OnOk() {
 }
 
 void DimensionWindow::OnClose() {
-  while (!model_.WriteBackOnClose()) {
-    if (!AskToRetry(kExchangeFileUnwritable)) model_.GiveUpAnswer();
-  }
+  model_.WriteBackOnClose(Asker());
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
@@ -373,7 +370,12 @@ void DimensionWindow::CloseWithoutAsking() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-bool DimensionWindow::AskToRetry(const char* question) {
+RetryAsker DimensionWindow::Asker() {
+  return [this](const std::string& question) { return AskToRetry(question); };
+}
+
+bool DimensionWindow::AskToRetry(const std::string& question) {
+  asked_ = true;
   DropInputMadeWhileWaiting();
   return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
                                  MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;

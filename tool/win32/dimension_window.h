@@ -49,7 +49,8 @@ class DimensionWindow {
   void OnClose();
   void CloseWithoutAsking();
   // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
-  bool AskToRetry(const char* question);
+  bool AskToRetry(const std::string& question);
+  RetryAsker Asker();
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();
@@ -69,6 +70,7 @@ class DimensionWindow {
   std::vector<HWND> controls_;  // by role
   std::vector<std::unique_ptr<ByteLimitedEdit>> limitedFields_;
   HWND focusToRestore_ = nullptr;
+  bool asked_ = false;  // a box asked about the file since the read began
   ControlRole formDefaultButton_ = ControlRole::kOkButton;  // the table's
   ControlRole defaultButton_ = ControlRole::kOkButton;      // the focused button, else the table's
 };
