@@ -3,12 +3,13 @@
 #include <imm.h>
 
 #include <cstddef>
-#include <cwchar>
 #include <utility>
 
 #include "tool/form_icon.h"
-#include "tool/form_placement.h"
 #include "tool/form_texts.h"
+#include "tool/win32/form_controls.h"
+#include "tool/win32/form_font.h"
+#include "tool/win32/form_placement.h"
 #include "tool/win32/resource_ids.h"
 #include "tool/win32/wide_text.h"
 
@@ -18,86 +19,11 @@ namespace {
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = 0;
 constexpr UINT kReadExchangeMessage = WM_APP + 1;
-constexpr int kFirstControlId = 100;
-constexpr int kOpenListRows = 11;  // as many as a list of the form holds
 
 using enum ControlRole;
 
-std::size_t IndexOf(ControlRole role) {
-  return static_cast<std::size_t>(role);
-}
-
-// A control's ID is its place in the layout table.
-int ControlId(ControlRole role) {
-  return kFirstControlId + static_cast<int>(IndexOf(role));
-}
-
-std::optional<ControlRole> RoleOfId(int id) {
-  const int index = id - kFirstControlId;
-  if (index < 0 || static_cast<std::size_t>(index) >= FormControls().size()) return std::nullopt;
-  return FormControls()[static_cast<std::size_t>(index)].role;
-}
-
-DWORD ButtonStyle(bool isDefault) {
-  return (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
-}
-
-struct ControlClass {
-  const wchar_t* name;
-  DWORD style;
-  DWORD exStyle;
-};
-
-ControlClass ClassFor(const ControlSpec& row) {
-  switch (row.kind) {
-    case ControlKind::kLabel:
-      return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
-    case ControlKind::kDropDownList:
-      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
-    case ControlKind::kEdit:
-      return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::kDefaultButton:
-      return {L"BUTTON", ButtonStyle(true), 0};
-    case ControlKind::kCancelButton:
-      return {L"BUTTON", ButtonStyle(false), 0};
-  }
-  return {L"STATIC", 0, 0};
-}
-
 bool IsButton(ControlKind kind) {
   return kind == ControlKind::kDefaultButton || kind == ControlKind::kCancelButton;
-}
-
-// A drop-down list is created with the height of its open list.
-int CreationHeight(const ControlSpec& row) {
-  if (row.kind != ControlKind::kDropDownList) return row.rect.height;
-  return row.rect.height + kOpenListRows * kListItemHeight + 2;
-}
-
-// The closed list is as high as the table says, whatever height its font gives it. The field's
-// height is set from what the list measures, since Wine reports it 2 pixels above what was set.
-void FitClosedListHeight(HWND list, int height) {
-  LRESULT field = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  for (int attempt = 0; attempt < 2 && field != CB_ERR; ++attempt) {
-    RECT shown{};
-    GetWindowRect(list, &shown);
-    if (shown.bottom - shown.top == height) return;
-    field += height - (shown.bottom - shown.top);
-    if (field <= 0) return;
-    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
-  }
-}
-
-// The caption's width in the form's font.
-int TextWidth(HWND window, HFONT font, const std::wstring& text) {
-  HDC context = GetDC(window);
-  if (context == nullptr) return 0;
-  const HGDIOBJ previous = SelectObject(context, font);
-  SIZE measured{};
-  GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &measured);
-  SelectObject(context, previous);
-  ReleaseDC(window, context);
-  return measured.cx;
 }
 
 // Keys and clicks made while the program waited on the exchange file were meant for a box.
@@ -111,20 +37,6 @@ void DropInputMadeWhileWaiting() {
 HICON LoadFormIcon(HINSTANCE instance, int pixels) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MORVEN_FORM_ICON), IMAGE_ICON,
                                        pixels, pixels, LR_SHARED));
-}
-
-UniqueFont CreateFormFont() {
-  LOGFONTW font{};
-  font.lfHeight = -kFontPixels;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::wstring face = WideFromCp932(kFormFontFamily);
-  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  return UniqueFont(CreateFontIndirectW(&font));
 }
 
 }  // namespace
@@ -164,7 +76,7 @@ bool DimensionWindow::Create(HINSTANCE instance) {
 // those in with the first control), which would otherwise hold the window back. The exchange file
 // is read once the window is on the screen, so a large selection does not hold it back either.
 void DimensionWindow::Show(int showCommand) {
-  MoveUnderCursor();
+  MoveUnderCursor(window_, desktop_);
   ShowWindow(window_, showCommand);
   if (!CreateControls()) {
     OnClose();
@@ -248,26 +160,14 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
 }
 
 bool DimensionWindow::CreateControls() {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-  font_ = CreateFormFont();
+  font_ = CreateFormFont(scale_);
   background_.reset(CreateSolidBrush(ColorFromRgb(kBackgroundRgb)));
   const std::span<const ControlSpec> rows = FormControls();
   controls_.assign(rows.size(), nullptr);
   for (const ControlSpec& row : rows) {
-    const ControlClass controlClass = ClassFor(row);
-    const std::wstring text = WideFromCp932(row.text);
-    const DWORD tabStop = row.tabOrder != kNoTabStop ? WS_TABSTOP : 0;
-    PixelSize size{row.rect.width, CreationHeight(row)};
-    if (row.kind == ControlKind::kLabel)
-      size = LabelSize(row, TextWidth(window_, font_.get(), text));
-    HWND control = CreateWindowExW(
-        controlClass.exStyle, controlClass.name, text.c_str(),
-        WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, row.rect.left, row.rect.top,
-        size.width, size.height, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.role))), instance, nullptr);
+    HWND control = MakeControl(row, window_);
     if (control == nullptr) return false;
-    controls_[IndexOf(row.role)] = control;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    controls_[static_cast<std::size_t>(row.role)] = control;
     // Where taking the context away cannot keep the input method out, the field keeps it, so
     // that what is committed there reaches the field's rule rather than being lost.
     if (!row.inputMethod && !desktop_.composesWithoutInputContext) {
@@ -276,18 +176,10 @@ bool DimensionWindow::CreateControls() {
     if (row.kind == ControlKind::kEdit) {
       limitedFields_.push_back(std::make_unique<ByteLimitedEdit>(control, RuleOf(row)));
     }
-    if (row.kind == ControlKind::kDropDownList) {
-      SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
-      FitClosedListHeight(control, row.rect.height);
-      for (const char* item : row.items) {
-        SendMessageW(control, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
-      }
-      if (!row.items.empty()) SendMessageW(control, CB_SETCURSEL, 0, 0);
-    }
     if (row.kind == ControlKind::kDefaultButton) formDefaultButton_ = defaultButton_ = row.role;
     if (row.tabOrder == 0) focusToRestore_ = control;
   }
+  PlaceControls(controls_, font_.get(), scale_);
   // The access keys' letters stay underlined, not only after Alt is pressed.
   SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
   return true;
@@ -411,21 +303,9 @@ void DimensionWindow::OnEraseBackground(HDC context) {
   FillRect(context, &client, background_.get());
 }
 
-void DimensionWindow::MoveUnderCursor() {
-  const POINT cursor = desktop_.cursorPosition();
-  const std::optional<PixelRect> workArea = desktop_.workAreaAt(cursor);
-  const POINT again = desktop_.cursorPosition();
-  RECT frame{};
-  GetWindowRect(window_, &frame);
-  const PixelPoint place =
-      PlaceUnderCursor({cursor.x, cursor.y}, {again.x, again.y},
-                       {frame.right - frame.left, frame.bottom - frame.top}, workArea);
-  SetWindowPos(window_, nullptr, place.x, place.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 HWND DimensionWindow::Control(ControlRole role) const {
-  return IndexOf(role) < controls_.size() ? controls_[IndexOf(role)] : nullptr;
+  const auto index = static_cast<std::size_t>(role);
+  return index < controls_.size() ? controls_[index] : nullptr;
 }
 
 int DimensionWindow::ListChoice(ControlRole list) const {

@@ -9,6 +9,7 @@
 
 #include "tool/dimension_dialog_model.h"
 #include "tool/form_layout.h"
+#include "tool/form_scale.h"
 #include "tool/win32/byte_limited_edit.h"
 #include "tool/win32/desktop.h"
 #include "tool/win32/gdi_handles.h"
@@ -57,13 +58,13 @@ class DimensionWindow {
   LRESULT OnControlColor(HDC context);
   void OnEraseBackground(HDC context);
 
-  void MoveUnderCursor();
   DimensionEntries Entries() const;
   int ListChoice(ControlRole list) const;
   std::string FieldText(ControlRole field) const;
 
   DimensionDialogModel& model_;
   Desktop desktop_;
+  FormScale scale_;
   UniqueFont font_;
   UniqueBrush background_;
   HWND window_ = nullptr;
