@@ -4,9 +4,27 @@
 
 namespace morven::tool {
 
-std::string FileQuestion(FileStep step, exchange::FileFailure) {
+namespace {
+
+const char* Reason(exchange::FileFailure failure) {
+  switch (failure) {
+    case exchange::FileFailure::kHeldByAnotherProgram:
+      return kFileHeldByAnotherProgram;
+    case exchange::FileFailure::kNoPermission:
+      return kFileNotPermitted;
+    case exchange::FileFailure::kDiskFull:
+      return kDiskFull;
+    case exchange::FileFailure::kOther:
+      break;
+  }
+  return kFileMayBeInUse;
+}
+
+}  // namespace
+
+std::string FileQuestion(FileStep step, exchange::FileFailure failure) {
   return std::string(step == FileStep::kRead ? kExchangeFileUnread : kExchangeFileUnwritten) +
-         "\n" + kFileMayBeInUse;
+         "\n" + Reason(failure);
 }
 
 }  // namespace morven::tool

@@ -17,7 +17,6 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "exchange/exchange_state.h"
@@ -203,22 +202,6 @@ TEST_F(SpecialFiles, AReadOnlyFileIsDeleted) {
     return DropPermissionOverride() && NotWritten(Exchange(), FileFailure::kNoPermission);
   }));
   EXPECT_FALSE(fs::exists(fs::symlink_status(Exchange())));
-}
-
-// A file that may not be read, or one in a folder that may not be looked into, says so.
-TEST_F(SpecialFiles, AFileThatMayNotBeReadSaysSo) {
-  std::ofstream(Exchange(), std::ios::binary) << "hk 5\r\n";
-  for (const auto& [file, folder] : {std::pair{fs::perms::none, fs::perms::owner_all},
-                                     {fs::perms::owner_all, fs::perms::owner_write}}) {
-    fs::permissions(Exchange(), file);
-    fs::permissions(folder_.Path(), folder);
-    EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] {
-      ExchangeState state;
-      return DropPermissionOverride() &&
-             ReadExchangeFile(state, Exchange()).Failure() == FileFailure::kNoPermission;
-    }));
-    fs::permissions(folder_.Path(), fs::perms::owner_all);
-  }
 }
 
 TEST_F(SpecialFiles, AFullDiskLeavesNoRegularFileBehind) {

@@ -9,6 +9,7 @@
 
 #include "exchange/exchange_file.h"
 #include "exchange/tests/temp_folder.h"
+#include "numeric/cp932_text.h"
 #include "numeric/float_error.h"
 #include "tool/file_questions.h"
 
@@ -144,120 +145,92 @@ TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
   }
 }
 
+TEST(DimensionDialogModelTest, TheQuestionSaysWhatFailedThenWhy) {
+  using enum exchange::FileFailure;
+  const std::pair<exchange::FileFailure, std::string> reasons[] = {
+      {kHeldByAnotherProgram, "ほかのプログラムがこのファイルを使用しています。"},
+      {kNoPermission, "このファイルにアクセスする権限がありません。"},
+      {kDiskFull, "ディスクの空き領域が足りません。"},
+      {kOther, "ほかのプログラムがこのファイルを使用している可能性があります。"}};
+  for (const auto& [failure, reason] : reasons) {
+    EXPECT_EQ(numeric::Cp932ToUtf8(FileQuestion(FileStep::kRead, failure)),
+              "JWC_TEMP.TXT を読み込めませんでした。\n" + reason);
+    EXPECT_EQ(numeric::Cp932ToUtf8(FileQuestion(FileStep::kWriteBack, failure)),
+              "結果を JWC_TEMP.TXT に書き込めませんでした。\n" + reason);
+  }
+}
+
 // The host's file cannot be read, or the answer cannot be written: while the user retries, the
 // model asks again; Cancel answers as the Cancel button does, where the file allows. The file is
 // kept from the program as a user meets it: another program holds it on Windows, its mode (and
 // its folder's) forbids it elsewhere.
-class FileKeptFromTheProgram {
- public:
-  explicit FileKeptFromTheProgram(const TempFolder& folder) : folder_(folder) {}
-  ~FileKeptFromTheProgram() { Mend(); }
-
-#ifdef _WIN32
-  static constexpr exchange::FileFailure kFailure = exchange::FileFailure::kHeldByAnotherProgram;
-  void Keep() {
-    held_ = CreateFileW((folder_ / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0, nullptr,
-                        OPEN_EXISTING, 0, nullptr);
-  }
-  void Mend() {
-    if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
-    held_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE held_ = INVALID_HANDLE_VALUE;
-#else
-  static constexpr exchange::FileFailure kFailure = exchange::FileFailure::kNoPermission;
-  void Keep() {
-    ::chmod((folder_ / exchange::kExchangeFileName).c_str(), 0);
-    ::chmod(folder_.Path().c_str(), 0500);
-  }
-  void Mend() {
-    ::chmod(folder_.Path().c_str(), 0700);
-    ::chmod((folder_ / exchange::kExchangeFileName).c_str(), 0600);
-  }
-
- private:
-#endif
-  const TempFolder& folder_;
-};
-
 TEST(DimensionDialogModelTest, FileFailuresAskUntilTheUserGivesUp) {
-#ifndef _WIN32
-  if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
-#endif
-  struct Box {
-    bool mend;  // the file is made usable while the box is up
-    bool retry;
-    bool closedMeanwhile = false;  // the session ends while the box is up
+#ifdef _WIN32
+  constexpr auto kFailure = exchange::FileFailure::kHeldByAnotherProgram;
+  HANDLE held = INVALID_HANDLE_VALUE;
+  const auto keep = [&](const TempFolder& folder) {
+    held = CreateFileW((folder / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0, nullptr,
+                       OPEN_EXISTING, 0, nullptr);
   };
+  const auto mend = [&](const TempFolder&) {
+    CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
+  };
+#else
+  if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
+  constexpr auto kFailure = exchange::FileFailure::kNoPermission;
+  const auto keep = [](const TempFolder& folder) {
+    ::chmod((folder / exchange::kExchangeFileName).c_str(), 0);
+    ::chmod(folder.Path().c_str(), 0500);
+  };
+  const auto mend = [](const TempFolder& folder) {
+    ::chmod(folder.Path().c_str(), 0700);
+    ::chmod((folder / exchange::kExchangeFileName).c_str(), 0600);
+  };
+#endif
+  // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; E after it was
+  // made usable and the session ended, Retry.
   const struct {
     const char* name;
     FileStep failing;
-    std::vector<Box> boxes;
+    std::string boxes;
     const std::string& answer;
   } cases[] = {
-      {"unreadable, mended, Retry", FileStep::kRead, {{true, true}}, kWorkedExampleAnswer},
-      {"unreadable at the first Retry too",
-       FileStep::kRead,
-       {{false, true}, {true, true}},
-       kWorkedExampleAnswer},
-      {"unreadable, Cancel: nothing can be answered", FileStep::kRead, {{false, false}}, kHostFile},
-      {"unreadable, mended, Cancel: answered as Cancel",
-       FileStep::kRead,
-       {{true, false}},
-       kNothingDrawn},
-      {"unreadable, the session ends while the box is up",
-       FileStep::kRead,
-       {{true, true, true}},
-       kNothingDrawn},
-      {"unwritable, mended, Retry", FileStep::kWriteBack, {{true, true}}, kWorkedExampleAnswer},
-      {"unwritable at the first Retry too",
-       FileStep::kWriteBack,
-       {{false, true}, {true, true}},
-       kWorkedExampleAnswer},
-      {"unwritable, Cancel: neither written nor deleted",
-       FileStep::kWriteBack,
-       {{false, false}},
-       kHostFile},
-      {"unwritable, mended, Cancel: answered as Cancel",
-       FileStep::kWriteBack,
-       {{true, false}},
-       kNothingDrawn},
-      {"unwritable, the session ends while the box is up",
-       FileStep::kWriteBack,
-       {{true, true, true}},
-       kWorkedExampleAnswer},
+      {"unreadable, mended, Retry", FileStep::kRead, "R", kWorkedExampleAnswer},
+      {"unreadable at the first Retry too", FileStep::kRead, "rR", kWorkedExampleAnswer},
+      {"unreadable, Cancel: nothing can be answered", FileStep::kRead, "c", kHostFile},
+      {"unreadable, mended, Cancel: answered as Cancel", FileStep::kRead, "C", kNothingDrawn},
+      {"unreadable, the session ends while the box is up", FileStep::kRead, "E", kNothingDrawn},
+      {"unwritable, mended, Retry", FileStep::kWriteBack, "R", kWorkedExampleAnswer},
+      {"unwritable at the first Retry too", FileStep::kWriteBack, "rR", kWorkedExampleAnswer},
+      {"unwritable, Cancel: neither written nor deleted", FileStep::kWriteBack, "c", kHostFile},
+      {"unwritable, mended, Cancel: answered as Cancel", FileStep::kWriteBack, "C", kNothingDrawn},
+      {"unwritable, the session ends meanwhile", FileStep::kWriteBack, "E", kWorkedExampleAnswer},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const TempFolder folder;
     const auto file = folder.Write(exchange::kExchangeFileName, kHostFile);
-    FileKeptFromTheProgram kept(folder);
     DimensionDialogModel model(folder.Path(), kSeparators);
     std::vector<std::string> asked;
     const RetryAsker ask = [&](const std::string& question) {
       asked.push_back(question);
-      if (asked.size() > c.boxes.size()) return false;
-      const Box& box = c.boxes[asked.size() - 1];
-      if (box.mend) kept.Mend();
-      if (box.closedMeanwhile) model.CloseWithoutAsking();
-      return box.retry;
+      const char box = asked.size() <= c.boxes.size() ? c.boxes[asked.size() - 1] : 'c';
+      if (box == 'R' || box == 'C' || box == 'E') mend(folder);
+      if (box == 'E') model.CloseWithoutAsking();
+      return box == 'r' || box == 'R' || box == 'E';
     };
-    if (c.failing == FileStep::kRead) kept.Keep();
+    if (c.failing == FileStep::kRead) keep(folder);
     const bool opened = model.ReadOnFirstShow(ask);
-    const Box& last = c.boxes.back();
-    EXPECT_EQ(opened, c.failing != FileStep::kRead || (last.retry && !last.closedMeanwhile));
+    EXPECT_EQ(opened, c.failing != FileStep::kRead || c.boxes.back() == 'R');
     EXPECT_EQ(model.Closed(), !opened);
     if (opened) {
       EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kBuilt);
-      if (c.failing == FileStep::kWriteBack) kept.Keep();
+      if (c.failing == FileStep::kWriteBack) keep(folder);
       model.WriteBackOnClose(ask);
     }
     EXPECT_TRUE(model.Closed());
-    kept.Mend();
-    EXPECT_EQ(asked, std::vector(c.boxes.size(),
-                                 FileQuestion(c.failing, FileKeptFromTheProgram::kFailure)));
+    mend(folder);
+    EXPECT_EQ(asked, std::vector(c.boxes.size(), FileQuestion(c.failing, kFailure)));
     EXPECT_EQ(ReadBytes(file), c.answer);
   }
 }
