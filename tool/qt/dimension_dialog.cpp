@@ -1,10 +1,10 @@
 #include "tool/qt/dimension_dialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 #include <string>
@@ -18,6 +18,7 @@
 #include "tool/qt/form_controls.h"
 #include "tool/qt/form_font.h"
 #include "tool/qt/form_icon.h"
+#include "tool/qt/form_palette.h"
 #include "tool/qt/form_placement.h"
 #include "tool/regional_separators.h"
 
@@ -38,9 +39,7 @@ DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFol
       model_(programFolder ? std::move(programFolder) : ProgramFolder(), UserSeparators()) {
   setObjectName(QString::fromLatin1(FormObjectName()));
   setFont(FormFont());
-  QPalette background = palette();
-  background.setColor(QPalette::Window, QColor::fromRgb(kBackgroundRgb));
-  setPalette(background);
+  setPalette(FormPalette(palette()));
   setAutoFillBackground(true);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -63,6 +62,11 @@ void DimensionDialog::BuildControls() {
     QWidget* control = MakeControl(row, *this);
     control->show();
     byRole[static_cast<std::size_t>(row.role)] = control;
+    // A screen reader names the input after its label (Qt labels a list by it on Linux).
+    if (row.label) {
+      auto* label = static_cast<QLabel*>(byRole[static_cast<std::size_t>(*row.label)]);
+      label->setBuddy(control);
+    }
     if (row.tabOrder != kNoTabStop) tabStops.push_back(control);
     if (row.role == ControlRole::kOkButton) {
       connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,

@@ -1,6 +1,7 @@
 #include "tool/qt/dimension_dialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -76,6 +77,7 @@ class DimensionDialogTest : public QObject {
   void cleanup();
   void layout();
   void endMarkLists();
+  void everyInputNamedByItsLabel();
   void textTypeList_data();
   void textTypeList();
   void tabOrderAndStartValues();
@@ -169,6 +171,52 @@ void DimensionDialogTest::layout() {
     if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), FromCp932(row.text));
   }
   QCOMPARE(form->findChildren<QLabel*>().size(), 12);
+  form->reject();
+
+  // A dark scheme keeps its own window behind its light text, which would not read on white.
+  const QPalette system = QApplication::palette();
+  QPalette dark = system;
+  dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+  dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+  QApplication::setPalette(dark);
+  auto darkForm = OpenForm(HostFile());
+  const QPalette label = Child<QLabel>(*darkForm, "Label6")->palette();
+  QApplication::setPalette(system);
+  QCOMPARE(label.color(QPalette::Window), QColor(0x30, 0x30, 0x30));
+  QCOMPARE(label.color(QPalette::WindowText), QColor(0xEE, 0xEE, 0xEE));
+  darkForm->reject();
+}
+
+// Each input's label is its label to a screen reader: an edit field takes its name from it; a list,
+// which Qt names by its current item on Linux, is labelled by it.
+void DimensionDialogTest::everyInputNamedByItsLabel() {
+  auto form = OpenForm(HostFile());
+  const struct {
+    const char* input;
+    const char* label;
+  } inputs[] = {
+      {"ComboBox1", "始点"},
+      {"ComboBox2", "終点"},
+      {"ComboBox3", "寸法値の文字種"},
+      {"Edit1", "端点倍率"},
+      {"Edit2", "接頭文字"},
+      {"Edit3", "接尾文字"},
+      {"Edit4", "寸法値と水平線との距離"},
+      {"Edit5", "計測点と寸法補助線の距離"},
+      {"Edit6", "寸法補助線のはみ出し距離"},
+  };
+  for (const auto& input : inputs) {
+    QWidget* widget = Child<QWidget>(*form, input.input);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    const auto labels = accessible->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.front().first->text(QAccessible::Name), QString::fromUtf8(input.label));
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      QCOMPARE(accessible->text(QAccessible::Value), list->currentText());
+    } else {
+      QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(input.label));
+    }
+  }
   form->reject();
 }
 
@@ -676,7 +724,7 @@ void DimensionDialogTest::fileFailuresAskToRetry() {
   connect(&answerer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || box->defaultButton() != box->button(QMessageBox::Retry)) return;
-    asked << box->windowTitle() + u'|' + box->text().section(u'\n', 0, 0);
+    asked << box->windowTitle() + u'|' + box->text();
     const bool last = asked.size() >= boxes;
     if (last && mended == Mended::kFolderAndFile) setPermissions(usable, usable);
     if (last && mended == Mended::kFolder) QFile(folder_->path()).setPermissions(usable);
@@ -695,8 +743,10 @@ void DimensionDialogTest::fileFailuresAskToRetry() {
   QCOMPARE(
       asked,
       QStringList(boxes, title + QString::fromUtf8(
-                                     atStart ? "JWC_TEMP.TXT を読み込めませんでした。"
-                                             : "結果を JWC_TEMP.TXT に書き込めませんでした。")));
+                                     atStart ? "JWC_TEMP.TXT を読み込めませんでした。\n"
+                                               "このファイルにアクセスする権限がありません。"
+                                             : "結果を JWC_TEMP.TXT に書き込めませんでした。\n"
+                                               "このファイルにアクセスする権限がありません。")));
   QCOMPARE(Answer(), answer);
 }
 
