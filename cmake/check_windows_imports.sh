@@ -28,7 +28,8 @@ done
 # Universal CRT through its api-ms-win-crt-* sets; never the MinGW runtime DLLs (libstdc++-6,
 # libgcc_s_seh-1, libwinpthread-1), which a -static link builds in.
 allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll imm32.dll advapi32.dll
-  shell32.dll shlwapi.dll ole32.dll oleaut32.dll uxtheme.dll version.dll msvcrt.dll ucrtbase.dll'
+  shell32.dll shlwapi.dll ole32.dll oleaut32.dll oleacc.dll uxtheme.dll version.dll msvcrt.dll
+  ucrtbase.dll'
 
 is_allowed() { # DLL
   local_name=$(printf '%s' "$1" | tr '[:upper:]' '[:lower:]')

@@ -11,7 +11,9 @@
 #include "tool/win32/form_font.h"
 #include "tool/win32/form_placement.h"
 #include "tool/win32/resource_ids.h"
+#include "tool/win32/scheme_colours.h"
 #include "tool/win32/wide_text.h"
+#include "tool/win32/window_dpi.h"
 
 namespace morven::tool::win32 {
 namespace {
@@ -33,10 +35,17 @@ void DropInputMadeWhileWaiting() {
   }
 }
 
-// Shared: the system keeps the icon for as long as the program runs.
-HICON LoadFormIcon(HINSTANCE instance, int pixels) {
+// The class's: shared, the system keeps them for as long as the program runs.
+HICON LoadClassIcon(HINSTANCE instance, int pixels) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MORVEN_FORM_ICON), IMAGE_ICON,
                                        pixels, pixels, LR_SHARED));
+}
+
+// The window's at its scale: its own, given back when the scale changes.
+UniqueIcon LoadScaledIcon(HWND window, int pixels) {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  return UniqueIcon(static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(MORVEN_FORM_ICON), IMAGE_ICON, pixels, pixels, 0)));
 }
 
 }  // namespace
@@ -56,19 +65,43 @@ bool DimensionWindow::Create(HINSTANCE instance) {
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   // The icons are the class's, so that the window has them from its first paint.
-  windowClass.hIcon = LoadFormIcon(instance, kIconSizes[1]);
-  windowClass.hIconSm = LoadFormIcon(instance, kIconSizes[0]);
+  windowClass.hIcon = LoadClassIcon(instance, kIconSizes[1]);
+  windowClass.hIconSm = LoadClassIcon(instance, kIconSizes[0]);
   windowClass.lpszClassName = className.c_str();
   if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
     return false;
   }
 
-  RECT outer{0, 0, kClientSize.width, kClientSize.height};
-  AdjustWindowRectEx(&outer, kWindowStyle, FALSE, kWindowExStyle);
+  // Sized at the resolution of the screen it is on once it is made.
   CreateWindowExW(kWindowExStyle, className.c_str(), WideFromCp932(kFormCaption).c_str(),
-                  kWindowStyle, kDesignPosition.x, kDesignPosition.y, outer.right - outer.left,
-                  outer.bottom - outer.top, nullptr, nullptr, instance, this);
-  return window_ != nullptr;
+                  kWindowStyle, kDesignPosition.x, kDesignPosition.y, kClientSize.width,
+                  kClientSize.height, nullptr, nullptr, instance, this);
+  if (window_ == nullptr) return false;
+  colours_ = SchemeColours();
+  background_.reset(CreateSolidBrush(ColorFromRgb(colours_.background)));
+  RECT place{};
+  GetWindowRect(window_, &place);
+  LayOut(ScaleOf(window_), place);
+  return true;
+}
+
+// The window at the scale, its top-left corner where `place` has it: its size, the font, the
+// controls once they are made, the icons.
+void DimensionWindow::LayOut(FormScale scale, const RECT& place) {
+  scale_ = scale;
+  SetClientArea(window_, {place.left, place.top}, scale.Size(kClientSize), scale);
+  if (!controls_.empty()) {
+    UniqueFont font = CreateFormFont(scale);
+    PlaceControls(controls_, font.get(), scale);
+    font_ = std::move(font);
+  }
+  UniqueIcon small = LoadScaledIcon(window_, scale.Pixels(kIconSizes[0]));
+  UniqueIcon big = LoadScaledIcon(window_, scale.Pixels(kIconSizes[1]));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  smallIcon_ = std::move(small);
+  bigIcon_ = std::move(big);
+  InvalidateRect(window_, nullptr, TRUE);
 }
 
 // The controls are made right after the window has been handed to the screen, before its first
@@ -115,7 +148,7 @@ LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPA
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kReadExchangeMessage:
       OnFirstShown();
@@ -140,6 +173,10 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
     case WM_CLOSE:
       OnClose();
       return 0;
+    // Moved onto a screen of another resolution: laid out again there, where the system suggests.
+    case WM_DPICHANGED:
+      LayOut(FormScale(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     // The session may end: the file is written back as on Cancel only once it does, since another
     // program can still refuse; the process may end as soon as WM_ENDSESSION returns.
     case WM_QUERYENDSESSION:
@@ -161,7 +198,6 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
 
 bool DimensionWindow::CreateControls() {
   font_ = CreateFormFont(scale_);
-  background_.reset(CreateSolidBrush(ColorFromRgb(kBackgroundRgb)));
   const std::span<const ControlSpec> rows = FormControls();
   controls_.assign(rows.size(), nullptr);
   for (const ControlSpec& row : rows) {
@@ -269,6 +305,8 @@ RetryAsker DimensionWindow::Asker() {
 bool DimensionWindow::AskToRetry(const std::string& question) {
   asked_ = true;
   DropInputMadeWhileWaiting();
+  // The wait cursor would stay over the box until the mouse moved.
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
   return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
                                  MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
 }
@@ -292,8 +330,8 @@ void DimensionWindow::OnFocus() {
 }
 
 LRESULT DimensionWindow::OnControlColor(HDC context) {
-  SetBkColor(context, ColorFromRgb(kBackgroundRgb));
-  SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(context, ColorFromRgb(colours_.background));
+  SetTextColor(context, ColorFromRgb(colours_.text));
   return reinterpret_cast<LRESULT>(background_.get());
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tool/dimension_dialog_model.h"
+#include "tool/form_colours.h"
 #include "tool/form_layout.h"
 #include "tool/form_scale.h"
 #include "tool/win32/byte_limited_edit.h"
@@ -43,6 +44,7 @@ class DimensionWindow {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+  void LayOut(FormScale scale, const RECT& place);
   bool CreateControls();
   void OnFirstShown();
   void OnCommand(int id, int notification);
@@ -65,8 +67,11 @@ class DimensionWindow {
   DimensionDialogModel& model_;
   Desktop desktop_;
   FormScale scale_;
+  FormColours colours_;
   UniqueFont font_;
   UniqueBrush background_;
+  UniqueIcon smallIcon_;
+  UniqueIcon bigIcon_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // by role
   std::vector<std::unique_ptr<ByteLimitedEdit>> limitedFields_;

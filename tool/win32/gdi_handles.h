@@ -5,7 +5,7 @@
 #include <memory>
 #include <type_traits>
 
-// Owners for the GDI objects the window makes, so each is given back exactly once.
+// Owners for the GDI objects and icons the window makes, so each is given back exactly once.
 namespace morven::tool::win32 {
 
 struct GdiObjectDeleter {
@@ -15,6 +15,12 @@ struct GdiObjectDeleter {
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+
+struct IconDeleter {
+  void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
+};
+
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // A colour of the form's tables (0xRRGGBB) as GDI takes it.
 constexpr COLORREF ColorFromRgb(unsigned rgb) {

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 #include <imm.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <cstdlib>
 #include <cwctype>
 #include <functional>
 #include <initializer_list>
@@ -24,6 +26,7 @@
 #include "exchange/tests/temp_folder.h"
 #include "tool/form_icon.h"
 #include "tool/form_layout.h"
+#include "tool/form_scale.h"
 #include "tool/win32/file_wait_pause.h"
 #include "tool/win32/resource_ids.h"
 #include "tool/win32/wide_text.h"
@@ -48,6 +51,22 @@ const std::string kHostFile =
 
 // The timer message of the system's own timers, such as the caret's blink.
 constexpr UINT kSystemTimer = 0x0118;
+
+// What the dialog showed while the model waited on a file another program held.
+struct Waiting {
+  HWND dialog = nullptr;
+  int pauses = 0;
+  bool undrawn = false;  // a pause ended with part of the dialog not painted
+  bool otherCursor = false;
+};
+Waiting waiting;
+
+void PauseAndLook(std::chrono::milliseconds time) {
+  PauseKeepingWindowsDrawn(time);
+  ++waiting.pauses;
+  waiting.undrawn |= waiting.dialog != nullptr && GetUpdateRect(waiting.dialog, nullptr, FALSE);
+  waiting.otherCursor |= GetCursor() != LoadCursorW(nullptr, IDC_WAIT);
+}
 
 struct MessageBoxShown {
   HWND owner;
@@ -158,9 +177,10 @@ class DimensionWindowTest : public ::testing::Test {
     Close();
     folder_.Write(exchange::kExchangeFileName, kHostFile);
     if (beforeShow) beforeShow();
-    model_.emplace(folder_.Path(), numeric::Separators{}, PauseKeepingWindowsDrawn);
+    model_.emplace(folder_.Path(), numeric::Separators{}, PauseAndLook);
     window_.emplace(*model_, FakeDesktop());
     ASSERT_TRUE(window_->Create(GetModuleHandleW(nullptr)));
+    waiting = {window_->Handle()};
     window_->Show(SW_SHOWNORMAL);
     SetForegroundWindow(window_->Handle());
     Pump();
@@ -224,26 +244,120 @@ class DimensionWindowTest : public ::testing::Test {
   std::optional<DimensionWindow> window_;
 };
 
-TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSize) {
+// The form at the window's own resolution (the prefix's LogPixels; the test run that sets 144
+// says so in MORVEN_TEST_DPI), then as it is laid out again on screens of the other resolutions.
+TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolution) {
   ASSERT_NO_FATAL_FAILURE(Open());
-  RECT client{};
-  GetClientRect(window_->Handle(), &client);
-  EXPECT_EQ(client.right, kClientSize.width);
-  EXPECT_EQ(client.bottom, kClientSize.height);
-  for (const ControlSpec& row : FormControls()) {
-    HWND control = Control(row.role);
-    ASSERT_NE(control, nullptr) << row.objectName;
-    EXPECT_EQ(UpperClassName(control), kClassOfKind[static_cast<int>(row.kind)]) << row.objectName;
-    if (row.kind != ControlKind::kDropDownList) {
-      EXPECT_EQ(WindowText(control), WideFromCp932(row.text)) << row.objectName;
-    }
-    const PixelSize size = row.kind == ControlKind::kLabel
-                               ? LabelSize(row, CaptionWidth(control))
-                               : PixelSize{row.rect.width, row.rect.height};
-    EXPECT_EQ(PlaceInParent(control),
-              (PixelRect{row.rect.left, row.rect.top, size.width, size.height}))
-        << row.objectName;
+  HWND window = window_->Handle();
+  HDC screen = GetDC(nullptr);
+  const int own = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  if (const char* dpi = std::getenv("MORVEN_TEST_DPI")) {
+    ASSERT_EQ(own, std::atoi(dpi));
   }
+  std::vector<std::pair<int, PixelSize>> clients = {
+      {96, {312, 217}}, {120, {390, 271}}, {144, {468, 326}}, {192, {624, 434}}};
+  std::stable_partition(clients.begin(), clients.end(),
+                        [own](const auto& client) { return client.first == own; });
+  ASSERT_EQ(clients.front().first, own) << "a resolution without a row";
+  for (const auto& [dpi, clientSize] : clients) {
+    SCOPED_TRACE(dpi);
+    const FormScale scale(dpi);
+    RECT suggested{40, 30, 1040, 1030};
+    if (dpi != own) {
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+      RECT frame{};
+      GetWindowRect(window, &frame);
+      EXPECT_EQ(frame.left, suggested.left);
+      EXPECT_EQ(frame.top, suggested.top);
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ((PixelSize{client.right, client.bottom}), clientSize);
+    for (const ControlSpec& row : FormControls()) {
+      HWND control = Control(row.role);
+      ASSERT_NE(control, nullptr) << row.objectName;
+      EXPECT_EQ(UpperClassName(control), kClassOfKind[static_cast<int>(row.kind)])
+          << row.objectName;
+      if (row.kind != ControlKind::kDropDownList) {
+        EXPECT_EQ(WindowText(control), WideFromCp932(row.text)) << row.objectName;
+      }
+      const PixelRect place = scale.Rect(row.rect);
+      const PixelSize size = row.kind == ControlKind::kLabel
+                                 ? LabelSize(row, CaptionWidth(control), scale)
+                                 : PixelSize{place.width, place.height};
+      EXPECT_EQ(PlaceInParent(control), (PixelRect{place.left, place.top, size.width, size.height}))
+          << row.objectName;
+      LOGFONTW font{};
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+                 &font);
+      EXPECT_EQ(font.lfHeight, -scale.Pixels(kFontPixels)) << row.objectName;
+    }
+    for (const auto& [which, pixels] :
+         {std::pair{ICON_SMALL, kIconSizes[0]}, {ICON_BIG, kIconSizes[1]}}) {
+      ICONINFO icon{};
+      ASSERT_TRUE(
+          GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)), &icon));
+      BITMAP mask{};
+      GetObjectW(icon.hbmMask, sizeof(mask), &mask);
+      EXPECT_EQ(mask.bmWidth, scale.Pixels(pixels));
+      DeleteObject(icon.hbmMask);
+      DeleteObject(icon.hbmColor);
+    }
+  }
+}
+
+// The labels' text and background come from one scheme: the system's text on the form's white
+// where it reads there, else on the system's own window (the high-contrast run, which sets
+// MORVEN_TEST_HIGH_CONTRAST, gives Wine white text on black).
+TEST_F(DimensionWindowTest, LabelsTakeTextAndBackgroundFromOneScheme) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  const bool highContrast = std::getenv("MORVEN_TEST_HIGH_CONTRAST") != nullptr;
+  if (highContrast) {
+    ASSERT_EQ(GetSysColor(COLOR_WINDOW) | GetSysColor(COLOR_WINDOWTEXT), RGB(255, 255, 255));
+  }
+  HWND label = Control(kStartMarkLabel);
+  HDC context = GetDC(label);
+  LOGBRUSH painted{};
+  GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(window_->Handle(), WM_CTLCOLORSTATIC,
+                                                   reinterpret_cast<WPARAM>(context),
+                                                   reinterpret_cast<LPARAM>(label))),
+             sizeof(painted), &painted);
+  EXPECT_EQ(GetTextColor(context), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(GetBkColor(context), highContrast ? RGB(0, 0, 0) : RGB(255, 255, 255));
+  EXPECT_EQ(painted.lbColor, GetBkColor(context));
+  ReleaseDC(label, context);
+}
+
+// A screen reader names an edit field after the label made just before it (Wine names a list by
+// its current item whatever comes before it: for the lists the order is what is checked). The
+// labels' texts themselves are checked with the controls.
+TEST_F(DimensionWindowTest, EveryInputIsNamedByItsLabel) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  int named = 0;
+  for (const ControlSpec& row : FormControls()) {
+    if (!row.label) continue;
+    const std::wstring label = WideFromCp932(ControlFor(*row.label).text);
+    HWND control = Control(row.role);
+    EXPECT_EQ(WindowText(GetWindow(control, GW_HWNDPREV)), label) << row.objectName;
+    IAccessible* accessible = nullptr;
+    if (row.kind != ControlKind::kEdit ||
+        AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&accessible)) != S_OK) {
+      continue;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (accessible->get_accName(self, &name) == S_OK && name != nullptr && label == name) ++named;
+    SysFreeString(name);
+    accessible->Release();
+  }
+  EXPECT_EQ(named, 6) << "edit fields named after their labels";
+  CoUninitialize();
 }
 
 TEST_F(DimensionWindowTest, InputMethodIsOffExactlyInTheControlsTheTableMarks) {
@@ -590,8 +704,13 @@ TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
     MSG typed;
     EXPECT_FALSE(PeekMessageW(&typed, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT));
     EXPECT_FALSE(GetUpdateRect(window_->Handle(), nullptr, FALSE)) << "not repainted";
-    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW)) << "the wait cursor over the box";
     letGo();
+    return IDRETRY;
+  };
+  const std::function<int()> closedByAnotherProgram = [&] {
+    letGo();
+    PostMessageW(window_->Handle(), WM_CLOSE, 0, 0);
     return IDRETRY;
   };
   const std::function<int()> sessionEnds = [&] {
@@ -607,6 +726,14 @@ TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
   } cases[] = {
       {"at the start, let go, Retry", Held::kAtTheStart, {letGoAnd(IDRETRY)}, drawn},
       {"at the start, a key then Retry", Held::kAtTheStart, {letGoAnd(IDRETRY, VK_DOWN)}, drawn},
+      {"at the start, a Retry that waits again",
+       Held::kAtTheStart,
+       {typeAndCover, lookAtTheWait},
+       drawn},
+      {"at the start, another program's WM_CLOSE while the box is up still arrives",
+       Held::kAtTheStart,
+       {closedByAnotherProgram},
+       "hq\r\n"},
       {"at OK, let go, Retry", Held::kAtOk, {letGoAnd(IDRETRY)}, drawn},
       {"at OK, let go, Cancel", Held::kAtOk, {letGoAnd(IDCANCEL)}, "hq\r\n"},
       {"at OK, a Retry that waits again", Held::kAtOk, {typeAndCover, lookAtTheWait}, drawn},
@@ -637,6 +764,11 @@ TEST_F(DimensionWindowTest, AFileHeldPastTheWaitAsksToRetry) {
           std::wstring::npos);
     }
     EXPECT_EQ(Answer(), c.answer);
+    if (c.held != Held::kAtTheSessionsEnd) {
+      EXPECT_GT(waiting.pauses, 0) << "the wait did not keep the dialog drawn";
+      EXPECT_FALSE(waiting.undrawn);
+      EXPECT_FALSE(waiting.otherCursor) << "no wait cursor while waiting";
+    }
   }
 }
 
