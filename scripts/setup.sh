@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils libx11-dev
-  fontconfig fonts-ipafont-gothic
+  fontconfig fonts-ipafont-gothic fonts-dejavu-core
   librsvg2-bin
   g++-mingw-w64-x86-64-posix wine wine64 zip
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc dbus-x11

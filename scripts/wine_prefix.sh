@@ -1,9 +1,10 @@
 # Sourced by the scripts that run Windows programs under Wine. start_wine_prefix PREFIX makes (when new)
 # and uses the Wine prefix PREFIX quietly, without Wine's .NET and browser engines, keeps one Wine
 # server running for it, and maps the dialog's font "ＭＳ ゴシック", which Wine lacks, to
-# IPAGothic; the message font (Tahoma, also in captions and message boxes) falls back to IPAGothic
-# for Japanese, as on a Japanese system. stop_wine_prefix ends that server and everything Wine
-# started in the prefix.
+# IPAGothic. The message boxes' font is DejaVu Sans, falling back to IPAGothic for Japanese as on a
+# Japanese system: with IPAGothic's line alone an underscore ("JWC_TEMP.TXT") falls outside it at
+# 96 and 144 DPI and is not drawn. Captions keep Tahoma, which falls back to IPAGothic too.
+# stop_wine_prefix ends that server and everything Wine started in the prefix.
 wine_prefix_started=""
 
 start_wine_prefix() {
@@ -14,8 +15,16 @@ start_wine_prefix() {
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic \
     /f >/dev/null 2>&1
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
-    /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1
+  local face
+  for face in Tahoma 'DejaVu Sans'; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1
+  done
+  # A LOGFONTW: 11 pixels high at 96 DPI (Wine scales it), regular, "DejaVu Sans" in UTF-16.
+  local font=f5ffffff000000000000000000000000900100000000000100000000
+  font+=440065006a006100560075002000530061006e007300$(printf '0%.0s' {1..84})
+  wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
+    /d "$font" /f >/dev/null 2>&1
 }
 
 stop_wine_prefix() {

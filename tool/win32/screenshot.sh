@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Takes the picture of the Windows dialog for the docs: morven.exe on the sample drawing under
+# Takes a picture of the Windows dialog for the docs: morven.exe on the sample drawing under
 # Wine's own desktop (which draws the caption), on a virtual X server, cropped to the window.
-#   screenshot.sh PATH_TO_MORVEN_EXE OUT.png      (needs imagemagick and fonts-wine)
+#   screenshot.sh [--dpi N] [--box] PATH_TO_MORVEN_EXE OUT.png   (needs imagemagick, fonts-wine)
+# --dpi lays the screen out at N DPI (96 by default); --box takes the error box that asks to read
+# the exchange file again, which the program shows when it may not read the file.
 set -euo pipefail
 
+dpi=96
+box=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --dpi) dpi=$2; shift 2 ;;
+    --box) box=1; shift ;;
+    *) break ;;
+  esac
+done
 program=$1
 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
@@ -20,19 +31,32 @@ source "$here/../../scripts/wine_prefix.sh"
 start_wine_on_virtual_display
 # The caption buttons' symbol font, as on a Windows system.
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 mkdir "$work/app"
 cp "$program" "$work/app/morven.exe"
 cp "$here/../samples/JWC_TEMP.TXT" "$work/app/JWC_TEMP.TXT"
+if [ -n "$box" ]; then
+  # Wine's server opens the files: without root's override, a file's mode then applies to it.
+  chmod 000 "$work/app/JWC_TEMP.TXT"
+  if [ "$(id -u)" -eq 0 ]; then
+    wineserver -k
+    wineserver -w
+    setpriv --bounding-set=-dac_override,-dac_read_search \
+      --inh-caps=-dac_override,-dac_read_search wineserver -p
+  fi
+fi
 # The dialog opens centred under the pointer, 4 pixels below its top edge.
-xdotool mousemove 240 40
-(cd / && exec wine explorer /desktop=shot,480x320 "$work/app/morven.exe") &
+xdotool mousemove $((240 * dpi / 96)) $((40 * dpi / 96))
+(cd / && exec wine explorer /desktop=shot,$((480 * dpi / 96))x$((320 * dpi / 96)) \
+  "$work/app/morven.exe") &
 pid=$!
-sleep 4
+sleep 5
 import -window root "$work/screen.png"
 xdotool key Escape
 sleep 1
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
-# 318 x 242 outside: the 312 x 217 client area in Wine's frame and caption.
-/usr/bin/convert "$work/screen.png" -crop 318x242+81+36 +repage "$out"
+# Wine's desktop out of the screen, then the window (and the box in front of it) out of the
+# desktop's one colour.
+/usr/bin/convert "$work/screen.png" -trim +repage -trim +repage "$out"
