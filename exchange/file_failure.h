@@ -17,7 +17,7 @@ enum class FileFailure {
 class FileResult {
  public:
   FileResult() = default;
-  FileResult(FileFailure failure) : failure_(failure) {}  // NOLINT: a failure is a result
+  FileResult(FileFailure failure) : failure_(failure) {}  // implicit: a failure is a result
 
   explicit operator bool() const { return !failure_; }
   std::optional<FileFailure> Failure() const { return failure_; }
