@@ -3,6 +3,7 @@
 #include <string>
 
 #include "exchange/exchange_state.h"
+#include "host/json_writer.h"
 #include "host/tests/test_files.h"
 
 namespace {
@@ -261,6 +262,15 @@ TEST(InspectTest, JsonEscapesQuotesAndBackslashes) {
   const auto result = RunHost({"inspect", file, "--json"});
   EXPECT_NE(result.Out.find("\"text\":\"say \\\"hi\\\" \\\\ now\""), std::string::npos)
       << result.Out;
+
+  // The reader keeps no control character in a text, but a file's name may hold any.
+  const std::pair<const char*, const char*> escapes[] = {
+      {"a\x01\x1F b", "a\\u0001\\u001f b"},
+      {"\n\t", "\\u000a\\u0009"},
+      {"\"\\", "\\\"\\\\"},
+      {"\xE5\x9B\xB3\x7F", "\xE5\x9B\xB3\x7F"},
+  };
+  for (const auto& [text, escaped] : escapes) EXPECT_EQ(morven::host::JsonEscape(text), escaped);
 }
 
 TEST(InspectTest, NumberBeyondTheDoubleRangeDoesNotStopTheListing) {

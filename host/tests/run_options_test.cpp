@@ -102,6 +102,12 @@ TEST(RunOptionsTest, ValuesReachTheHostInput) {
   EXPECT_EQ(options.TimeoutSeconds, 2.5);
   EXPECT_FALSE(options.ExchangeFile.has_value());
   EXPECT_FALSE(morven::host::ParseRunOptions({"--exchange", "f.txt"}).TimeoutSeconds.has_value());
+
+  // Every option that does not describe the host's input combines with a prepared file.
+  const morven::host::RunOptions prepared = morven::host::ParseRunOptions(
+      {"--program", "p", "--exchange", "f.txt", "--timeout", "1", "--svg", "o.svg", "--json"});
+  EXPECT_EQ(prepared.ExchangeFile, "f.txt");
+  EXPECT_TRUE(prepared.Json);
 }
 
 // The file the host writes must say what the options asked for when the project's reader reads it.
@@ -117,8 +123,13 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
   typed.TextSize = morven::exchange::TextTypeInfo{4, 5, 0.25, 7};
   morven::host::HostInput free = typed;
   free.TextType = 0;
+  std::vector<morven::host::HostInput> inputs = {free};
+  for (std::int32_t type = 1; type <= morven::exchange::kTextTypeCount; ++type) {
+    inputs.push_back(typed);
+    inputs.back().TextType = type;
+  }
 
-  for (const morven::host::HostInput& input : {typed, free}) {
+  for (const morven::host::HostInput& input : inputs) {
     morven::host::test::TempDir dir;
     const std::string file = dir.Write("JWC_TEMP.TXT", morven::host::BuildExchangeText(input));
     auto state = std::make_unique<morven::exchange::ExchangeState>();
@@ -135,11 +146,13 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
     EXPECT_EQ(state->HpPoints[3].Y, 500.0);
     EXPECT_TRUE(state->HpPoints[2].Defined);
     EXPECT_FALSE(state->HpPoints[4].Defined);
-    if (input.TextType == 3) {
-      EXPECT_EQ(state->TextTypes[2].Width, 4.0);
-      EXPECT_EQ(state->TextTypes[2].Gap, 0.25);
-      EXPECT_EQ(state->TextTypes[2].Color, 7);
-      EXPECT_EQ(state->TextTypes[0].Width, 2.5);  // the other types keep the defaults
+    if (input.TextType != 0) {
+      const auto type = static_cast<std::size_t>(input.TextType - 1), other = (type + 1) % 10;
+      EXPECT_EQ(state->TextTypes[type].Width, 4.0) << input.TextType;
+      EXPECT_EQ(state->TextTypes[type].Height, 5.0) << input.TextType;
+      EXPECT_EQ(state->TextTypes[type].Gap, 0.25);
+      EXPECT_EQ(state->TextTypes[type].Color, 7);
+      EXPECT_EQ(state->TextTypes[other].Width, morven::host::DefaultTextTypes()[other].Width);
     } else {
       EXPECT_EQ(state->InitialTextHeight, 5.0);
       EXPECT_EQ(state->InitialTextColor, 7);
