@@ -101,10 +101,11 @@ int Inspect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 int Run(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
-        std::ostream& out, std::ostream& err) {
+        const std::vector<std::string>& environment, std::ostream& out, std::ostream& err) {
   const RunOptions options = ParseRunOptions({args.begin() + 1, args.end()});
   const std::filesystem::path program = CheckProgram(
       options.Program ? std::filesystem::path(*options.Program) : FindDefaultProgram(selfPath));
+  RequireDisplay(program, environment);
   const std::filesystem::path exchangePath = program.parent_path() / exchange::kExchangeFileName;
 
   const std::string input = options.ExchangeFile ? ReadFileBytes(*options.ExchangeFile)
@@ -112,7 +113,7 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   WriteFileBytes(exchangePath, input);
 
   const ProgramEnd end =
-      RunProgramAndWait(BuildProgramCommand(program, CurrentEnvironment()), options.TimeoutSeconds);
+      RunProgramAndWait(BuildProgramCommand(program, environment), options.TimeoutSeconds);
   if (end.HostSignal != 0) {
     throw Interrupted(end.HostSignal, std::string("interrupted by ") +
                                           (end.HostSignal == SIGINT ? "SIGINT" : "SIGTERM") +
@@ -167,7 +168,8 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
 }  // namespace
 
 int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
-                   std::ostream& out, std::ostream& err) {
+                   const std::vector<std::string>& environment, std::ostream& out,
+                   std::ostream& err) {
   try {
     if (args.empty()) {
       err << kUsageText;
@@ -179,10 +181,10 @@ int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::
       return kExitOk;
     }
     if (command == "inspect") return Inspect(args, out, err);
-    if (command == "run") return Run(args, selfPath, out, err);
+    if (command == "run") return Run(args, selfPath, environment, out, err);
     if (command == "wine-prefix") {
       if (args.size() != 1) throw UsageError("wine-prefix takes no arguments");
-      out << WinePrefixFor(CurrentEnvironment()).Path.string() << "\n";
+      out << WinePrefixFor(environment).Path.string() << "\n";
       return kExitOk;
     }
     throw UsageError("unknown command '" + command + "' (try morven-host --help)");

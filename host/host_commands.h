@@ -20,8 +20,10 @@ extern const std::string_view kUsageText;
 // returns the exit code. The report goes to `out`, a one-line error to `err`; it never throws.
 // After SIGINT or SIGTERM the exit code is kExitSignalBase plus the signal, for the caller to end
 // itself by that signal.
-// `selfPath` is morven-host's own executable, from which the program is found by default.
+// `selfPath` is morven-host's own executable, from which the program is found by default;
+// `environment` (NAME=VALUE entries) is the one the program is started with.
 int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
-                   std::ostream& out, std::ostream& err);
+                   const std::vector<std::string>& environment, std::ostream& out,
+                   std::ostream& err);
 
 }  // namespace morven::host

@@ -7,6 +7,8 @@ host=${1:?usage: host_cli_test.sh MORVEN_HOST}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+# The fake programs open no window, but run starts none without a display.
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || export DISPLAY=:0
 
 fail() {
   echo "FAIL: $*" >&2
@@ -47,6 +49,10 @@ dir=$(dirname "$0")
 printf 'lg0\r\nz3\r\n0 200 0 700\r\nmsg\r\n0 500 1000 500\r\ncs -62.5 550 10 0 "1,000.000\r\nz3\r\npt 0 500 1 180 1\r\n' >"$dir/JWC_TEMP.TXT"
 SCRIPT
 chmod +x "$work/prog/morven"
+DISPLAY= WAYLAND_DISPLAY= expect 1 run --program "$work/prog/morven" --points 0,0 1000,0 500,500
+grep -q 'needs a display.* host/press_enter_headless.sh morven-host run' "$work/err" ||
+  fail "no display: $(cat "$work/err")"
+[ ! -e "$work/prog/JWC_TEMP.TXT" ] || fail "no display: the program was handed a file all the same"
 expect 0 run --program "$work/prog/morven" --points 0,0 1000,0 500,500 --scale 100 \
   --svg "$work/out.svg"
 grep -q 'message line (0, 500) to (1000, 500), text "1,000.000"' "$work/out" ||
