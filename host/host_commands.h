@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace morven::host {
@@ -13,8 +12,6 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 // 128 + the signal: SIGINT or SIGTERM came while the program ran, and the program was ended.
 inline constexpr int kExitSignalBase = 128;
-
-extern const std::string_view kUsageText;
 
 // Carries out one command line of morven-host (the arguments after the executable's name) and
 // returns the exit code. The report goes to `out`, a one-line error to `err`; it never throws.

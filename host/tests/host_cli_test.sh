@@ -30,6 +30,8 @@ expect() {
 
 expect 0 --help
 grep -q '^usage: morven-host inspect FILE \[--json\]$' "$work/out" || fail "--help shows no usage"
+expect 0 run --help
+grep -q '^usage: morven-host run --points' "$work/out" || fail "run --help: $(head -n 1 "$work/out")"
 expect 2 run --angle x
 expect 2 run --points 1,2
 expect 2 bogus

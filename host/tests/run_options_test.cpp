@@ -74,6 +74,20 @@ TEST(RunOptionsTest, UsageOnHelpAndWithoutArguments) {
   const auto none = RunHost({});
   EXPECT_EQ(none.Code, 2);
   EXPECT_EQ(none.Err, help.Out);
+
+  // After a command, its own usage alone.
+  const std::pair<std::vector<std::string>, std::string> verbs[] = {
+      {{"run", "--help"}, "usage: morven-host run --points"},
+      {{"run", "--points", "0,0", "-h"}, "usage: morven-host run --points"},
+      {{"inspect", "--help"}, "usage: morven-host inspect FILE"},
+      {{"wine-prefix", "--help"}, "usage: morven-host wine-prefix\n"},
+  };
+  for (const auto& [args, first] : verbs) {
+    const auto result = RunHost(args);
+    EXPECT_EQ(result.Code, 0) << first;
+    EXPECT_EQ(result.Out.rfind(first, 0), 0u) << result.Out;
+    EXPECT_EQ(result.Out.find("usage:", 1), std::string::npos) << first;
+  }
 }
 
 TEST(RunOptionsTest, ValuesReachTheHostInput) {
