@@ -185,14 +185,15 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
     out << "nothing was drawn (the program answered \"hq\")\n";
     return kExitOk;
   }
+  // The answer holds no host settings of its own: those shown are the ones the program was given.
+  const ExchangeSummary given = SummarizeExchange(exchangePath.string(), input);
   if (options.Json) {
-    PrintSummaryJson(summary, out);
+    PrintSummaryJson(summary, given.State, out);
   } else {
-    PrintSummaryText(summary, out);
+    PrintSummaryText(summary, given.State, out);
   }
   if (options.SvgPath && summary.Content != ContentKind::kNothingDrawn) {
-    WriteFileBytes(*options.SvgPath,
-                   DrawAnswerSvg(SummarizeExchange("", input).State, summary.State));
+    WriteFileBytes(*options.SvgPath, DrawAnswerSvg(given.State, summary.State));
     if (!options.Json) out << "svg: " << *options.SvgPath << "\n";
   }
   if (summary.ReadToEnd) return kExitOk;

@@ -62,10 +62,19 @@ grep -q 'message line (0, 500) to (1000, 500), text "1,000.000"' "$work/out" ||
 grep -q '<line class="dimension-line" x1="0" y1="500" x2="1000" y2="500"/>' "$work/out.svg" ||
   fail "the SVG lacks the dimension line"
 
-expect 0 run --program "$work/prog/morven" --points 0,0 1000,0 500,500 --json
+# Picked points, and a path holding a control character, a quote, a backslash and non-ASCII text.
+odd="$work/odd"$'\001"\\\xe5\x9b\xb3'
+mkdir "$odd"
+cp "$work/prog/morven" "$odd/"
+expect 0 run --program "$odd/morven" --points 0,0 1000,0 500,500 --scale 100 --json
 if command -v python3 >/dev/null 2>&1; then
-  python3 -c 'import json,sys; d=json.load(sys.stdin); assert d["contents"]=="answer"; assert d["drawing"][-1]["element"]=="pointEx"' \
-    <"$work/out" || fail "run --json is not the expected JSON document"
+  ODD=$(cd "$odd" && pwd -P) python3 -c 'import json,os,sys; d=json.loads(sys.stdin.buffer.read())
+assert d["file"] == os.environb[b"ODD"].decode() + "/JWC_TEMP.TXT", d["file"]
+assert [(p["x"], p["y"]) for p in d["points"]] == [(0, 0), (1000, 0), (500, 500)], d["points"]
+assert d["host"]["layerGroupScales"][0] == 100 and d["contents"] == "answer"
+assert [s["text"] for s in d["drawing"] if "text" in s] == ["1,000.000"]
+assert d["drawing"][-1]["element"] == "pointEx"' \
+    <"$work/out" || fail "run --json is not the expected JSON document: $(cat "$work/out")"
 fi
 expect 0 inspect "$work/prog/JWC_TEMP.TXT" --json
 if command -v python3 >/dev/null 2>&1; then

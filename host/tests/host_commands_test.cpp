@@ -87,6 +87,12 @@ TEST(RunTest, HostCycleWithAFakeProgram) {
   EXPECT_EQ(result.Out.rfind("file: " + answerFile + "\ncontents: answer\n", 0), 0u) << result.Out;
   EXPECT_NE(result.Out.find("  message line (0, 500) to (1000, 500), text \"1,000.000\""),
             std::string::npos);
+  // The settings shown are those handed over, not the reader's defaults for an answer.
+  EXPECT_NE(result.Out.find("  layer group scales: 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"),
+            std::string::npos);
+  EXPECT_NE(result.Out.find("  line width: 1\n"), std::string::npos);
+  EXPECT_NE(result.Out.find("points:\n  1: (0, 0)\n  2: (1000, 0)\n  3: (500, 500)\n"),
+            std::string::npos);
   EXPECT_EQ(result.Out.substr(result.Out.size() - svg.size() - 6), "svg: " + svg + "\n");
   EXPECT_NE(ReadBytes(svg).find("<line class=\"dimension-line\" x1=\"0\" y1=\"500\""),
             std::string::npos);
