@@ -242,7 +242,9 @@ TEST(InspectTest, JsonHoldsTheSameAnswer) {
       "\"layerGroupScales\":[1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]",
       "\"textTypes\":[{\"number\":1,\"width\":3,\"height\":3,\"gap\":0,\"color\":2},",
       "\"points\":[]",
-      "\"elements\":{\"line\":2,\"circle\":0,",
+      "\"elements\":{\"line\":2,\"circle\":0,\"arc\":0,\"text\":0,\"point\":0,\"pointEx\":2,"
+      "\"message\":1,\"block\":0,\"sl2\":0,\"sl3\":0,\"sl4\":0,\"sc\":0,\"se\":0,\"so\":0,"
+      "\"sg\":0}",
       "\"drawing\":[{\"attribute\":\"layerGroup\",\"value\":0},{\"attribute\":\"layer\",\"value\":"
       "0}",
       "{\"attribute\":\"penColor\",\"value\":1}",

@@ -178,7 +178,12 @@ TEST(HostInputTest, LinesEndInCrLfAndHoldTheRealisticHeader) {
   morven::host::HostInput input;
   input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
   const std::string text = morven::host::BuildExchangeText(input);
-  EXPECT_EQ(text.rfind("hk 0\r\nhs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3.5 ", 0), 0u);
+  EXPECT_EQ(
+      text.rfind("hk 0\r\nhs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3.5 4 5 6 7 8 10 12\r\n"
+                 "hch 2.5 3 3.5 4 5 6 7 8 10 12\r\nhcd 0 0 0 0 0 0 0 0 0 0\r\n"
+                 "hcc 1 1 1 2 2 2 3 3 4 4\r\n",
+                 0),
+      0u);
   EXPECT_NE(text.find("\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\nlw1\r\ncn1\r\ncn\"$"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 34), "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n");
 }
