@@ -128,5 +128,14 @@ grep -q '^morven-host: interrupted by SIGTERM; the program was ended$' "$work/er
 ended "$work/hang/program.pid" || fail "SIGTERM left the program running"
 ended "$work/hang/child.pid" || fail "SIGTERM left the program's child running"
 
+# The host ends by the signal itself, not by an exit code that only looks so to a shell.
+mkdir "$work/term"
+printf '#!/bin/sh\nkill -TERM $PPID\nexec sleep 30\n' >"$work/term/morven"
+chmod +x "$work/term/morven"
+if command -v python3 >/dev/null 2>&1; then
+  python3 -c 'import subprocess as s,sys; sys.exit(s.run(sys.argv[1:], stderr=s.DEVNULL).returncode != -15)' \
+    "$host" run --program "$work/term/morven" --points 0,0 1,0 1,1 || fail "SIGTERM: not ended by it"
+fi
+
 [ "$failures" -eq 0 ] || exit 1
 echo "host cli: all checks passed"

@@ -186,6 +186,9 @@ TEST(HostInputTest, LinesEndInCrLfAndHoldTheRealisticHeader) {
       0u);
   EXPECT_NE(text.find("\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\nlw1\r\ncn1\r\ncn\"$"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 34), "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n");
+  input.TextType = 0;
+  EXPECT_NE(morven::host::BuildExchangeText(input).find("\r\ncn0 2.5 2.5 0 1\r\n"),
+            std::string::npos);
 }
 
 }  // namespace
