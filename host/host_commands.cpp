@@ -1,5 +1,6 @@
 #include "host/host_commands.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <ostream>
@@ -18,23 +19,35 @@
 
 namespace morven::host {
 
-const std::string_view kUsageText =
-    R"(usage: morven-host inspect FILE [--json]
-       morven-host run --points X1,Y1 X2,Y2 X3,Y3 [--angle DEG] [--scale S]
+namespace {
+
+constexpr std::string_view kInspectUsage = R"(usage: morven-host inspect FILE [--json]
+
+Shows what an exchange file holds: the host's settings, the initial
+attributes, the numbered points, the elements, and for an answer of the
+program the drawing step by step.
+
+  --json   print the report as one JSON document
+
+exit codes: 0 done, 1 a file that cannot be read or that the reader stopped
+            part-way through, 2 a command line that cannot be carried out.
+)";
+
+constexpr std::string_view kRunUsage =
+    R"(usage: morven-host run --points X1,Y1 X2,Y2 X3,Y3 [--angle DEG] [--scale S]
                        [--text-type N] [--text-size W,H,D,COLOR]
                        [--layer-group G] [--layer L] [--color C]
                        [--program PATH] [--timeout SECONDS] [--svg OUT.svg]
                        [--json]
        morven-host run --exchange FILE [--program PATH] [--timeout SECONDS]
                        [--svg OUT.svg] [--json]
-       morven-host wine-prefix
 
-inspect  shows what an exchange file holds: the host's settings, the initial
-         attributes, the numbered points, the elements, and for an answer of the
-         program the drawing step by step.
-run      does what the host does: writes JWC_TEMP.TXT into the program's folder,
-         starts the program, waits for it to end and shows its answer.
-wine-prefix  prints the Wine prefix in which run starts a Windows program.
+Does what the host does: writes JWC_TEMP.TXT into the program's folder,
+starts the program, waits for it to end, and shows the host settings it wrote
+and the drawing the program answered. The program's dialog needs a display
+(DISPLAY or WAYLAND_DISPLAY; DISPLAY for a Windows program under Wine).
+Without one, host/press_enter_headless.sh morven-host run ... gives it a
+virtual display and presses Enter.
 
   --points X1,Y1 X2,Y2 X3,Y3  the picked points: 1 and 2 are measured, 3 lies
                               on the dimension line
@@ -60,12 +73,35 @@ wine-prefix  prints the Wine prefix in which run starts a Windows program.
   --json                      print the report as one JSON document
 
 exit codes: 0 done (also when the program drew nothing), 1 failure (also
-            when --timeout ended the program), 2 a command line that cannot be
-            carried out. On SIGINT or SIGTERM run ends the program and its
-            children first, then itself by that signal.
+            without a display, or when --timeout ended the program), 2 a
+            command line that cannot be carried out. On SIGINT or SIGTERM run
+            ends the program and its children first, then itself by that
+            signal.
 )";
 
-namespace {
+constexpr std::string_view kWinePrefixUsage = R"(usage: morven-host wine-prefix
+
+Prints the Wine prefix in which run starts a Windows program: $WINEPREFIX,
+or else one kept in $XDG_CACHE_HOME/morven/wine-prefix or
+~/.cache/morven/wine-prefix.
+)";
+
+struct Verb {
+  std::string_view Name;
+  std::string_view Usage;
+};
+constexpr Verb kVerbs[] = {
+    {"inspect", kInspectUsage}, {"run", kRunUsage}, {"wine-prefix", kWinePrefixUsage}};
+
+std::string Usage() {
+  std::string text;
+  for (const Verb& verb : kVerbs) text += (text.empty() ? "" : "\n") + std::string(verb.Usage);
+  return text;
+}
+
+bool IsHelp(const std::string& arg) {
+  return arg == "--help" || arg == "-h";
+}
 
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -101,10 +137,11 @@ int Inspect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 int Run(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
-        std::ostream& out, std::ostream& err) {
+        const std::vector<std::string>& environment, std::ostream& out, std::ostream& err) {
   const RunOptions options = ParseRunOptions({args.begin() + 1, args.end()});
   const std::filesystem::path program = CheckProgram(
       options.Program ? std::filesystem::path(*options.Program) : FindDefaultProgram(selfPath));
+  RequireDisplay(program, environment);
   const std::filesystem::path exchangePath = program.parent_path() / exchange::kExchangeFileName;
 
   const std::string input = options.ExchangeFile ? ReadFileBytes(*options.ExchangeFile)
@@ -112,7 +149,7 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
   WriteFileBytes(exchangePath, input);
 
   const ProgramEnd end =
-      RunProgramAndWait(BuildProgramCommand(program, CurrentEnvironment()), options.TimeoutSeconds);
+      RunProgramAndWait(BuildProgramCommand(program, environment), options.TimeoutSeconds);
   if (end.HostSignal != 0) {
     throw Interrupted(end.HostSignal, std::string("interrupted by ") +
                                           (end.HostSignal == SIGINT ? "SIGINT" : "SIGTERM") +
@@ -148,14 +185,15 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
     out << "nothing was drawn (the program answered \"hq\")\n";
     return kExitOk;
   }
+  // The answer holds no host settings of its own: those shown are the ones the program was given.
+  const ExchangeSummary given = SummarizeExchange(exchangePath.string(), input);
   if (options.Json) {
-    PrintSummaryJson(summary, out);
+    PrintSummaryJson(summary, given.State, out);
   } else {
-    PrintSummaryText(summary, out);
+    PrintSummaryText(summary, given.State, out);
   }
   if (options.SvgPath && summary.Content != ContentKind::kNothingDrawn) {
-    WriteFileBytes(*options.SvgPath,
-                   DrawAnswerSvg(SummarizeExchange("", input).State, summary.State));
+    WriteFileBytes(*options.SvgPath, DrawAnswerSvg(given.State, summary.State));
     if (!options.Json) out << "svg: " << *options.SvgPath << "\n";
   }
   if (summary.ReadToEnd) return kExitOk;
@@ -167,22 +205,29 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
 }  // namespace
 
 int RunHostCommand(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
-                   std::ostream& out, std::ostream& err) {
+                   const std::vector<std::string>& environment, std::ostream& out,
+                   std::ostream& err) {
   try {
     if (args.empty()) {
-      err << kUsageText;
+      err << Usage();
       return kExitUsage;
     }
     const std::string& command = args[0];
-    if (command == "help" || command == "--help" || command == "-h") {
-      out << kUsageText;
+    if (command == "help" || IsHelp(command)) {
+      out << Usage();
       return kExitOk;
     }
+    for (const Verb& verb : kVerbs) {
+      if (command == verb.Name && std::any_of(args.begin() + 1, args.end(), IsHelp)) {
+        out << verb.Usage;
+        return kExitOk;
+      }
+    }
     if (command == "inspect") return Inspect(args, out, err);
-    if (command == "run") return Run(args, selfPath, out, err);
+    if (command == "run") return Run(args, selfPath, environment, out, err);
     if (command == "wine-prefix") {
       if (args.size() != 1) throw UsageError("wine-prefix takes no arguments");
-      out << WinePrefixFor(CurrentEnvironment()).Path.string() << "\n";
+      out << WinePrefixFor(environment).Path.string() << "\n";
       return kExitOk;
     }
     throw UsageError("unknown command '" + command + "' (try morven-host --help)");

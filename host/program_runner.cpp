@@ -224,6 +224,20 @@ ProgramCommand BuildProgramCommand(const std::filesystem::path& program,
   return command;
 }
 
+void RequireDisplay(const std::filesystem::path& program,
+                    const std::vector<std::string>& environment) {
+  const auto named = [&environment](std::string_view name) {
+    return !Variable(environment, name).value_or("").empty();
+  };
+  const bool windows = IsWindowsProgram(program);
+  if (named("DISPLAY") || (!windows && named("WAYLAND_DISPLAY"))) return;
+  throw HostError(std::string("the program's dialog needs a display, and ") +
+                  (windows ? "DISPLAY is not set (Wine draws through X11)"
+                           : "neither DISPLAY nor WAYLAND_DISPLAY is set") +
+                  "; without a screen, run host/press_enter_headless.sh morven-host run ..., "
+                  "which gives it a virtual display and presses Enter");
+}
+
 std::vector<std::string> CurrentEnvironment() {
   std::vector<std::string> environment;
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {

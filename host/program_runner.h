@@ -43,6 +43,12 @@ struct ProgramCommand {
 ProgramCommand BuildProgramCommand(const std::filesystem::path& program,
                                    const std::vector<std::string>& environment);
 
+// Throws HostError when the environment names no display for the program's dialog: a Linux
+// program needs DISPLAY or WAYLAND_DISPLAY, a Windows program DISPLAY, since Wine draws through
+// X11. An empty variable names none.
+void RequireDisplay(const std::filesystem::path& program,
+                    const std::vector<std::string>& environment);
+
 // This process's environment as NAME=VALUE entries.
 std::vector<std::string> CurrentEnvironment();
 

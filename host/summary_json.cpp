@@ -202,16 +202,21 @@ void Drawing(JsonWriter& json, const ExchangeSummary& summary) {
 }  // namespace
 
 void PrintSummaryJson(const ExchangeSummary& summary, std::ostream& out) {
+  PrintSummaryJson(summary, summary.State, out);
+}
+
+void PrintSummaryJson(const ExchangeSummary& answer, const ExchangeState& hostInput,
+                      std::ostream& out) {
   JsonWriter json(out);
   json.BeginObject();
-  json.Member("file", summary.Path);
-  json.Member("contents", NamesOf(summary.Content).Json);
-  json.Member("readToEnd", summary.ReadToEnd);
-  HostSettings(json, summary.State);
-  InitialAttributes(json, summary.State);
-  Points(json, summary.State);
-  ElementCounts(json, summary);
-  if (summary.Content == ContentKind::kAnswer) Drawing(json, summary);
+  json.Member("file", answer.Path);
+  json.Member("contents", NamesOf(answer.Content).Json);
+  json.Member("readToEnd", answer.ReadToEnd);
+  HostSettings(json, hostInput);
+  InitialAttributes(json, hostInput);
+  Points(json, hostInput);
+  ElementCounts(json, answer);
+  if (answer.Content == ContentKind::kAnswer) Drawing(json, answer);
   json.EndObject();
   out << "\n";
 }

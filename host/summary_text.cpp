@@ -173,14 +173,19 @@ void PrintDrawing(const ExchangeSummary& summary, std::ostream& out) {
 }  // namespace
 
 void PrintSummaryText(const ExchangeSummary& summary, std::ostream& out) {
-  out << "file: " << summary.Path << "\n";
-  out << "contents: " << NamesOf(summary.Content).Text << "\n";
-  if (!summary.ReadToEnd) out << "note: the reader stopped part-way through the file\n";
-  PrintHostSettings(summary.State, out);
-  PrintInitialAttributes(summary.State, out);
-  PrintPoints(summary.State, out);
-  PrintElementCounts(summary, out);
-  if (summary.Content == ContentKind::kAnswer) PrintDrawing(summary, out);
+  PrintSummaryText(summary, summary.State, out);
+}
+
+void PrintSummaryText(const ExchangeSummary& answer, const ExchangeState& hostInput,
+                      std::ostream& out) {
+  out << "file: " << answer.Path << "\n";
+  out << "contents: " << NamesOf(answer.Content).Text << "\n";
+  if (!answer.ReadToEnd) out << "note: the reader stopped part-way through the file\n";
+  PrintHostSettings(hostInput, out);
+  PrintInitialAttributes(hostInput, out);
+  PrintPoints(hostInput, out);
+  PrintElementCounts(answer, out);
+  if (answer.Content == ContentKind::kAnswer) PrintDrawing(answer, out);
 }
 
 }  // namespace morven::host

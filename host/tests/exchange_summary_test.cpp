@@ -3,6 +3,7 @@
 #include <string>
 
 #include "exchange/exchange_state.h"
+#include "host/json_writer.h"
 #include "host/tests/test_files.h"
 
 namespace {
@@ -241,7 +242,9 @@ TEST(InspectTest, JsonHoldsTheSameAnswer) {
       "\"layerGroupScales\":[1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]",
       "\"textTypes\":[{\"number\":1,\"width\":3,\"height\":3,\"gap\":0,\"color\":2},",
       "\"points\":[]",
-      "\"elements\":{\"line\":2,\"circle\":0,",
+      "\"elements\":{\"line\":2,\"circle\":0,\"arc\":0,\"text\":0,\"point\":0,\"pointEx\":2,"
+      "\"message\":1,\"block\":0,\"sl2\":0,\"sl3\":0,\"sl4\":0,\"sc\":0,\"se\":0,\"so\":0,"
+      "\"sg\":0}",
       "\"drawing\":[{\"attribute\":\"layerGroup\",\"value\":0},{\"attribute\":\"layer\",\"value\":"
       "0}",
       "{\"attribute\":\"penColor\",\"value\":1}",
@@ -261,6 +264,15 @@ TEST(InspectTest, JsonEscapesQuotesAndBackslashes) {
   const auto result = RunHost({"inspect", file, "--json"});
   EXPECT_NE(result.Out.find("\"text\":\"say \\\"hi\\\" \\\\ now\""), std::string::npos)
       << result.Out;
+
+  // The reader keeps no control character in a text, but a file's name may hold any.
+  const std::pair<const char*, const char*> escapes[] = {
+      {"a\x01\x1F b", "a\\u0001\\u001f b"},
+      {"\n\t", "\\u000a\\u0009"},
+      {"\"\\", "\\\"\\\\"},
+      {"\xE5\x9B\xB3\x7F", "\xE5\x9B\xB3\x7F"},
+  };
+  for (const auto& [text, escaped] : escapes) EXPECT_EQ(morven::host::JsonEscape(text), escaped);
 }
 
 TEST(InspectTest, NumberBeyondTheDoubleRangeDoesNotStopTheListing) {

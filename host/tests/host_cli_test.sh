@@ -7,6 +7,8 @@ host=${1:?usage: host_cli_test.sh MORVEN_HOST}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+# The fake programs open no window, but run starts none without a display.
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || export DISPLAY=:0
 
 fail() {
   echo "FAIL: $*" >&2
@@ -28,6 +30,8 @@ expect() {
 
 expect 0 --help
 grep -q '^usage: morven-host inspect FILE \[--json\]$' "$work/out" || fail "--help shows no usage"
+expect 0 run --help
+grep -q '^usage: morven-host run --points' "$work/out" || fail "run --help: $(head -n 1 "$work/out")"
 expect 2 run --angle x
 expect 2 run --points 1,2
 expect 2 bogus
@@ -47,6 +51,10 @@ dir=$(dirname "$0")
 printf 'lg0\r\nz3\r\n0 200 0 700\r\nmsg\r\n0 500 1000 500\r\ncs -62.5 550 10 0 "1,000.000\r\nz3\r\npt 0 500 1 180 1\r\n' >"$dir/JWC_TEMP.TXT"
 SCRIPT
 chmod +x "$work/prog/morven"
+DISPLAY= WAYLAND_DISPLAY= expect 1 run --program "$work/prog/morven" --points 0,0 1000,0 500,500
+grep -q 'needs a display.* host/press_enter_headless.sh morven-host run' "$work/err" ||
+  fail "no display: $(cat "$work/err")"
+[ ! -e "$work/prog/JWC_TEMP.TXT" ] || fail "no display: the program was handed a file all the same"
 expect 0 run --program "$work/prog/morven" --points 0,0 1000,0 500,500 --scale 100 \
   --svg "$work/out.svg"
 grep -q 'message line (0, 500) to (1000, 500), text "1,000.000"' "$work/out" ||
@@ -54,10 +62,19 @@ grep -q 'message line (0, 500) to (1000, 500), text "1,000.000"' "$work/out" ||
 grep -q '<line class="dimension-line" x1="0" y1="500" x2="1000" y2="500"/>' "$work/out.svg" ||
   fail "the SVG lacks the dimension line"
 
-expect 0 run --program "$work/prog/morven" --points 0,0 1000,0 500,500 --json
+# Picked points, and a path holding a control character, a quote, a backslash and non-ASCII text.
+odd="$work/odd"$'\001"\\\xe5\x9b\xb3'
+mkdir "$odd"
+cp "$work/prog/morven" "$odd/"
+expect 0 run --program "$odd/morven" --points 0,0 1000,0 500,500 --scale 100 --json
 if command -v python3 >/dev/null 2>&1; then
-  python3 -c 'import json,sys; d=json.load(sys.stdin); assert d["contents"]=="answer"; assert d["drawing"][-1]["element"]=="pointEx"' \
-    <"$work/out" || fail "run --json is not the expected JSON document"
+  ODD=$(cd "$odd" && pwd -P) python3 -c 'import json,os,sys; d=json.loads(sys.stdin.buffer.read())
+assert d["file"] == os.environb[b"ODD"].decode() + "/JWC_TEMP.TXT", d["file"]
+assert [(p["x"], p["y"]) for p in d["points"]] == [(0, 0), (1000, 0), (500, 500)], d["points"]
+assert d["host"]["layerGroupScales"][0] == 100 and d["contents"] == "answer"
+assert [s["text"] for s in d["drawing"] if "text" in s] == ["1,000.000"]
+assert d["drawing"][-1]["element"] == "pointEx"' \
+    <"$work/out" || fail "run --json is not the expected JSON document: $(cat "$work/out")"
 fi
 expect 0 inspect "$work/prog/JWC_TEMP.TXT" --json
 if command -v python3 >/dev/null 2>&1; then
@@ -110,6 +127,15 @@ grep -q '^morven-host: interrupted by SIGTERM; the program was ended$' "$work/er
   fail "SIGTERM: $(cat "$work/err")"
 ended "$work/hang/program.pid" || fail "SIGTERM left the program running"
 ended "$work/hang/child.pid" || fail "SIGTERM left the program's child running"
+
+# The host ends by the signal itself, not by an exit code that only looks so to a shell.
+mkdir "$work/term"
+printf '#!/bin/sh\nkill -TERM $PPID\nexec sleep 30\n' >"$work/term/morven"
+chmod +x "$work/term/morven"
+if command -v python3 >/dev/null 2>&1; then
+  python3 -c 'import subprocess as s,sys; sys.exit(s.run(sys.argv[1:], stderr=s.DEVNULL).returncode != -15)' \
+    "$host" run --program "$work/term/morven" --points 0,0 1,0 1,1 || fail "SIGTERM: not ended by it"
+fi
 
 [ "$failures" -eq 0 ] || exit 1
 echo "host cli: all checks passed"

@@ -87,6 +87,12 @@ TEST(RunTest, HostCycleWithAFakeProgram) {
   EXPECT_EQ(result.Out.rfind("file: " + answerFile + "\ncontents: answer\n", 0), 0u) << result.Out;
   EXPECT_NE(result.Out.find("  message line (0, 500) to (1000, 500), text \"1,000.000\""),
             std::string::npos);
+  // The settings shown are those handed over, not the reader's defaults for an answer.
+  EXPECT_NE(result.Out.find("  layer group scales: 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"),
+            std::string::npos);
+  EXPECT_NE(result.Out.find("  line width: 1\n"), std::string::npos);
+  EXPECT_NE(result.Out.find("points:\n  1: (0, 0)\n  2: (1000, 0)\n  3: (500, 500)\n"),
+            std::string::npos);
   EXPECT_EQ(result.Out.substr(result.Out.size() - svg.size() - 6), "svg: " + svg + "\n");
   EXPECT_NE(ReadBytes(svg).find("<line class=\"dimension-line\" x1=\"0\" y1=\"500\""),
             std::string::npos);
@@ -196,21 +202,28 @@ TEST(RunTest, DefaultProgramIsFoundBesideTheBuild) {
                           (dir.Path() / "host" / "morven").string() + "); give --program PATH\n");
 }
 
+// The program's first lines: it and its child ignore SIGTERM, or it cleans up on SIGTERM.
+const char* kIgnoresSigterm = "trap '' TERM\n";
+const char* kCleansUp = "trap 'echo > \"$(dirname \"$0\")/cleaned\"; exit 0' TERM\n";
+
 TEST(RunTest, TimeoutEndsTheProgramAndItsChildren) {
-  TempDir dir;
-  const std::string program = dir.WriteScript("morven", Sleeper(""));
-  const auto start = std::chrono::steady_clock::now();
-  const auto result = RunHost(RunArgs(program, {"--timeout", "0.5"}));
-  const auto took = std::chrono::steady_clock::now() - start;
-  EXPECT_EQ(result.Code, 1);
-  EXPECT_EQ(result.Out, "");
-  EXPECT_EQ(result.Err,
-            "morven-host: the program was still running after 0.5 s (--timeout); it was ended "
-            "with its children\n");
-  EXPECT_GE(took, std::chrono::milliseconds(500));
-  EXPECT_LT(took, std::chrono::seconds(5));
-  EXPECT_TRUE(EndsSoon(dir.Path() / "program.pid"));
-  EXPECT_TRUE(EndsSoon(dir.Path() / "child.pid"));
+  for (const char* before : {"", kIgnoresSigterm, kCleansUp}) {
+    TempDir dir;
+    const std::string program = dir.WriteScript("morven", before + Sleeper(""));
+    const auto start = std::chrono::steady_clock::now();
+    const auto result = RunHost(RunArgs(program, {"--timeout", "0.5"}));
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(result.Code, 1);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_EQ(result.Err,
+              "morven-host: the program was still running after 0.5 s (--timeout); it was ended "
+              "with its children\n");
+    EXPECT_GE(took, std::chrono::milliseconds(500));
+    EXPECT_LT(took, std::chrono::seconds(5)) << before;
+    EXPECT_TRUE(EndsSoon(dir.Path() / "program.pid"));
+    EXPECT_TRUE(EndsSoon(dir.Path() / "child.pid"));
+    EXPECT_EQ(std::filesystem::exists(dir.Path() / "cleaned"), before == kCleansUp) << before;
+  }
 }
 
 TEST(RunTest, ATimeoutThatIsNotReachedChangesNothing) {
@@ -227,13 +240,18 @@ TEST(RunTest, SigintAndSigtermEndTheProgramBeforeTheHost) {
   struct Case {
     int signal;
     const char* name;
+    const char* programStart;
   };
-  for (const Case c : {Case{SIGINT, "INT"}, Case{SIGTERM, "TERM"}}) {
+  for (const Case c :
+       {Case{SIGINT, "INT", ""}, Case{SIGTERM, "TERM", ""}, Case{SIGINT, "INT", kIgnoresSigterm},
+        Case{SIGTERM, "TERM", kIgnoresSigterm}}) {
     const auto before = std::signal(c.signal, SIG_DFL);  // as for a host started from a terminal
     TempDir dir;
-    const std::string program =
-        dir.WriteScript("morven", Sleeper(std::string("kill -") + c.name + " $PPID"));
-    const auto result = RunHost(RunArgs(program, {"--timeout", "10"}));
+    const std::string program = dir.WriteScript(
+        "morven", c.programStart + Sleeper(std::string("kill -") + c.name + " $PPID"));
+    const auto start = std::chrono::steady_clock::now();
+    const auto result = RunHost(RunArgs(program, {"--timeout", "20"}));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.programStart;
     std::signal(c.signal, before);
     EXPECT_EQ(result.Code, 128 + c.signal) << c.name;
     EXPECT_EQ(result.Err, std::string("morven-host: interrupted by SIG") + c.name +

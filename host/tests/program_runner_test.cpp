@@ -99,6 +99,32 @@ TEST(ProgramCommandTest, NoPlaceForAWinePrefix) {
   EXPECT_NO_THROW(BuildProgramCommand("/opt/m/morven", {}));
 }
 
+TEST(ProgramCommandTest, TheDialogNeedsADisplay) {
+  struct Case {
+    const char* program;
+    std::vector<std::string> environment;
+    bool starts;
+  };
+  const Case cases[] = {
+      {"/opt/m/morven", {"DISPLAY=:1"}, true},
+      {"/opt/m/morven", {"DISPLAY=", "WAYLAND_DISPLAY=wayland-0"}, true},
+      {"/opt/m/morven", {"HOME=/home/u", "DISPLAYS=:1"}, false},
+      {"/opt/m/morven", {"DISPLAY=", "WAYLAND_DISPLAY="}, false},
+      {"/opt/m/morven.exe", {"DISPLAY=:1"}, true},
+      {"/opt/m/morven.exe", {"WAYLAND_DISPLAY=wayland-0"}, false},  // Wine draws through X11
+  };
+  for (const Case& c : cases) {
+    bool started = true;
+    try {
+      morven::host::RequireDisplay(c.program, c.environment);
+    } catch (const morven::host::HostError& e) {
+      started = false;
+      EXPECT_NE(std::string(e.what()).find(" host/press_enter_headless.sh "), std::string::npos);
+    }
+    EXPECT_EQ(started, c.starts) << c.program << " " << c.environment.back();
+  }
+}
+
 TEST(ProgramCommandTest, AWindowsProgramNeedsNoExecuteBit) {
   morven::host::test::TempDir dir;
   const std::string exe = dir.Write("MORVEN.EXE", "MZ");

@@ -74,6 +74,20 @@ TEST(RunOptionsTest, UsageOnHelpAndWithoutArguments) {
   const auto none = RunHost({});
   EXPECT_EQ(none.Code, 2);
   EXPECT_EQ(none.Err, help.Out);
+
+  // After a command, its own usage alone.
+  const std::pair<std::vector<std::string>, std::string> verbs[] = {
+      {{"run", "--help"}, "usage: morven-host run --points"},
+      {{"run", "--points", "0,0", "-h"}, "usage: morven-host run --points"},
+      {{"inspect", "--help"}, "usage: morven-host inspect FILE"},
+      {{"wine-prefix", "--help"}, "usage: morven-host wine-prefix\n"},
+  };
+  for (const auto& [args, first] : verbs) {
+    const auto result = RunHost(args);
+    EXPECT_EQ(result.Code, 0) << first;
+    EXPECT_EQ(result.Out.rfind(first, 0), 0u) << result.Out;
+    EXPECT_EQ(result.Out.find("usage:", 1), std::string::npos) << first;
+  }
 }
 
 TEST(RunOptionsTest, ValuesReachTheHostInput) {
@@ -102,6 +116,12 @@ TEST(RunOptionsTest, ValuesReachTheHostInput) {
   EXPECT_EQ(options.TimeoutSeconds, 2.5);
   EXPECT_FALSE(options.ExchangeFile.has_value());
   EXPECT_FALSE(morven::host::ParseRunOptions({"--exchange", "f.txt"}).TimeoutSeconds.has_value());
+
+  // Every option that does not describe the host's input combines with a prepared file.
+  const morven::host::RunOptions prepared = morven::host::ParseRunOptions(
+      {"--program", "p", "--exchange", "f.txt", "--timeout", "1", "--svg", "o.svg", "--json"});
+  EXPECT_EQ(prepared.ExchangeFile, "f.txt");
+  EXPECT_TRUE(prepared.Json);
 }
 
 // The file the host writes must say what the options asked for when the project's reader reads it.
@@ -117,8 +137,13 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
   typed.TextSize = morven::exchange::TextTypeInfo{4, 5, 0.25, 7};
   morven::host::HostInput free = typed;
   free.TextType = 0;
+  std::vector<morven::host::HostInput> inputs = {free};
+  for (std::int32_t type = 1; type <= morven::exchange::kTextTypeCount; ++type) {
+    inputs.push_back(typed);
+    inputs.back().TextType = type;
+  }
 
-  for (const morven::host::HostInput& input : {typed, free}) {
+  for (const morven::host::HostInput& input : inputs) {
     morven::host::test::TempDir dir;
     const std::string file = dir.Write("JWC_TEMP.TXT", morven::host::BuildExchangeText(input));
     auto state = std::make_unique<morven::exchange::ExchangeState>();
@@ -135,11 +160,13 @@ TEST(HostInputTest, ReaderSeesWhatTheOptionsAskedFor) {
     EXPECT_EQ(state->HpPoints[3].Y, 500.0);
     EXPECT_TRUE(state->HpPoints[2].Defined);
     EXPECT_FALSE(state->HpPoints[4].Defined);
-    if (input.TextType == 3) {
-      EXPECT_EQ(state->TextTypes[2].Width, 4.0);
-      EXPECT_EQ(state->TextTypes[2].Gap, 0.25);
-      EXPECT_EQ(state->TextTypes[2].Color, 7);
-      EXPECT_EQ(state->TextTypes[0].Width, 2.5);  // the other types keep the defaults
+    if (input.TextType != 0) {
+      const auto type = static_cast<std::size_t>(input.TextType - 1), other = (type + 1) % 10;
+      EXPECT_EQ(state->TextTypes[type].Width, 4.0) << input.TextType;
+      EXPECT_EQ(state->TextTypes[type].Height, 5.0) << input.TextType;
+      EXPECT_EQ(state->TextTypes[type].Gap, 0.25);
+      EXPECT_EQ(state->TextTypes[type].Color, 7);
+      EXPECT_EQ(state->TextTypes[other].Width, morven::host::DefaultTextTypes()[other].Width);
     } else {
       EXPECT_EQ(state->InitialTextHeight, 5.0);
       EXPECT_EQ(state->InitialTextColor, 7);
@@ -151,9 +178,17 @@ TEST(HostInputTest, LinesEndInCrLfAndHoldTheRealisticHeader) {
   morven::host::HostInput input;
   input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
   const std::string text = morven::host::BuildExchangeText(input);
-  EXPECT_EQ(text.rfind("hk 0\r\nhs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3.5 ", 0), 0u);
+  EXPECT_EQ(
+      text.rfind("hk 0\r\nhs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3.5 4 5 6 7 8 10 12\r\n"
+                 "hch 2.5 3 3.5 4 5 6 7 8 10 12\r\nhcd 0 0 0 0 0 0 0 0 0 0\r\n"
+                 "hcc 1 1 1 2 2 2 3 3 4 4\r\n",
+                 0),
+      0u);
   EXPECT_NE(text.find("\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\nlw1\r\ncn1\r\ncn\"$"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 34), "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n");
+  input.TextType = 0;
+  EXPECT_NE(morven::host::BuildExchangeText(input).find("\r\ncn0 2.5 2.5 0 1\r\n"),
+            std::string::npos);
 }
 
 }  // namespace

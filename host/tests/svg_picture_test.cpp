@@ -105,6 +105,20 @@ TEST_F(SvgTest, ViewBoxCoversTheDrawingWithYFlipped) {
   EXPECT_GT(y + h, 0.0);
 }
 
+TEST_F(SvgTest, PictureTakesTheDrawingsShape) {
+  const std::pair<std::string, const char*> cases[] = {
+      // The picked points alone: wider than high.
+      {CrLf({"lg0"}), "width=\"640\" height=\"364\" viewBox=\"-80 -580 1160 660\""},
+      {CrLf({"0 0 0 3000"}), "width=\"640\" height=\"1505\" viewBox=\"-240 -3240 1480 3480\""},
+  };
+  for (const auto& [answer, size] : cases) {
+    const std::string svg = Draw(answer);
+    EXPECT_NE(svg.find("<svg xmlns=\"http://www.w3.org/2000/svg\" " + std::string(size) + ">"),
+              std::string::npos)
+        << svg;
+  }
+}
+
 TEST_F(SvgTest, TextIsEscapedAndConverted) {
   const std::string svg = Draw(CrLf({"msg", "0 0 100 0", "cs 0 10 0 10 \"<a&b> \x82\xA0"}), 1);
   EXPECT_NE(svg.find(">&lt;a&amp;b&gt; \xE3\x81\x82</text>"), std::string::npos) << svg;

@@ -1,11 +1,13 @@
 #include "host/tests/test_files.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
 
 #include "host/host_commands.h"
+#include "host/program_runner.h"
 
 namespace morven::host::test {
 
@@ -25,9 +27,23 @@ std::string CrLf(std::initializer_list<const char*> lines) {
   return text;
 }
 
-CommandResult RunHost(const std::vector<std::string>& args, const std::filesystem::path& self) {
+std::vector<std::string> EnvironmentWithDisplay() {
+  std::vector<std::string> environment = host::CurrentEnvironment();
+  const auto named = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+  };
+  if (!named("DISPLAY") && !named("WAYLAND_DISPLAY")) {
+    std::erase_if(environment, [](const std::string& e) { return e.starts_with("DISPLAY="); });
+    environment.push_back("DISPLAY=:0");
+  }
+  return environment;
+}
+
+CommandResult RunHost(const std::vector<std::string>& args, const std::filesystem::path& self,
+                      const std::vector<std::string>& environment) {
   std::ostringstream out, err;
-  const int code = host::RunHostCommand(args, self, out, err);
+  const int code = host::RunHostCommand(args, self, environment, out, err);
   return {code, out.str(), err.str()};
 }
 

@@ -30,8 +30,13 @@ struct CommandResult {
   std::string Err;
 };
 
+// This process's environment, with DISPLAY set when it names no display: the fake programs open
+// no window, but run refuses to start a program without one.
+std::vector<std::string> EnvironmentWithDisplay();
+
 // morven-host with these arguments, as if its executable were at `self`.
 CommandResult RunHost(const std::vector<std::string>& args,
-                      const std::filesystem::path& self = "/nonexistent/host/morven-host");
+                      const std::filesystem::path& self = "/nonexistent/host/morven-host",
+                      const std::vector<std::string>& environment = EnvironmentWithDisplay());
 
 }  // namespace morven::host::test
