@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils libx11-dev
   fontconfig fonts-ipafont-gothic fonts-dejavu-core
-  librsvg2-bin
+  librsvg2-bin python3
   g++-mingw-w64-x86-64-posix wine wine64 zip
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc dbus-x11
 )

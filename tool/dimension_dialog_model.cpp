@@ -120,7 +120,6 @@ void DimensionDialogModel::CloseWithoutAsking() {
 }
 
 void DimensionDialogModel::GiveUpAnswer() {
-  if (closed_) return;
   state_.CommandBuffer.Release();
   CloseWithoutAsking();
 }

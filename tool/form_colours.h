@@ -4,8 +4,8 @@ namespace morven::tool {
 
 // Colours as 0xRRGGBB.
 struct FormColours {
-  unsigned text = 0;
-  unsigned background = 0;
+  unsigned text;
+  unsigned background;
   friend bool operator==(const FormColours&, const FormColours&) = default;
 };
 

@@ -98,6 +98,7 @@ TEST_F(SpecialFiles, LinksToADeviceAFifoOrAFolderAreNotRead) {
       {"link to an empty device", "/dev/null"},
       {"link to a FIFO", fifo},
       {"link to a folder", folder_.Path()},
+      {"link to a regular file whose reading fails", "/proc/self/mem"},
   };
   for (const Case& c : cases) {
     if (!fs::exists(c.target)) continue;

@@ -67,7 +67,7 @@ class DimensionWindow {
   DimensionDialogModel& model_;
   Desktop desktop_;
   FormScale scale_;
-  FormColours colours_;
+  FormColours colours_{};
   UniqueFont font_;
   UniqueBrush background_;
   UniqueIcon smallIcon_;
