@@ -32,7 +32,6 @@
 #include "tool/qt/cp932_qstring.h"
 
 using morven::tool::qt::DimensionDialog;
-using morven::tool::qt::FromCp932;
 
 namespace {
 
@@ -162,15 +161,12 @@ void DimensionDialogTest::layout() {
              QStringLiteral("IPAGothic"));
   }
 
-  // Every control where the table puts it, with its caption; each label is as wide as the table
-  // says, the font fitting in it.
+  // Every control where the table puts it; each label is as wide as the table says, the font
+  // fitting in it. Their captions are checked with the names a screen reader reads.
   for (const morven::tool::ControlSpec& row : morven::tool::FormControls()) {
-    QWidget* control = Child<QWidget>(*form, row.objectName);
-    QCOMPARE(control->geometry(),
+    QCOMPARE(Child<QWidget>(*form, row.objectName)->geometry(),
              QRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
-    if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), FromCp932(row.text));
   }
-  QCOMPARE(form->findChildren<QLabel*>().size(), 12);
   form->reject();
 
   // A dark scheme keeps its own window behind its light text, which would not read on white.

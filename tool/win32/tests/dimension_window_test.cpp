@@ -15,6 +15,7 @@
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -255,26 +256,22 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
   if (const char* dpi = std::getenv("MORVEN_TEST_DPI")) {
     ASSERT_EQ(own, std::atoi(dpi));
   }
-  std::vector<std::pair<int, PixelSize>> clients = {
+  const std::map<int, PixelSize> clients = {
       {96, {312, 217}}, {120, {390, 271}}, {144, {468, 326}}, {192, {624, 434}}};
-  std::stable_partition(clients.begin(), clients.end(),
-                        [own](const auto& client) { return client.first == own; });
-  ASSERT_EQ(clients.front().first, own) << "a resolution without a row";
-  for (const auto& [dpi, clientSize] : clients) {
+  bool opened = true;
+  for (const int dpi : {own, 192, 120, 96, 144}) {
     SCOPED_TRACE(dpi);
     const FormScale scale(dpi);
-    RECT suggested{40, 30, 1040, 1030};
-    if (dpi != own) {
+    if (!std::exchange(opened, false)) {
+      RECT suggested{40, 30, 1040, 1030};
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                    reinterpret_cast<LPARAM>(&suggested));
-      RECT frame{};
-      GetWindowRect(window, &frame);
-      EXPECT_EQ(frame.left, suggested.left);
-      EXPECT_EQ(frame.top, suggested.top);
+      const PixelRect frame = PlaceInParent(window);
+      EXPECT_EQ((PixelPoint{frame.left, frame.top}), (PixelPoint{40, 30}));
     }
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ((PixelSize{client.right, client.bottom}), clientSize);
+    EXPECT_EQ((PixelSize{client.right, client.bottom}), clients.at(dpi));
     for (const ControlSpec& row : FormControls()) {
       HWND control = Control(row.role);
       ASSERT_NE(control, nullptr) << row.objectName;
