@@ -115,6 +115,11 @@ TEST_F(SpecialFiles, ALinkToARegularFileIsRead) {
   ExchangeState state;
   EXPECT_TRUE(ReadExchangeFile(state, Exchange()));
   EXPECT_EQ(state.HkAngle, 5.0);
+  // Started without a standard input, the program opens the file as descriptor 0.
+  EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] {
+    ExchangeState again;
+    return ::close(0) == 0 && ReadExchangeFile(again, Exchange()) && again.HkAngle == 5.0;
+  }));
 }
 
 TEST_F(SpecialFiles, AFolderNamedWithShiftJisBytesIsUsedAsItIs) {
