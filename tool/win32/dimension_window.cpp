@@ -222,10 +222,13 @@ bool DimensionWindow::CreateControls() {
 }
 
 void DimensionWindow::OnFirstShown() {
-  asked_ = false;
-  const bool read = model_.ReadOnFirstShow(Asker());
+  bool asked = false;
+  const bool read = model_.ReadOnFirstShow([this, &asked](const std::string& question) {
+    asked = true;
+    return AskToRetry(question);
+  });
   // What was typed while a Retry waited on the file was meant for the box.
-  if (asked_) DropInputMadeWhileWaiting();
+  if (asked) DropInputMadeWhileWaiting();
   if (!read) {
     if (model_.Closed()) OnClose();
     return;
@@ -288,7 +291,7 @@ void DimensionWindow::OnOk() {
 }
 
 void DimensionWindow::OnClose() {
-  model_.WriteBackOnClose(Asker());
+  model_.WriteBackOnClose([this](const std::string& question) { return AskToRetry(question); });
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
@@ -298,12 +301,7 @@ void DimensionWindow::CloseWithoutAsking() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-RetryAsker DimensionWindow::Asker() {
-  return [this](const std::string& question) { return AskToRetry(question); };
-}
-
 bool DimensionWindow::AskToRetry(const std::string& question) {
-  asked_ = true;
   DropInputMadeWhileWaiting();
   // The wait cursor would stay over the box until the mouse moved.
   SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));

@@ -53,7 +53,6 @@ class DimensionWindow {
   void CloseWithoutAsking();
   // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
   bool AskToRetry(const std::string& question);
-  RetryAsker Asker();
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();
@@ -76,7 +75,6 @@ class DimensionWindow {
   std::vector<HWND> controls_;  // by role
   std::vector<std::unique_ptr<ByteLimitedEdit>> limitedFields_;
   HWND focusToRestore_ = nullptr;
-  bool asked_ = false;  // a box asked about the file since the read began
   ControlRole formDefaultButton_ = ControlRole::kOkButton;  // the table's
   ControlRole defaultButton_ = ControlRole::kOkButton;      // the focused button, else the table's
 };

@@ -86,7 +86,7 @@ HWND MakeControl(const ControlSpec& row, HWND form) {
       WS_CHILD | WS_VISIBLE | tabStop | controlClass.style, row.rect.left, row.rect.top,
       row.rect.width, row.rect.height, form,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.role))), instance, nullptr);
-  if (control == nullptr || row.kind != ControlKind::kDropDownList) return control;
+  // Only a list has items.
   for (const char* item : row.items) {
     SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
   }

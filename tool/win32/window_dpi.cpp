@@ -34,16 +34,14 @@ void SetClientArea(HWND window, PixelPoint topLeft, PixelSize client, FormScale 
   } else {
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   }
-  int width = outer.right - outer.left;
-  int height = outer.bottom - outer.top;
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
   constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(window, nullptr, topLeft.x, topLeft.y, width, height, kPlace);
   RECT shown{};
   GetClientRect(window, &shown);
-  if (shown.right == client.width && shown.bottom == client.height) return;
-  width += client.width - shown.right;
-  height += client.height - shown.bottom;
-  SetWindowPos(window, nullptr, 0, 0, width, height, kPlace | SWP_NOMOVE);
+  SetWindowPos(window, nullptr, 0, 0, width + client.width - shown.right,
+               height + client.height - shown.bottom, kPlace | SWP_NOMOVE);
 }
 
 }  // namespace morven::tool::win32
