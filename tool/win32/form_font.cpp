@@ -10,14 +10,10 @@
 namespace morven::tool::win32 {
 
 UniqueFont CreateFormFont(FormScale scale) {
+  // Zeroed, the rest is the system's default: regular weight, default precision and quality.
   LOGFONTW font{};
   font.lfHeight = -scale.Pixels(kFontPixels);
-  font.lfWeight = FW_NORMAL;
   font.lfCharSet = SHIFTJIS_CHARSET;
-  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   const std::wstring face = WideFromCp932(kFormFontFamily);
   wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectW(&font));
