@@ -33,6 +33,7 @@ FileFailure FailureOf(DWORD error) {
   switch (error) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:  // a viewer has it mapped: it cannot be cut short
       return FileFailure::kHeldByAnotherProgram;
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:

@@ -74,6 +74,25 @@ TEST_F(WindowsFile, HeldOpenByAnotherProgram) {
   }
 }
 
+// A viewer that maps the file keeps it from being cut short: the answer waits for a Retry after
+// the viewer lets go, and nothing of the failed attempt may still hold the file then.
+TEST_F(WindowsFile, AFileAnotherProgramMapsIsWrittenOnceItLetsGo) {
+  folder_.Write("JWC_TEMP.TXT", kHostInput);
+  const HANDLE viewer = CreateFileW(Exchange().c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE mapping = CreateFileMappingW(viewer, nullptr, PAGE_READONLY, 0, 0, nullptr);
+  const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(WriteBackExchangeFile(ExchangeState{}, Exchange()).Failure(),
+            FileFailure::kHeldByAnotherProgram);
+  UnmapViewOfFile(view);
+  CloseHandle(mapping);
+  CloseHandle(viewer);
+  EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, Exchange()));
+  EXPECT_EQ(test::ReadBytes(Exchange()), "hq\r\n");
+}
+
 TEST_F(WindowsFile, ALongPathIsReadAndWritten) {
   const fs::path file = folder_.Write(fs::path(std::string(100, 'a')) / std::string(100, 'b') /
                                           std::string(100, 'c') / "JWC_TEMP.TXT",
