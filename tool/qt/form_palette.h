@@ -4,8 +4,8 @@
 
 namespace morven::tool::qt {
 
-// The system's palette with the form's background and text by the rule of tool/form_colours.h:
-// the form's white where the system's window text reads on it, else the system's own window.
+// The system's palette with the form's background by the rule of tool/form_colours.h: the form's
+// white where the system's window text reads on it, else the system's own window.
 QPalette FormPalette(const QPalette& system);
 
 }  // namespace morven::tool::qt
