@@ -4,9 +4,11 @@
 
 namespace morven::exchange {
 
-// Why a step on the exchange file failed, as far as the system tells: what the user may mend
-// before trying again.
+// Why a step on the exchange file failed, as far as the system tells: what was found at its name,
+// or what the user may mend before trying again.
 enum class FileFailure {
+  kNothingThere,          // no file at the name, or no folder for it
+  kNotARegularFile,       // a FIFO, a device, a socket or a folder: never the host's file
   kHeldByAnotherProgram,  // open without sharing, or locked, past the wait
   kNoPermission,          // the file, or its folder, may not be read or written
   kDiskFull,              // no room for the answer

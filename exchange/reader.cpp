@@ -23,7 +23,7 @@ FileResult ReadExchangeFile(ExchangeState& state, const std::filesystem::path& p
   LockedFileWait wait(pause);
   const OpenedFile opened = OpenRegularFileForReading(path, wait);
   const std::unique_ptr<std::FILE, FileCloser> file(opened.file);
-  if (!file) return opened.failure;
+  if (!file) return opened.result;
   try {
     FileLines lines(file.get());
     LineTokens tokens;

@@ -19,26 +19,21 @@ namespace morven::exchange {
 
 class LockedFileWait;
 
-// What is at a path, a symbolic link followed: nothing (a dangling link too), a regular file,
-// something that is not one (a FIFO, a device, a socket, a folder), or what cannot be told (the
-// folder may not be looked into).
-enum class PathContent { kNothing, kRegularFile, kNotAFile, kUnknown };
-PathContent WhatIsAt(const std::filesystem::path& path);
-
-// A stream that was opened, or why none was: nothing or no regular file at the path is kOther.
+// A stream that was opened, or why none was: a failure exactly when there is no stream.
 struct OpenedFile {
   std::FILE* file = nullptr;
-  FileFailure failure = FileFailure::kOther;
+  FileResult result;
 };
 
-// The file open for reading in binary mode, or no stream when nothing is at the path, it is not a
-// regular file or it cannot be opened. Other programs may read and write it meanwhile.
+// The file open for reading in binary mode, or no stream when nothing is at the path
+// (kNothingThere), it is not a regular file (kNotARegularFile) or it cannot be opened. Other
+// programs may read and write it meanwhile.
 OpenedFile OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait);
 
 // The file created, or an existing regular file truncated to zero length (opened, never made
 // anew, so that its attributes do not matter), open for writing in binary mode; no stream when
-// something other than a regular file is at the path (nothing is then opened or changed) or it
-// cannot be created or truncated. Other programs may read it meanwhile.
+// something other than a regular file is at the path (kNotARegularFile: nothing is then opened or
+// changed) or it cannot be created or truncated. Other programs may read it meanwhile.
 OpenedFile OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait& wait);
 
 // Why the last read, write, flush or close of a stream on this thread failed; asked right after.

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "exchange/regular_file.h"
 
 namespace morven::exchange {
@@ -11,6 +13,9 @@ namespace {
 
 FileFailure FailureOf(int error) {
   switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileFailure::kNothingThere;
     case EACCES:
     case EPERM:
     case EROFS:
@@ -35,43 +40,40 @@ OpenedFile StreamOfRegularFile(int fd, bool truncate, const char* mode) {
   const int flags = ::fcntl(fd, F_GETFL);
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
       ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 || (truncate && ::ftruncate(fd, 0) != 0)) {
-    const FileFailure failure = S_ISREG(status.st_mode) ? FailureOf(errno) : FileFailure::kOther;
+    const FileFailure failure =
+        S_ISREG(status.st_mode) ? FailureOf(errno) : FileFailure::kNotARegularFile;
     ::close(fd);
     return {nullptr, failure};
   }
   std::FILE* const file = ::fdopen(fd, mode);
-  if (file != nullptr) return {file, FileFailure::kOther};
+  if (file != nullptr) return {file, {}};
   const FileFailure failure = FailureOf(errno);
   ::close(fd);
   return {nullptr, failure};
 }
 
-// Nothing to open: what the failed look at the path said, else kOther.
-OpenedFile NotOpened(PathContent found) {
-  return {nullptr, found == PathContent::kUnknown ? FailureOf(errno) : FileFailure::kOther};
+// What is at a path, a symbolic link followed: a regular file (nothing), else why it cannot be
+// opened as one: nothing there (a dangling link too), not a regular file, or what the failed look
+// said (the folder may not be looked into).
+std::optional<FileFailure> NoRegularFileAt(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return FailureOf(errno);
+  if (!S_ISREG(status.st_mode)) return FileFailure::kNotARegularFile;
+  return std::nullopt;
 }
 
 }  // namespace
 
-PathContent WhatIsAt(const std::filesystem::path& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) {
-    return errno == ENOENT || errno == ENOTDIR ? PathContent::kNothing : PathContent::kUnknown;
-  }
-  return S_ISREG(status.st_mode) ? PathContent::kRegularFile : PathContent::kNotAFile;
-}
-
 OpenedFile OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait&) {
-  const PathContent found = WhatIsAt(path);
-  if (found != PathContent::kRegularFile) return NotOpened(found);
+  if (const auto failure = NoRegularFileAt(path)) return {nullptr, *failure};
   // O_NONBLOCK: should a FIFO have taken the file's place since, opening it does not wait.
   return StreamOfRegularFile(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC),
                              false, "rb");
 }
 
 OpenedFile OpenRegularFileForWriting(const std::filesystem::path& path, LockedFileWait&) {
-  const PathContent found = WhatIsAt(path);
-  if (found == PathContent::kNotAFile || found == PathContent::kUnknown) return NotOpened(found);
+  const auto failure = NoRegularFileAt(path);
+  if (failure && *failure != FileFailure::kNothingThere) return {nullptr, *failure};
   // Truncated only once it is known to be a regular file.
   return StreamOfRegularFile(
       ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666), true,

@@ -31,6 +31,9 @@ bool HeldByAnotherProgram(DWORD error) {
 
 FileFailure FailureOf(DWORD error) {
   switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return FileFailure::kNothingThere;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE:  // a viewer has it mapped: it cannot be cut short
@@ -92,13 +95,24 @@ bool Truncated(HANDLE handle) {
   return ::GetFileSizeEx(handle, &size) && (size.QuadPart == 0 || ::SetEndOfFile(handle));
 }
 
-// The handle as a C stream when it is a disk file (not a pipe or a character device), truncated
-// when asked; else it is closed.
-OpenedFile StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char* mode) {
-  if (handle == INVALID_HANDLE_VALUE) return {nullptr, FailureOf(::GetLastError())};
+// Why the file could not be opened: a folder at the name is no file at all, whatever the system
+// said of it (it refuses to open a folder as a file for want of permission).
+FileFailure FailureToOpen(const std::wstring& name, DWORD error) {
+  const DWORD attributes = ::GetFileAttributesW(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotAFile) != 0) {
+    return FileFailure::kNotARegularFile;
+  }
+  return FailureOf(error);
+}
+
+// The file as a C stream when it could be opened and is a disk file (not a pipe or a character
+// device), truncated when asked; else the handle is closed.
+OpenedFile StreamOfDiskFile(const std::wstring& name, HANDLE handle, bool truncate, int flags,
+                            const char* mode) {
+  if (handle == INVALID_HANDLE_VALUE) return {nullptr, FailureToOpen(name, ::GetLastError())};
   if (::GetFileType(handle) != FILE_TYPE_DISK) {
     ::CloseHandle(handle);
-    return {};
+    return {nullptr, FileFailure::kNotARegularFile};
   }
   if (truncate && !Truncated(handle)) {
     const FileFailure failure = FailureOf(::GetLastError());
@@ -108,28 +122,20 @@ OpenedFile StreamOfDiskFile(HANDLE handle, bool truncate, int flags, const char*
   const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), flags | _O_BINARY);
   if (fd == -1) {
     ::CloseHandle(handle);
-    return {};
+    return {nullptr, FileFailure::kOther};
   }
   std::FILE* const file = ::_fdopen(fd, mode);
-  if (file == nullptr) ::_close(fd);
-  return {file, FileFailure::kOther};
+  if (file != nullptr) return {file, {}};
+  ::_close(fd);
+  return {nullptr, FileFailure::kOther};
 }
 
 }  // namespace
 
-PathContent WhatIsAt(const std::filesystem::path& path) {
-  const DWORD attributes = ::GetFileAttributesW(LongPathForm(path).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathContent::kNothing
-                                                                          : PathContent::kUnknown;
-  }
-  return (attributes & kNotAFile) != 0 ? PathContent::kNotAFile : PathContent::kRegularFile;
-}
-
 OpenedFile OpenRegularFileForReading(const std::filesystem::path& path, LockedFileWait& wait) {
   const std::wstring name = LongPathForm(path).native();
   return StreamOfDiskFile(
+      name,
       Opened(name, wait, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, false),
       false, _O_RDONLY, "rb");
 }
@@ -138,7 +144,8 @@ OpenedFile OpenRegularFileForWriting(const std::filesystem::path& path, LockedFi
   const std::wstring name = LongPathForm(path).native();
   // Opened, not made anew: creating over a hidden or system file fails unless the same
   // attributes are asked for.
-  return StreamOfDiskFile(Opened(name, wait, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS, true),
+  return StreamOfDiskFile(name,
+                          Opened(name, wait, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS, true),
                           true, _O_WRONLY, "wb");
 }
 

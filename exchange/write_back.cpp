@@ -41,8 +41,9 @@ FileResult WriteBackExchangeFile(const ExchangeState& state, const std::filesyst
   try {
     const OpenedFile opened = OpenRegularFileForWriting(fileName, wait);
     file = opened.file;
-    failure = opened.failure;
-    if (file != nullptr) {
+    if (file == nullptr) {
+      failure = *opened.result.Failure();
+    } else {
       // Some C runtimes report a final flush that failed (a full disk) from neither fwrite nor
       // fclose.
       const bool written =

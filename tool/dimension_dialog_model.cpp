@@ -4,7 +4,6 @@
 
 #include "exchange/exchange_file.h"
 #include "exchange/reader.h"
-#include "exchange/regular_file.h"
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
 #include "tool/file_questions.h"
@@ -38,15 +37,16 @@ bool DimensionDialogModel::ReadOnFirstShow(const RetryAsker& askToRetry) {
   return true;
 }
 
+// Nothing there, or something that is never the host's (a FIFO, a device, a folder): the start
+// values, and nothing to ask about.
 void DimensionDialogModel::Read() {
   exchange::ResetExchangeState(state_);
   readFailure_.reset();
   if (const auto path = ExchangeFilePath()) {
-    const exchange::FileResult read = exchange::ReadExchangeFile(state_, *path, pause_);
-    const exchange::PathContent found =
-        read ? exchange::PathContent::kRegularFile : exchange::WhatIsAt(*path);
-    if (found == exchange::PathContent::kRegularFile || found == exchange::PathContent::kUnknown) {
-      readFailure_ = read.Failure();
+    readFailure_ = exchange::ReadExchangeFile(state_, *path, pause_).Failure();
+    if (readFailure_ == exchange::FileFailure::kNothingThere ||
+        readFailure_ == exchange::FileFailure::kNotARegularFile) {
+      readFailure_.reset();
     }
   }
   exchange::ResetCommandWriter(state_);
@@ -86,14 +86,12 @@ OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
   return outcome;
 }
 
-// Written, or what is in the file's place could never take the answer. Looked at before writing:
-// a failed write-back deletes a link to a device.
+// Written, or what is in the file's place could never take the answer.
 exchange::FileResult DimensionDialogModel::TryWriteBack() {
   const auto path = ExchangeFilePath();
   if (!path) return {};
-  const exchange::PathContent found = exchange::WhatIsAt(*path);
   const exchange::FileResult written = exchange::WriteBackExchangeFile(state_, *path, pause_);
-  if (found == exchange::PathContent::kNotAFile) return {};
+  if (written.Failure() == exchange::FileFailure::kNotARegularFile) return {};
   return written;
 }
 

@@ -14,6 +14,8 @@ const char* Reason(exchange::FileFailure failure) {
       return kFileNotPermitted;
     case exchange::FileFailure::kDiskFull:
       return kDiskFull;
+    case exchange::FileFailure::kNothingThere:
+    case exchange::FileFailure::kNotARegularFile:
     case exchange::FileFailure::kOther:
       break;
   }

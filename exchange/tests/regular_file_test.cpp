@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,12 +53,12 @@ class SpecialFiles : public ::testing::Test {
   test::TempFolder folder_;
 };
 
-// ReadExchangeFile is false at once and the state keeps what it had.
-bool RefusedUntouched(const fs::path& path) {
+// ReadExchangeFile fails at once for that reason, and the state keeps what it had.
+bool RefusedUntouched(const fs::path& path, FileFailure why = FileFailure::kNotARegularFile) {
   ExchangeState state;
   state.HkAngle = 12.0;
-  const bool read = static_cast<bool>(ReadExchangeFile(state, path));
-  if (read || state.HkAngle != 12.0 || state.OrderList.size() != 0) {
+  const FileResult read = ReadExchangeFile(state, path);
+  if (read.Failure() != why || state.HkAngle != 12.0 || state.OrderList.size() != 0) {
     std::fprintf(stderr, "%s was read (angle %g)\n", path.c_str(), state.HkAngle);
     return false;
   }
@@ -92,19 +91,22 @@ TEST_F(SpecialFiles, LinksToADeviceAFifoOrAFolderAreNotRead) {
   struct Case {
     const char* name;
     fs::path target;
+    FileFailure why = FileFailure::kNotARegularFile;
   };
   const Case cases[] = {
       {"link to a device that never ends", "/dev/zero"},
       {"link to an empty device", "/dev/null"},
       {"link to a FIFO", fifo},
       {"link to a folder", folder_.Path()},
-      {"link to a regular file whose reading fails", "/proc/self/mem"},
+      {"link to a regular file whose reading fails", "/proc/self/mem", FileFailure::kOther},
+      {"link to nothing", folder_ / "gone", FileFailure::kNothingThere},
   };
+  EXPECT_TRUE(RefusedUntouched(Exchange(), FileFailure::kNothingThere)) << "nothing there";
   for (const Case& c : cases) {
-    if (!fs::exists(c.target)) continue;
+    if (!fs::exists(c.target) && c.why != FileFailure::kNothingThere) continue;
     fs::remove(Exchange());
     fs::create_symlink(c.target, Exchange());
-    EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] { return RefusedUntouched(Exchange()); }))
+    EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] { return RefusedUntouched(Exchange(), c.why); }))
         << c.name;
   }
 }
@@ -135,11 +137,11 @@ TEST_F(SpecialFiles, AFolderNamedWithShiftJisBytesIsUsedAsItIs) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
 }
 
-// WriteBackExchangeFile fails at once, for the reason given when there is one.
-bool NotWritten(const fs::path& path, std::optional<FileFailure> why = std::nullopt,
+// WriteBackExchangeFile fails at once, for that reason.
+bool NotWritten(const fs::path& path, FileFailure why = FileFailure::kNotARegularFile,
                 const ExchangeState& state = {}) {
   const FileResult written = WriteBackExchangeFile(state, path);
-  if (written || (why && written.Failure() != why)) {
+  if (written.Failure() != why) {
     std::fprintf(stderr, "%s was written, or failed for another reason\n", path.c_str());
     return false;
   }
@@ -147,6 +149,7 @@ bool NotWritten(const fs::path& path, std::optional<FileFailure> why = std::null
 }
 
 TEST_F(SpecialFiles, AFifoIsNotWrittenNorDeleted) {
+  EXPECT_TRUE(NotWritten(folder_ / "gone" / "JWC_TEMP.TXT", FileFailure::kNothingThere));
   MakeFifo("JWC_TEMP.TXT");
   EXPECT_TRUE(InChildWithin(kSecondsAllowed, [&] { return NotWritten(Exchange()); }));
   EXPECT_TRUE(fs::is_fifo(fs::symlink_status(Exchange())));

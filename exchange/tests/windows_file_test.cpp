@@ -93,6 +93,19 @@ TEST_F(WindowsFile, AFileAnotherProgramMapsIsWrittenOnceItLetsGo) {
   EXPECT_EQ(test::ReadBytes(Exchange()), "hq\r\n");
 }
 
+TEST_F(WindowsFile, WhatIsAtTheNameIsTold) {
+  const fs::path folder = folder_ / "JWC_TEMP.TXT";
+  const fs::path gone = folder_ / "gone" / "JWC_TEMP.TXT";
+  fs::create_directory(folder);
+  ExchangeState state;
+  EXPECT_EQ(ReadExchangeFile(state, folder_ / "none").Failure(), FileFailure::kNothingThere);
+  EXPECT_EQ(ReadExchangeFile(state, gone).Failure(), FileFailure::kNothingThere);
+  EXPECT_EQ(WriteBackExchangeFile(state, gone).Failure(), FileFailure::kNothingThere);
+  EXPECT_EQ(ReadExchangeFile(state, folder).Failure(), FileFailure::kNotARegularFile);
+  EXPECT_EQ(WriteBackExchangeFile(state, folder).Failure(), FileFailure::kNotARegularFile);
+  EXPECT_TRUE(fs::is_directory(folder));
+}
+
 TEST_F(WindowsFile, ALongPathIsReadAndWritten) {
   const fs::path file = folder_.Write(fs::path(std::string(100, 'a')) / std::string(100, 'b') /
                                           std::string(100, 'c') / "JWC_TEMP.TXT",
