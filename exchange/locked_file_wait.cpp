@@ -11,7 +11,7 @@ bool LockedFileWait::PauseBeforeRetry() {
   if (now >= *deadline_) return false;
   const auto pause =
       std::min(kLockedFilePause, std::chrono::ceil<std::chrono::milliseconds>(*deadline_ - now));
-  if (pause_ != nullptr) {
+  if (pause_) {
     pause_(pause);
   } else {
     std::this_thread::sleep_for(pause);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace morven::exchange {
 
@@ -16,13 +18,13 @@ inline constexpr std::chrono::milliseconds kLockedFilePause{50};
 
 // How a pause between two attempts is spent: the thread sleeps (nullptr), or a program with
 // windows keeps them drawn meanwhile.
-using PauseFunction = void (*)(std::chrono::milliseconds);
+using PauseFunction = std::function<void(std::chrono::milliseconds)>;
 
 // The time left to one step for waiting on a locked file. Its kLockedFileWait starts at the first
 // pause, so that the time the step takes to read or write does not count.
 class LockedFileWait {
  public:
-  explicit LockedFileWait(PauseFunction pause = nullptr) : pause_(pause) {}
+  explicit LockedFileWait(PauseFunction pause = nullptr) : pause_(std::move(pause)) {}
 
   // Pauses for kLockedFilePause (less when less is left) and is true, or is false at once when
   // the step has already waited kLockedFileWait.

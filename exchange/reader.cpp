@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "exchange/file_lines.h"
 #include "exchange/keyword_rows.h"
@@ -20,7 +21,7 @@ struct FileCloser {
 
 FileResult ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
                             PauseFunction pause) {
-  LockedFileWait wait(pause);
+  LockedFileWait wait(std::move(pause));
   const OpenedFile opened = OpenRegularFileForReading(path, wait);
   const std::unique_ptr<std::FILE, FileCloser> file(opened.file);
   if (!file) return opened.result;

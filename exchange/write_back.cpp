@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "exchange/exchange_file.h"
 #include "exchange/exchange_state.h"
@@ -35,7 +36,7 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 
 FileResult WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
                                  PauseFunction pause) {
-  LockedFileWait wait(pause);
+  LockedFileWait wait(std::move(pause));
   std::FILE* file = nullptr;
   FileFailure failure = FileFailure::kOther;
   try {

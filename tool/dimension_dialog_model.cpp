@@ -6,120 +6,159 @@
 #include "exchange/reader.h"
 #include "exchange/write_back.h"
 #include "numeric/float_error.h"
-#include "tool/file_questions.h"
+#include "tool/form_texts.h"
+#include "tool/horizontal_dimension.h"
 #include "tool/text_type_list.h"
 
 namespace morven::tool {
+namespace {
 
-DimensionDialogModel::DimensionDialogModel(std::optional<std::filesystem::path> programFolder,
-                                           numeric::Separators separators,
-                                           exchange::PauseFunction pause)
-    : programFolder_(std::move(programFolder)), separators_(separators), pause_(pause) {}
+using exchange::FileFailure;
+using enum ControlRole;
 
-DimensionDialogModel::~DimensionDialogModel() = default;
-
-std::optional<std::filesystem::path> DimensionDialogModel::ExchangeFilePath() const {
-  if (!programFolder_) return std::nullopt;
-  return *programFolder_ / exchange::kExchangeFileName;
+const char* Reason(FileFailure failure) {
+  switch (failure) {
+    case FileFailure::kHeldByAnotherProgram:
+      return kFileHeldByAnotherProgram;
+    case FileFailure::kNoPermission:
+      return kFileNotPermitted;
+    case FileFailure::kDiskFull:
+      return kDiskFull;
+    case FileFailure::kNothingThere:
+    case FileFailure::kNotARegularFile:
+    case FileFailure::kOther:
+      break;
+  }
+  return kFileMayBeInUse;
 }
 
-bool DimensionDialogModel::ReadOnFirstShow(const RetryAsker& askToRetry) {
-  if (read_ || closed_) return false;
-  read_ = true;
-  for (Read(); readFailure_; Read()) {
-    const bool retry = askToRetry && askToRetry(FileQuestion(FileStep::kRead, *readFailure_));
-    if (closed_) return false;
+DimensionEntries EntriesOf(const DialogView& view) {
+  DimensionEntries entries;
+  entries.startMark = view.ListChoice(kStartMarkList);
+  entries.endMark = view.ListChoice(kEndMarkList);
+  entries.endMarkScale = view.FieldText(kMarkScaleField);
+  entries.textTypeChoice = view.ListChoice(kTextTypeList);
+  entries.prefix = view.FieldText(kPrefixField);
+  entries.suffix = view.FieldText(kSuffixField);
+  entries.textDistance = view.FieldText(kTextDistanceField);
+  entries.extensionGap = view.FieldText(kExtensionGapField);
+  entries.overshoot = view.FieldText(kOvershootField);
+  return entries;
+}
+
+ControlRole RefusedField(DimensionResult refusal) {
+  switch (refusal) {
+    case DimensionResult::kExtensionGapNegative:
+      return kExtensionGapField;
+    case DimensionResult::kOvershootNegative:
+      return kOvershootField;
+    case DimensionResult::kEndMarkScaleNotPositive:
+    case DimensionResult::kBuilt:
+      break;
+  }
+  return kMarkScaleField;
+}
+
+}  // namespace
+
+std::string FileQuestion(FileStep step, FileFailure failure) {
+  return std::string(step == FileStep::kRead ? kExchangeFileUnread : kExchangeFileUnwritten) +
+         "\n" + Reason(failure);
+}
+
+DimensionDialogModel::DimensionDialogModel(DialogView& view,
+                                           std::optional<std::filesystem::path> programFolder,
+                                           numeric::Separators separators)
+    : view_(view),
+      pause_([this](std::chrono::milliseconds time) { view_.PauseWhileFileHeld(time); }),
+      separators_(separators) {
+  if (programFolder) exchangeFile_ = *programFolder / exchange::kExchangeFileName;
+}
+
+DimensionDialogModel::~DimensionDialogModel() {
+  pause_ = nullptr;  // the window may be gone by now: a held file is waited for asleep
+  AnswerWithoutAsking();
+}
+
+void DimensionDialogModel::OnShown() {
+  if (stage_ != Stage::kUnread) return;
+  stage_ = Stage::kReading;
+  for (auto failure = Read(); failure; failure = Read()) {
+    const bool retry = view_.AskRetryOrCancel(FileQuestion(FileStep::kRead, *failure));
+    if (Closed()) return;
     if (!retry) {
-      CloseWithoutAsking();
-      return false;
+      AnswerWithoutAsking();
+      view_.Close();
+      return;
     }
   }
-  return true;
+  stage_ = Stage::kOpen;
+  view_.FillList(kTextTypeList, TextTypeListItems(state_, separators_));
 }
 
-// Nothing there, or something that is never the host's (a FIFO, a device, a folder): the start
-// values, and nothing to ask about.
-void DimensionDialogModel::Read() {
+// Nothing there, or something that is never the host's (a FIFO, a device, a folder), leaves the
+// start values and is not asked about.
+std::optional<FileFailure> DimensionDialogModel::Read() {
   exchange::ResetExchangeState(state_);
-  readFailure_.reset();
-  if (const auto path = ExchangeFilePath()) {
-    readFailure_ = exchange::ReadExchangeFile(state_, *path, pause_).Failure();
-    if (readFailure_ == exchange::FileFailure::kNothingThere ||
-        readFailure_ == exchange::FileFailure::kNotARegularFile) {
-      readFailure_.reset();
-    }
+  std::optional<FileFailure> failure;
+  if (exchangeFile_) {
+    failure = exchange::ReadExchangeFile(state_, *exchangeFile_, pause_).Failure();
   }
   exchange::ResetCommandWriter(state_);
+  if (failure == FileFailure::kNothingThere || failure == FileFailure::kNotARegularFile) return {};
+  return failure;
 }
 
-std::vector<std::string> DimensionDialogModel::TextTypeItems() const {
-  return TextTypeListItems(state_, separators_);
-}
-
-OkOutcome DimensionDialogModel::BuildOnOk(const DimensionEntries& entries) {
-  if (closed_) return {};
-  if (!read_) {
-    read_ = true;
-    Read();
-  }
-  if (readFailure_) return {};
-  OkOutcome outcome;
+void DimensionDialogModel::OnOk() {
+  OnShown();
+  if (stage_ != Stage::kOpen) return;
+  DimensionResult result{};
   try {
-    switch (BuildHorizontalDimension(state_, entries, separators_)) {
-      case DimensionResult::kBuilt:
-        outcome.kind = OkOutcome::Kind::kBuilt;
-        break;
-      case DimensionResult::kEndMarkScaleNotPositive:
-        outcome = {OkOutcome::Kind::kRefused, ControlRole::kMarkScaleField, {}};
-        break;
-      case DimensionResult::kExtensionGapNegative:
-        outcome = {OkOutcome::Kind::kRefused, ControlRole::kExtensionGapField, {}};
-        break;
-      case DimensionResult::kOvershootNegative:
-        outcome = {OkOutcome::Kind::kRefused, ControlRole::kOvershootField, {}};
-        break;
-    }
+    result = BuildHorizontalDimension(state_, EntriesOf(view_), separators_);
   } catch (const numeric::FloatingPointError& error) {
-    outcome = {OkOutcome::Kind::kFailed, ControlRole::kStartMarkList,
-               std::string(error.what()) + "."};
+    view_.ShowError(std::string(error.what()) + ".");
+    return;
   }
-  return outcome;
+  if (result == DimensionResult::kBuilt) {
+    view_.Close();
+  } else {
+    view_.FocusAndSelect(RefusedField(result));
+  }
 }
 
 // Written, or what is in the file's place could never take the answer.
-exchange::FileResult DimensionDialogModel::TryWriteBack() {
-  const auto path = ExchangeFilePath();
-  if (!path) return {};
-  const exchange::FileResult written = exchange::WriteBackExchangeFile(state_, *path, pause_);
-  if (written.Failure() == exchange::FileFailure::kNotARegularFile) return {};
+exchange::FileResult DimensionDialogModel::WriteBack() {
+  if (!exchangeFile_) return {};
+  const exchange::FileResult written =
+      exchange::WriteBackExchangeFile(state_, *exchangeFile_, pause_);
+  if (written.Failure() == FileFailure::kNotARegularFile) return {};
   return written;
 }
 
-void DimensionDialogModel::Release() {
-  closed_ = true;
-  exchange::ReleaseExchangeState(state_);
-}
-
-void DimensionDialogModel::WriteBackOnClose(const RetryAsker& askToRetry) {
-  while (!closed_) {
-    const exchange::FileResult written = TryWriteBack();
+void DimensionDialogModel::OnClose() {
+  while (!Closed()) {
+    const exchange::FileResult written = WriteBack();
     if (written) {
-      Release();
-    } else if (!askToRetry || !askToRetry(FileQuestion(FileStep::kWriteBack, *written.Failure()))) {
-      GiveUpAnswer();
+      stage_ = Stage::kClosed;
+      exchange::ReleaseExchangeState(state_);
+    } else if (!view_.AskRetryOrCancel(FileQuestion(FileStep::kWriteBack, *written.Failure()))) {
+      state_.CommandBuffer.Release();
+      AnswerWithoutAsking();
     }
   }
 }
 
-void DimensionDialogModel::CloseWithoutAsking() {
-  if (closed_) return;
-  (void)TryWriteBack();
-  Release();
+void DimensionDialogModel::OnSessionEnd() {
+  if (Closed()) return;
+  AnswerWithoutAsking();
+  view_.Close();
 }
 
-void DimensionDialogModel::GiveUpAnswer() {
-  state_.CommandBuffer.Release();
-  CloseWithoutAsking();
+void DimensionDialogModel::AnswerWithoutAsking() {
+  if (Closed()) return;
+  (void)WriteBack();
+  stage_ = Stage::kClosed;
+  exchange::ReleaseExchangeState(state_);
 }
 
 }  // namespace morven::tool

@@ -13,17 +13,18 @@ struct ExchangeState;
 namespace morven::tool {
 
 // The dialog's entries as they stand: list positions and the fields' Shift_JIS texts. Number
-// fields are read tolerantly, so an empty or unreadable text counts as 0.
+// fields are read tolerantly, so an empty or unreadable text counts as 0. Their start values are
+// the form's.
 struct DimensionEntries {
-  int startMark = 0;               // start-mark list: position 0..10, mark code = position + 1
-  int endMark = 0;                 // end-mark list
-  std::string endMarkScale = "1";  // end-mark scale, a plain factor
-  int textTypeChoice = 0;          // text-type list: 0 the host's current type, 1..10 No1..No10
+  int startMark = 0;         // start-mark list: position 0..10, mark code = position + 1
+  int endMark = 0;           // end-mark list
+  std::string endMarkScale;  // end-mark scale, a plain factor
+  int textTypeChoice = 0;    // text-type list: 0 the host's current type, 1..10 No1..No10
   std::string prefix;
   std::string suffix;
-  std::string textDistance = "0.5";  // between value and dimension line, paper mm, may be < 0
-  std::string extensionGap = "2";    // between measured point and extension line, paper mm
-  std::string overshoot = "2";       // of the extension lines past the dimension line, paper mm
+  std::string textDistance;  // between value and dimension line, paper mm, may be < 0
+  std::string extensionGap;  // between measured point and extension line, paper mm
+  std::string overshoot;     // of the extension lines past the dimension line, paper mm
 };
 
 // What became of one press of OK. Each refusal names the field that takes the focus; nothing is

@@ -1,7 +1,5 @@
 #include "tool/program_folder.h"
 
-#include <system_error>
-
 namespace morven::tool {
 
 std::optional<std::filesystem::path> ProgramFolderOf(const std::filesystem::path& programFile) {
@@ -11,13 +9,6 @@ std::optional<std::filesystem::path> ProgramFolderOf(const std::filesystem::path
   std::filesystem::path folder = programFile.parent_path();
   if (folder.empty() || !folder.is_absolute()) return std::nullopt;
   return folder;
-}
-
-std::optional<std::filesystem::path> ProgramFolder() {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return std::nullopt;
-  return ProgramFolderOf(self);
 }
 
 }  // namespace morven::tool

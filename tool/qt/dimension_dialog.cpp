@@ -3,32 +3,28 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "tool/form_layout.h"
 #include "tool/form_texts.h"
-#include "tool/program_folder.h"
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/form_controls.h"
 #include "tool/qt/form_font.h"
 #include "tool/qt/form_icon.h"
 #include "tool/qt/form_palette.h"
 #include "tool/qt/form_placement.h"
-#include "tool/regional_separators.h"
+#include "tool/qt/system_settings.h"
 
 namespace morven::tool::qt {
 namespace {
 
-numeric::Separators UserSeparators() {
-  const QLocale locale = QLocale::system();
-  return ChooseSeparators(locale.decimalPoint().toStdString(),
-                          locale.groupSeparator().toStdString());
+template <typename T>
+T* As(QWidget* control) {
+  return static_cast<T*>(control);
 }
 
 }  // namespace
@@ -36,7 +32,7 @@ numeric::Separators UserSeparators() {
 DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFolder,
                                  QWidget* parent)
     : QDialog(parent),
-      model_(programFolder ? std::move(programFolder) : ProgramFolder(), UserSeparators()) {
+      model_(*this, programFolder ? std::move(programFolder) : ProgramFolder(), UserSeparators()) {
   setObjectName(QString::fromLatin1(FormObjectName()));
   setFont(FormFont());
   setPalette(FormPalette(palette()));
@@ -49,55 +45,33 @@ DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFol
   setWindowTitle(FromCp932(kFormCaption));
 }
 
-DimensionDialog::~DimensionDialog() = default;
-
 // The controls are made right after the window has been handed to the X server: the first text
 // they lay out loads the fonts, which would otherwise hold the window back. They exist before the
 // window's first paint.
 void DimensionDialog::BuildControls() {
-  if (startMarkList_ != nullptr) return;
-  std::vector<QWidget*> byRole(FormControls().size());
-  std::vector<QWidget*> tabStops;  // the table lists them in tab order
+  if (!controls_.empty()) return;
+  QWidget* previousStop = nullptr;  // the table lists the inputs and buttons in tab order
   for (const ControlSpec& row : FormControls()) {
     QWidget* control = MakeControl(row, *this);
     control->show();
-    byRole[static_cast<std::size_t>(row.role)] = control;
+    controls_.push_back(control);
     // A screen reader names the input after its label (Qt labels a list by it on Linux).
-    if (row.label) {
-      auto* label = static_cast<QLabel*>(byRole[static_cast<std::size_t>(*row.label)]);
-      label->setBuddy(control);
-    }
-    if (row.tabOrder != kNoTabStop) tabStops.push_back(control);
-    if (row.role == ControlRole::kOkButton) {
-      connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
-              &DimensionDialog::BuildOnOk);
-    } else if (row.role == ControlRole::kCancelButton) {
-      connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this, &QDialog::close);
-    }
+    if (row.label) As<QLabel>(Control(*row.label))->setBuddy(control);
+    if (row.tabOrder == kNoTabStop) continue;
+    if (previousStop != nullptr) setTabOrder(previousStop, control);
+    previousStop = control;
   }
-  for (std::size_t i = 0; i + 1 < tabStops.size(); ++i) setTabOrder(tabStops[i], tabStops[i + 1]);
-
-  const auto take = [&byRole]<typename T>(ControlRole role, T*& member) {
-    member = static_cast<T*>(byRole[static_cast<std::size_t>(role)]);
-  };
-  take(ControlRole::kStartMarkList, startMarkList_);
-  take(ControlRole::kEndMarkList, endMarkList_);
-  take(ControlRole::kTextTypeList, textTypeList_);
-  take(ControlRole::kMarkScaleField, markScaleField_);
-  take(ControlRole::kPrefixField, prefixField_);
-  take(ControlRole::kSuffixField, suffixField_);
-  take(ControlRole::kTextDistanceField, textDistanceField_);
-  take(ControlRole::kExtensionGapField, extensionGapField_);
-  take(ControlRole::kOvershootField, overshootField_);
-
-  tabStops.front()->setFocus();
+  connect(As<QPushButton>(Control(ControlRole::kOkButton)), &QPushButton::clicked, this,
+          [this] { model_.OnOk(); });
+  connect(As<QPushButton>(Control(ControlRole::kCancelButton)), &QPushButton::clicked, this,
+          &QDialog::close);
+  Control(ControlRole::kStartMarkList)->setFocus();
   update();
 }
 
 void DimensionDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (shown_) return;
-  shown_ = true;
+  if (std::exchange(shown_, true)) return;
   PlaceUnderPointer(*this);
   QTimer::singleShot(0, this, &DimensionDialog::BuildControls);
 }
@@ -106,68 +80,47 @@ void DimensionDialog::showEvent(QShowEvent* event) {
 // hold the window back; OK reads it first if it comes before that.
 void DimensionDialog::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
-  if (startMarkList_ != nullptr && !readScheduled_) {
-    readScheduled_ = true;
-    QTimer::singleShot(0, this, &DimensionDialog::ReadOnFirstShow);
+  if (!controls_.empty() && !std::exchange(readScheduled_, true)) {
+    QTimer::singleShot(0, this, [this] { model_.OnShown(); });
   }
 }
 
-void DimensionDialog::ReadOnFirstShow() {
-  if (!model_.ReadOnFirstShow(Asker())) {
-    if (model_.Closed()) reject();
-    return;
-  }
-  BuildControls();
-  textTypeList_->clear();
-  for (const std::string& item : model_.TextTypeItems()) textTypeList_->addItem(FromCp932(item));
-  textTypeList_->setCurrentIndex(0);
+void DimensionDialog::done(int result) {
+  model_.OnClose();
+  QDialog::done(result);
 }
 
-DimensionEntries DimensionDialog::Entries() const {
-  DimensionEntries entries;
-  entries.startMark = startMarkList_->currentIndex();
-  entries.endMark = endMarkList_->currentIndex();
-  entries.endMarkScale = ToCp932(markScaleField_->text());
-  entries.textTypeChoice = textTypeList_->currentIndex();
-  entries.prefix = ToCp932(prefixField_->text());
-  entries.suffix = ToCp932(suffixField_->text());
-  entries.textDistance = ToCp932(textDistanceField_->text());
-  entries.extensionGap = ToCp932(extensionGapField_->text());
-  entries.overshoot = ToCp932(overshootField_->text());
-  return entries;
+QWidget* DimensionDialog::Control(ControlRole role) const {
+  const auto index = static_cast<std::size_t>(role);
+  return index < controls_.size() ? controls_[index] : nullptr;
 }
 
-void DimensionDialog::BuildOnOk() {
-  ReadOnFirstShow();
-  const OkOutcome outcome = model_.BuildOnOk(Entries());
-  switch (outcome.kind) {
-    case OkOutcome::Kind::kBuilt:
-      accept();
-      break;
-    case OkOutcome::Kind::kRefused:
-      FocusRefusedField(outcome.focus);
-      break;
-    case OkOutcome::Kind::kFailed:
-      QMessageBox::critical(this, FromCp932(kApplicationTitle), FromCp932(outcome.message));
-      break;
-    case OkOutcome::Kind::kIgnored:
-      break;
-  }
+int DimensionDialog::ListChoice(ControlRole list) const {
+  return As<QComboBox>(Control(list))->currentIndex();
 }
 
-void DimensionDialog::FocusRefusedField(ControlRole role) {
-  auto* field = findChild<QWidget*>(QString::fromLatin1(ControlFor(role).objectName),
-                                    Qt::FindDirectChildrenOnly);
-  if (field == nullptr) return;
-  field->setFocus(Qt::OtherFocusReason);
-  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+std::string DimensionDialog::FieldText(ControlRole field) const {
+  return ToCp932(As<QLineEdit>(Control(field))->text());
 }
 
-RetryAsker DimensionDialog::Asker() {
-  return [this](const std::string& question) { return AskToRetry(question); };
+void DimensionDialog::FillList(ControlRole list, const std::vector<std::string>& items) {
+  auto* box = As<QComboBox>(Control(list));
+  box->clear();
+  for (const std::string& item : items) box->addItem(FromCp932(item));
+  box->setCurrentIndex(0);
 }
 
-bool DimensionDialog::AskToRetry(const std::string& question) {
+void DimensionDialog::FocusAndSelect(ControlRole field) {
+  auto* edit = As<QLineEdit>(Control(field));
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->selectAll();
+}
+
+void DimensionDialog::ShowError(const std::string& message) {
+  QMessageBox::critical(this, FromCp932(kApplicationTitle), FromCp932(message));
+}
+
+bool DimensionDialog::AskRetryOrCancel(const std::string& question) {
   QMessageBox box(QMessageBox::Critical, FromCp932(kApplicationTitle), FromCp932(question),
                   QMessageBox::Retry | QMessageBox::Cancel, this);
   box.button(QMessageBox::Retry)->setText(FromCp932(kRetryCaption));
@@ -177,9 +130,13 @@ bool DimensionDialog::AskToRetry(const std::string& question) {
   return box.exec() == QMessageBox::Retry;
 }
 
-void DimensionDialog::done(int result) {
-  model_.WriteBackOnClose(Asker());
-  QDialog::done(result);
+// No program holds a file on Linux past its open: this is never reached there.
+void DimensionDialog::PauseWhileFileHeld(std::chrono::milliseconds time) {
+  QThread::msleep(static_cast<unsigned long>(time.count()));
+}
+
+void DimensionDialog::Close() {
+  accept();
 }
 
 }  // namespace morven::tool::qt

@@ -4,28 +4,37 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tool/dimension_dialog_model.h"
-
-class QComboBox;
-class QLineEdit;
 
 namespace morven::tool::qt {
 
 // The dialog "水平寸法の作図" in Qt Widgets, drawn from the layout table. It forwards its events to
-// the dialog model: the first show places it under the pointer and reads the exchange file, OK
-// builds the dimension, and every way of closing writes the file back once.
-class DimensionDialog : public QDialog {
+// the dialog model, which holds the conversation: the first show reads the exchange file, OK
+// builds the dimension, and every way of closing (OK, Cancel, Esc, the close box, Alt+F4) passes
+// through done(), which writes the file back once.
+class DimensionDialog : public QDialog, public DialogView {
   Q_OBJECT
 
  public:
   // `programFolder` holds JWC_TEMP.TXT; nothing means the folder of the running executable.
   explicit DimensionDialog(std::optional<std::filesystem::path> programFolder = std::nullopt,
                            QWidget* parent = nullptr);
-  ~DimensionDialog() override;
 
-  // Every way of closing (OK, Cancel, Esc, the close box, Alt+F4) passes through here.
   void done(int result) override;
+
+  // Null until the controls are made, right after the first show.
+  QWidget* Control(ControlRole role) const;
+
+  int ListChoice(ControlRole list) const override;
+  std::string FieldText(ControlRole field) const override;
+  void FillList(ControlRole list, const std::vector<std::string>& items) override;
+  void FocusAndSelect(ControlRole field) override;
+  void ShowError(const std::string& message) override;
+  bool AskRetryOrCancel(const std::string& question) override;
+  void PauseWhileFileHeld(std::chrono::milliseconds time) override;
+  void Close() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -33,27 +42,11 @@ class DimensionDialog : public QDialog {
 
  private:
   void BuildControls();
-  void ReadOnFirstShow();
-  void BuildOnOk();
-  DimensionEntries Entries() const;
-  void FocusRefusedField(ControlRole role);
-  // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
-  bool AskToRetry(const std::string& question);
-  RetryAsker Asker();
 
-  DimensionDialogModel model_;
+  std::vector<QWidget*> controls_;  // by role
   bool shown_ = false;
   bool readScheduled_ = false;
-
-  QComboBox* startMarkList_ = nullptr;
-  QComboBox* endMarkList_ = nullptr;
-  QComboBox* textTypeList_ = nullptr;
-  QLineEdit* markScaleField_ = nullptr;
-  QLineEdit* prefixField_ = nullptr;
-  QLineEdit* suffixField_ = nullptr;
-  QLineEdit* textDistanceField_ = nullptr;
-  QLineEdit* extensionGapField_ = nullptr;
-  QLineEdit* overshootField_ = nullptr;
+  DimensionDialogModel model_;
 };
 
 }  // namespace morven::tool::qt

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,8 +13,6 @@
 #include "exchange/exchange_file.h"
 #include "exchange/tests/temp_folder.h"
 #include "numeric/cp932_text.h"
-#include "numeric/float_error.h"
-#include "tool/file_questions.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,18 +22,21 @@
 #include "exchange/tests/permission_override.h"
 #endif
 
-// The dialog's read/build/write-back sequence as every view drives it, without a window.
+// The dialog's conversation as every view drives it, against a view that writes down what it was
+// asked to do.
 namespace morven::tool {
 namespace {
 
 using exchange::test::ReadBytes;
 using exchange::test::TempFolder;
+using enum ControlRole;
 
 constexpr numeric::Separators kSeparators{'.', ','};
 
-// The worked example as the host writes it: angle 0, scale 100, text type 1 of width 2.5.
+// The worked example as the host writes it: angle 0, scale 100, text types 1 and 10 of its own.
 const std::string kHostFile =
-    "hk 0\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3 3 3 3 3 3 3 3\r\n"
+    "hk 0\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhcw 2.5 3 3 3 3 3 3 3 3 2.5\r\n"
+    "hch 2.5 3 3 3 3 3 3 3 3 2.5\r\nhcd 0 0 0 0 0 0 0 0 0 0.5\r\n"
     "lg0\r\nly0\r\nlc1\r\nlt1\r\nlw0\r\ncn1\r\nhp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n";
 const std::string kWorkedExampleAnswer =
     "lg0\r\nly0\r\nlc1\r\npn1\r\nlt1\r\nlw0\r\ncn\"$\r\nz3\r\n0 200 0 700\r\nz3\r\n"
@@ -40,86 +44,237 @@ const std::string kWorkedExampleAnswer =
     "\"1,000.000\r\nz3\r\npt 0 500 1 180 1\r\n"
     "z3\r\npt 1000 500 1 0 1\r\n";
 const std::string kNothingDrawn = "hq\r\n";
+// The text-type list's first, second and last items.
+const std::string kHostsList = "list 現在の文字種(No1) | No1: W2.5 H2.5 D0 | No10: W2.5 H2.5 D0.5";
+const std::string kStartList = "list 現在の文字種(No1) | No1: W3 H3 D0 | No10: W3 H3 D0";
 
-DimensionEntries With(std::string DimensionEntries::*field, std::string value) {
-  DimensionEntries entries;
-  entries.*field = std::move(value);
-  return entries;
-}
+// A window whose fields and lists stand as the form opens them: the table's start texts, each list
+// at its first item. What the conversation asks of it goes into `log`, in UTF-8.
+class FakeView final : public DialogView {
+ public:
+  FakeView() {
+    for (const ControlSpec& row : FormControls()) {
+      if (row.kind == ControlKind::kEdit) texts[row.role] = row.text;
+    }
+  }
 
-TEST(DimensionDialogModelTest, OkThenCloseAnswersOnceWithWhatOkBuilt) {
-  const struct {
-    const char* name;
-    DimensionEntries entries;
-    OkOutcome::Kind outcome;
-    ControlRole focus;
-    std::string message;
-    const std::string& answer;
-  } cases[] = {
-      {"the start values draw the worked example",
-       {},
-       OkOutcome::Kind::kBuilt,
-       ControlRole::kStartMarkList,
-       "",
-       kWorkedExampleAnswer},
-      {"a mark scale of 0 is refused", With(&DimensionEntries::endMarkScale, "0"),
-       OkOutcome::Kind::kRefused, ControlRole::kMarkScaleField, "", kNothingDrawn},
-      {"a negative gap is refused", With(&DimensionEntries::extensionGap, "-1"),
-       OkOutcome::Kind::kRefused, ControlRole::kExtensionGapField, "", kNothingDrawn},
-      {"a negative overshoot is refused", With(&DimensionEntries::overshoot, "-1"),
-       OkOutcome::Kind::kRefused, ControlRole::kOvershootField, "", kNothingDrawn},
-      {"a number beyond the double range fails with the message",
-       With(&DimensionEntries::textDistance, "1e400"), OkOutcome::Kind::kFailed,
-       ControlRole::kStartMarkList, std::string(numeric::kOverflowMessage) + ".", kNothingDrawn},
-  };
-  for (const auto& c : cases) {
-    const TempFolder folder;
-    const auto file = folder.Write(exchange::kExchangeFileName, kHostFile);
-    DimensionDialogModel model(folder.Path(), kSeparators);
-    ASSERT_TRUE(model.ReadOnFirstShow(nullptr)) << c.name;
-    const OkOutcome outcome = model.BuildOnOk(c.entries);
-    EXPECT_EQ(outcome.kind, c.outcome) << c.name;
-    EXPECT_EQ(outcome.focus, c.focus) << c.name;
-    EXPECT_EQ(outcome.message, c.message) << c.name;
-    EXPECT_EQ(ReadBytes(file), kHostFile) << c.name << ": written before the close";
-    model.WriteBackOnClose();
-    EXPECT_EQ(ReadBytes(file), c.answer) << c.name;
+  int ListChoice(ControlRole list) const override {
+    return choices.contains(list) ? choices.at(list) : 0;
+  }
+  std::string FieldText(ControlRole field) const override { return texts.at(field); }
+  void FillList(ControlRole list, const std::vector<std::string>& items) override {
+    EXPECT_EQ(list, kTextTypeList);
+    EXPECT_EQ(items.size(), 11u);
+    log.push_back("list " +
+                  numeric::Cp932ToUtf8(items.at(0) + " | " + items.at(1) + " | " + items.at(10)));
+  }
+  void FocusAndSelect(ControlRole field) override {
+    log.push_back(std::string("focus ") + ControlFor(field).objectName);
+  }
+  void ShowError(const std::string& message) override {
+    log.push_back("error " + numeric::Cp932ToUtf8(message));
+  }
+  bool AskRetryOrCancel(const std::string& question) override {
+    questions.push_back(question);
+    log.push_back("ask");
+    return answerBox && answerBox();
+  }
+  void PauseWhileFileHeld(std::chrono::milliseconds) override { ++pauses; }
+  // As a window does, it tells the conversation on the way.
+  void Close() override {
+    log.push_back("close");
+    if (model != nullptr) model->OnClose();
+  }
+
+  std::map<ControlRole, std::string> texts;
+  std::map<ControlRole, int> choices;
+  std::function<bool()> answerBox;  // Cancel when unset
+  DimensionDialogModel* model = nullptr;
+  std::vector<std::string> log;
+  std::vector<std::string> questions;
+  int pauses = 0;
+};
+
+// What happens to the dialog: s the first show, o OK, c a close (Cancel, Esc, the close box,
+// Alt+F4, another program), e the session's end, u the host's file overwritten with "untouched"
+// (to see that nothing more is written).
+void Apply(DimensionDialogModel& model, char event, const TempFolder& folder) {
+  switch (event) {
+    case 's':
+      model.OnShown();
+      break;
+    case 'o':
+      model.OnOk();
+      break;
+    case 'c':
+      model.OnClose();
+      break;
+    case 'e':
+      model.OnSessionEnd();
+      break;
+    case 'u':
+      folder.Write(exchange::kExchangeFileName, "untouched");
+      break;
   }
 }
 
-TEST(DimensionDialogModelTest, ReadsAtMostOnceAndWritesExactlyOnce) {
-  const TempFolder folder;
-  const auto file = folder.Write(exchange::kExchangeFileName, kHostFile);
-  DimensionDialogModel model(folder.Path(), kSeparators);
-  EXPECT_EQ(model.BuildOnOk(With(&DimensionEntries::endMarkScale, "0")).kind,
-            OkOutcome::Kind::kRefused);
-  EXPECT_TRUE(model.HasRead()) << "OK before the first show reads the file first";
-  EXPECT_FALSE(model.ReadOnFirstShow(nullptr));
-  EXPECT_EQ(model.TextTypeItems().at(1).substr(0, 8), "No1: W2.");
-
-  model.WriteBackOnClose();
-  EXPECT_EQ(ReadBytes(file), kNothingDrawn);
-  std::filesystem::remove(file);
-  model.WriteBackOnClose();
-  EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kIgnored);
-  EXPECT_FALSE(model.ReadOnFirstShow(nullptr));
-  EXPECT_FALSE(std::filesystem::exists(file)) << "a second close wrote again";
-
-  DimensionDialogModel closedUnread(folder.Path(), kSeparators);
-  closedUnread.WriteBackOnClose();
-  EXPECT_FALSE(closedUnread.ReadOnFirstShow(nullptr)) << "read after the close";
-  EXPECT_FALSE(closedUnread.HasRead()) << "read after the close";
+TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
+  const struct {
+    const char* name;
+    std::optional<std::string> hostFile;
+    std::vector<std::pair<ControlRole, std::string>> typed;
+    std::vector<std::pair<ControlRole, int>> chosen;
+    std::string events;
+    std::vector<std::string> log;
+    std::string answer;  // empty: no file
+  } cases[] = {
+      {"the start values draw the worked example",
+       kHostFile,
+       {},
+       {},
+       "so",
+       {kHostsList, "close"},
+       kWorkedExampleAnswer},
+      {"OK before the show reads and fills the list first",
+       kHostFile,
+       {},
+       {},
+       "o",
+       {kHostsList, "close"},
+       kWorkedExampleAnswer},
+      {"every list and field reaches the answer",
+       kHostFile,
+       {{kMarkScaleField, "0.5"},
+        {kPrefixField, "\x90\xA1"},  // 寸
+        {kSuffixField, "mm"},
+        {kTextDistanceField, "1.5"},
+        {kExtensionGapField, "3"},
+        {kOvershootField, "4"}},
+       {{kStartMarkList, 3}, {kEndMarkList, 7}, {kTextTypeList, 10}},
+       "so",
+       {kHostsList, "close"},
+       "lg0\r\nly0\r\nlc1\r\npn1\r\nlt1\r\nlw0\r\ncn\"$\r\nz3\r\n0 300 0 900\r\nz3\r\n"
+       "1000 300 1000 900\r\ncn10\r\nmsg\r\n0 500 1000 500\r\ncs -462.5 650 10 0 "
+       "\"\x90\xA1"
+       "1,000.000mm\r\nz3\r\npt 0 500 0.5 180 4\r\nz3\r\npt 1000 500 0.5 0 8\r\ncn1\r\n"},
+      {"no exchange file: the start values",
+       std::nullopt,
+       {},
+       {},
+       "sc",
+       {kStartList},
+       kNothingDrawn},
+      {"the host's current type free",
+       "cn0 2.5 2.5 0.5 3\r\n",
+       {},
+       {},
+       "sc",
+       {"list 現在の文字種(Free) | No1: W3 H3 D0 | No10: W3 H3 D0"},
+       kNothingDrawn},
+      {"the host's current type is the first named, as given",
+       "cn15\r\ncn3\r\n",
+       {},
+       {},
+       "sc",
+       {"list 現在の文字種(No15) | No1: W3 H3 D0 | No10: W3 H3 D0"},
+       kNothingDrawn},
+      {"a mark scale of 0 is refused; Cancel then answers",
+       kHostFile,
+       {{kMarkScaleField, "0"}},
+       {},
+       "soc",
+       {kHostsList, "focus Edit1"},
+       kNothingDrawn},
+      {"an empty mark scale is refused",
+       kHostFile,
+       {{kMarkScaleField, ""}},
+       {},
+       "soc",
+       {kHostsList, "focus Edit1"},
+       kNothingDrawn},
+      {"a negative gap is refused",
+       kHostFile,
+       {{kExtensionGapField, "-1"}},
+       {},
+       "soc",
+       {kHostsList, "focus Edit5"},
+       kNothingDrawn},
+      {"a negative overshoot is refused",
+       kHostFile,
+       {{kOvershootField, "-0.5"}},
+       {},
+       "soc",
+       {kHostsList, "focus Edit6"},
+       kNothingDrawn},
+      {"a number beyond the double range is shown, the dialog stays",
+       kHostFile,
+       {{kTextDistanceField, "1e400"}},
+       {},
+       "soc",
+       {kHostsList, "error 浮動小数点数のオーバーフロー."},
+       kNothingDrawn},
+      {"a distance times the layer-group scale beyond it",
+       kHostFile + "hs 1e300 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n",
+       {{kOvershootField, "1e10"}},
+       {},
+       "soc",
+       {kHostsList, "error 浮動小数点数のオーバーフロー."},
+       kNothingDrawn},
+      {"Cancel, Esc, the close box", kHostFile, {}, {}, "sc", {kHostsList}, kNothingDrawn},
+      {"the session ends: answered without a box, the window closed",
+       kHostFile,
+       {},
+       {},
+       "se",
+       {kHostsList, "close"},
+       kNothingDrawn},
+      {"the session ends before the show", kHostFile, {}, {}, "e", {"close"}, kNothingDrawn},
+      {"closed before the show: nothing read after", kHostFile, {}, {}, "cso", {}, kNothingDrawn},
+      {"answered once after a close", kHostFile, {}, {}, "scucsoe", {kHostsList}, "untouched"},
+      {"answered once after OK", kHostFile, {}, {}, "soucsoe", {kHostsList, "close"}, "untouched"},
+      {"never shown, as when the system refuses the window: answered all the same",
+       kHostFile,
+       {},
+       {},
+       "",
+       {},
+       kNothingDrawn},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const TempFolder folder;
+    if (c.hostFile) folder.Write(exchange::kExchangeFileName, *c.hostFile);
+    FakeView view;
+    for (const auto& [field, text] : c.typed) view.texts[field] = text;
+    for (const auto& [list, choice] : c.chosen) view.choices[list] = choice;
+    {
+      DimensionDialogModel model(view, folder.Path(), kSeparators);
+      view.model = &model;
+      for (const char event : c.events) {
+        Apply(model, event, folder);
+        if (!model.Closed() && c.hostFile) {
+          EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), *c.hostFile)
+              << "answered before the close";
+        }
+      }
+    }
+    EXPECT_EQ(view.log, c.log);
+    EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
+  }
 }
 
 // No file in the folder, or no folder: the start values, and nothing to ask about. Nor is
-// anything that is not a file: it is never the host's.
-TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
+// anything that is not a file: it is never the host's. Without a program folder nothing is read
+// or written.
+TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
   const TempFolder folder;
-  DimensionDialogModel model(std::nullopt, kSeparators);
-  EXPECT_TRUE(model.ReadOnFirstShow(nullptr));
-  EXPECT_EQ(model.TextTypeItems().at(1), "No1: W3 H3 D0");
-  EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kBuilt);
-  model.WriteBackOnClose();
+  FakeView view;
+  {
+    DimensionDialogModel model(view, std::nullopt, kSeparators);
+    view.model = &model;
+    for (const char event : std::string("soc")) Apply(model, event, folder);
+  }
+  EXPECT_EQ(view.log, (std::vector<std::string>{kStartList, "close"}));
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 
   const TempFolder withFolder;
@@ -133,24 +288,24 @@ TEST(DimensionDialogModelTest, WithoutAProgramFolderNothingIsReadOrWritten) {
   placesAndAsksAtClose.emplace_back(withFifo.Path(), 0);
 #endif
   for (const auto& [place, asksAtClose] : placesAndAsksAtClose) {
-    int asked = 0;
-    const RetryAsker ask = [&](const std::string&) { return ++asked < 3; };
-    DimensionDialogModel unread(place, kSeparators);
-    EXPECT_TRUE(unread.ReadOnFirstShow(ask)) << place;
-    EXPECT_EQ(unread.TextTypeItems().at(1), "No1: W3 H3 D0") << place;
-    EXPECT_EQ(asked, 0) << place;
-    unread.WriteBackOnClose(ask);
-    EXPECT_EQ(asked, asksAtClose) << place;
-    EXPECT_TRUE(unread.Closed()) << place;
+    FakeView unread;
+    unread.answerBox = [&unread] { return unread.questions.size() < 3; };
+    DimensionDialogModel model(unread, place, kSeparators);
+    model.OnShown();
+    model.OnClose();
+    EXPECT_EQ(unread.log.front(), kStartList) << place;
+    EXPECT_EQ(unread.questions.size(), static_cast<std::size_t>(asksAtClose)) << place;
+    EXPECT_TRUE(model.Closed()) << place;
   }
 }
 
-TEST(DimensionDialogModelTest, TheQuestionSaysWhatFailedThenWhy) {
+TEST(DialogConversationTest, TheQuestionSaysWhatFailedThenWhy) {
   using enum exchange::FileFailure;
   const std::pair<exchange::FileFailure, std::string> reasons[] = {
       {kHeldByAnotherProgram, "ほかのプログラムがこのファイルを使用しています。"},
       {kNoPermission, "このファイルにアクセスする権限がありません。"},
       {kDiskFull, "ディスクの空き領域が足りません。"},
+      {kNothingThere, "ほかのプログラムがこのファイルを使用している可能性があります。"},
       {kOther, "ほかのプログラムがこのファイルを使用している可能性があります。"}};
   for (const auto& [failure, reason] : reasons) {
     EXPECT_EQ(numeric::Cp932ToUtf8(FileQuestion(FileStep::kRead, failure)),
@@ -161,77 +316,112 @@ TEST(DimensionDialogModelTest, TheQuestionSaysWhatFailedThenWhy) {
 }
 
 // The host's file cannot be read, or the answer cannot be written: while the user retries, the
-// model asks again; Cancel answers as the Cancel button does, where the file allows. The file is
-// kept from the program as a user meets it: another program holds it on Windows, its mode (and
-// its folder's) forbids it elsewhere.
-TEST(DimensionDialogModelTest, FileFailuresAskUntilTheUserGivesUp) {
+// conversation asks again; Cancel answers as the Cancel button does, where the file allows. The
+// file is kept from the program as a user meets it: another program holds it on Windows, its mode
+// (and its folder's) forbids it elsewhere.
+enum class Kept { kFileAndFolder, kFileOnly, kFolderClosed };
+
 #ifdef _WIN32
-  constexpr auto kFailure = exchange::FileFailure::kHeldByAnotherProgram;
-  HANDLE held = INVALID_HANDLE_VALUE;
-  const auto keep = [&](const TempFolder& folder) {
-    held = CreateFileW((folder / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0, nullptr,
-                       OPEN_EXISTING, 0, nullptr);
-  };
-  const auto mend = [&](const TempFolder&) {
-    CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
-  };
+constexpr auto kFailure = exchange::FileFailure::kHeldByAnotherProgram;
+HANDLE held = INVALID_HANDLE_VALUE;
+void Keep(const TempFolder& folder, Kept) {
+  held = CreateFileW((folder / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0, nullptr,
+                     OPEN_EXISTING, 0, nullptr);
+}
+void Mend(const TempFolder&, bool) {
+  CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
+}
 #else
-  if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
-  constexpr auto kFailure = exchange::FileFailure::kNoPermission;
-  const auto keep = [](const TempFolder& folder) {
-    ::chmod((folder / exchange::kExchangeFileName).c_str(), 0);
-    ::chmod(folder.Path().c_str(), 0500);
-  };
-  const auto mend = [](const TempFolder& folder) {
-    ::chmod(folder.Path().c_str(), 0700);
-    ::chmod((folder / exchange::kExchangeFileName).c_str(), 0600);
-  };
+constexpr auto kFailure = exchange::FileFailure::kNoPermission;
+void Keep(const TempFolder& folder, Kept kept) {
+  ::chmod((folder / exchange::kExchangeFileName).c_str(), kept == Kept::kFolderClosed ? 0600 : 0);
+  const mode_t folderMode[] = {0500, 0700, 0600};
+  ::chmod(folder.Path().c_str(), folderMode[static_cast<int>(kept)]);
+}
+// The folder first: the file cannot be reached before.
+void Mend(const TempFolder& folder, bool fileToo) {
+  ::chmod(folder.Path().c_str(), 0700);
+  if (fileToo) ::chmod((folder / exchange::kExchangeFileName).c_str(), 0600);
+}
 #endif
-  // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; E after it was
-  // made usable and the session ended, Retry.
+
+TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
+#ifndef _WIN32
+  if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
+#endif
+  // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; F Cancel after
+  // only its folder was; E Retry after it was made usable and the session ended; X Retry after it
+  // was made usable and another program closed the window.
   const struct {
     const char* name;
     FileStep failing;
+    Kept kept;
     std::string boxes;
-    const std::string& answer;
+    std::string answer;
+    bool sessionEnds = false;  // at the answer, instead of OK
   } cases[] = {
-      {"unreadable, mended, Retry", FileStep::kRead, "R", kWorkedExampleAnswer},
-      {"unreadable at the first Retry too", FileStep::kRead, "rR", kWorkedExampleAnswer},
-      {"unreadable, Cancel: nothing can be answered", FileStep::kRead, "c", kHostFile},
-      {"unreadable, mended, Cancel: answered as Cancel", FileStep::kRead, "C", kNothingDrawn},
-      {"unreadable, the session ends while the box is up", FileStep::kRead, "E", kNothingDrawn},
-      {"unwritable, mended, Retry", FileStep::kWriteBack, "R", kWorkedExampleAnswer},
-      {"unwritable at the first Retry too", FileStep::kWriteBack, "rR", kWorkedExampleAnswer},
-      {"unwritable, Cancel: neither written nor deleted", FileStep::kWriteBack, "c", kHostFile},
-      {"unwritable, mended, Cancel: answered as Cancel", FileStep::kWriteBack, "C", kNothingDrawn},
-      {"unwritable, the session ends meanwhile", FileStep::kWriteBack, "E", kWorkedExampleAnswer},
+      {"unreadable, mended, Retry", FileStep::kRead, Kept::kFileAndFolder, "R",
+       kWorkedExampleAnswer},
+      {"unreadable at the first Retry too", FileStep::kRead, Kept::kFileAndFolder, "rR",
+       kWorkedExampleAnswer},
+      {"a folder that cannot be looked into", FileStep::kRead, Kept::kFolderClosed, "R",
+       kWorkedExampleAnswer},
+      {"unreadable, Cancel: nothing can be answered", FileStep::kRead, Kept::kFileAndFolder, "c",
+       kHostFile},
+      {"unreadable in a writable folder, Cancel: no file is better than the host's own",
+       FileStep::kRead, Kept::kFileOnly, "c", ""},
+      {"unreadable, mended, Cancel: answered as Cancel", FileStep::kRead, Kept::kFileAndFolder, "C",
+       kNothingDrawn},
+      {"unreadable, the session ends while the box is up", FileStep::kRead, Kept::kFileAndFolder,
+       "E", kNothingDrawn},
+      {"unreadable, closed from outside while the box is up", FileStep::kRead, Kept::kFileAndFolder,
+       "X", kNothingDrawn},
+      {"unwritable, mended, Retry", FileStep::kWriteBack, Kept::kFileAndFolder, "R",
+       kWorkedExampleAnswer},
+      {"unwritable at the first Retry too", FileStep::kWriteBack, Kept::kFileAndFolder, "rR",
+       kWorkedExampleAnswer},
+      {"unwritable, Cancel: neither written nor deleted", FileStep::kWriteBack,
+       Kept::kFileAndFolder, "c", kHostFile},
+      {"unwritable, mended, Cancel: answered as Cancel", FileStep::kWriteBack, Kept::kFileAndFolder,
+       "C", kNothingDrawn},
+      {"unwritable, its folder made writable, Cancel: deleted", FileStep::kWriteBack,
+       Kept::kFileAndFolder, "F", ""},
+      {"unwritable, the session ends meanwhile", FileStep::kWriteBack, Kept::kFileAndFolder, "E",
+       kWorkedExampleAnswer},
+      {"unwritable at the session's end: nothing asked", FileStep::kWriteBack, Kept::kFileAndFolder,
+       "", kHostFile, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const TempFolder folder;
-    const auto file = folder.Write(exchange::kExchangeFileName, kHostFile);
-    DimensionDialogModel model(folder.Path(), kSeparators);
-    std::vector<std::string> asked;
-    const RetryAsker ask = [&](const std::string& question) {
-      asked.push_back(question);
-      const char box = asked.size() <= c.boxes.size() ? c.boxes[asked.size() - 1] : 'c';
-      if (box == 'R' || box == 'C' || box == 'E') mend(folder);
-      if (box == 'E') model.CloseWithoutAsking();
-      return box == 'r' || box == 'R' || box == 'E';
+    folder.Write(exchange::kExchangeFileName, kHostFile);
+    FakeView view;
+    DimensionDialogModel model(view, folder.Path(), kSeparators);
+    view.model = &model;
+    view.answerBox = [&] {
+      const char box =
+          view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : 'c';
+      if (box != 'r' && box != 'c') Mend(folder, box != 'F');
+      if (box == 'E') model.OnSessionEnd();
+      if (box == 'X') view.Close();
+      return box == 'r' || box == 'R' || box == 'E' || box == 'X';
     };
-    if (c.failing == FileStep::kRead) keep(folder);
-    const bool opened = model.ReadOnFirstShow(ask);
-    EXPECT_EQ(opened, c.failing != FileStep::kRead || c.boxes.back() == 'R');
-    EXPECT_EQ(model.Closed(), !opened);
-    if (opened) {
-      EXPECT_EQ(model.BuildOnOk({}).kind, OkOutcome::Kind::kBuilt);
-      if (c.failing == FileStep::kWriteBack) keep(folder);
-      model.WriteBackOnClose(ask);
-    }
+#ifdef _WIN32
+    // Windows holds a file, not its folder.
+    if (c.kept != Kept::kFileAndFolder || c.boxes.find('F') != std::string::npos) continue;
+#endif
+    if (c.failing == FileStep::kRead) Keep(folder, c.kept);
+    model.OnShown();
+    if (c.failing == FileStep::kWriteBack) Keep(folder, c.kept);
+    if (c.sessionEnds) model.OnSessionEnd();
+    model.OnOk();
+    Mend(folder, true);
     EXPECT_TRUE(model.Closed());
-    mend(folder);
-    EXPECT_EQ(asked, std::vector(c.boxes.size(), FileQuestion(c.failing, kFailure)));
-    EXPECT_EQ(ReadBytes(file), c.answer);
+    EXPECT_EQ(view.questions, std::vector(c.boxes.size(), FileQuestion(c.failing, kFailure)));
+    EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
+#ifdef _WIN32
+    EXPECT_GT(view.pauses, 0) << "the wait did not keep the window drawn";
+#endif
   }
 }
 

@@ -78,6 +78,9 @@ void ExpectLinesNear(const std::string& actual, const std::string& expected) {
   EXPECT_FALSE(std::getline(a, actualLine)) << "extra line " << actualLine;
 }
 
+// The dialog's start values.
+const DimensionEntries kStart{0, 0, "1", 0, "", "", "0.5", "2", "2"};
+
 struct BuildCase {
   const char* name;
   std::function<void(ExchangeState&)> host;  // applied after the worked example's host
@@ -89,7 +92,7 @@ struct BuildCase {
 };
 
 DimensionEntries WithEntries(std::function<void(DimensionEntries&)> change) {
-  DimensionEntries entries;
+  DimensionEntries entries = kStart;
   change(entries);
   return entries;
 }
@@ -116,12 +119,12 @@ std::vector<std::string> WorkedExampleWithText(const std::string& csLine) {
 }
 
 const BuildCase kBuildCases[] = {
-    {"WorkedExample", NoChange, {}, kHostAttributes, kWorkedExample},
+    {"WorkedExample", NoChange, kStart, kHostAttributes, kWorkedExample},
     {"DimensionLineBelow",
      [](ExchangeState& s) {
        s.HpPoints[3] = {true, 500.0, -500.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 -200 0 -700", "z3", "1000 -200 1000 -700", "cn1", "msg", "0 -500 1000 -500",
       "cs -62.5 -450 10 0 \"1,000.000", "z3", "pt 0 -500 1 180 1", "z3", "pt 1000 -500 1 0 1"}},
@@ -129,7 +132,7 @@ const BuildCase kBuildCases[] = {
      [](ExchangeState& s) {
        s.HpPoints[2] = {true, 1000.0, 800.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "1000 600 1000 300", "cn1", "msg", "0 500 1000 500",
       "cs -62.5 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1"}},
@@ -139,7 +142,7 @@ const BuildCase kBuildCases[] = {
        s.HpPoints[2] = {true, 0.0, 1000.0, 0};
        s.HpPoints[3] = {true, -500.0, 500.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "-200 0 -700 0", "z3", "-200 1000 -700 1000", "cn1", "msg", "-500 0 -500 1000",
       "cs -550 -62.5 0 10 \"1,000.000", "z3", "pt -500 0 1 270 1", "z3", "pt -500 1000 1 90 1"},
@@ -150,7 +153,7 @@ const BuildCase kBuildCases[] = {
        s.HpPoints[1] = {true, 1000.0, 0.0, 0};
        s.HpPoints[2] = {true, 0.0, 0.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "1000 200 1000 700", "z3", "0 200 0 700", "cn1", "msg", "1000 500 0 500",
       "cs -62.5 550 10 0 \"1,000.000", "z3", "pt 1000 500 1 0 1", "z3", "pt 0 500 1 180 1"}},
@@ -158,7 +161,7 @@ const BuildCase kBuildCases[] = {
      [](ExchangeState& s) {
        s.HpPoints[3] = {true, 500.0, 0.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "z3", "cn1", "msg", "0 0 1000 0", "cs -62.5 50 10 0 \"1,000.000", "z3",
       "pt 0 0 1 180 1", "z3", "pt 1000 0 1 0 1"}},
@@ -187,7 +190,7 @@ const BuildCase kBuildCases[] = {
      [](ExchangeState& s) {
        s.HpPoints[2] = {true, 0.0015, 0.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "0.0015 200 0.0015 700", "cn1", "msg", "0 500 0.0015 500",
       "cs -312.49925 550 10 0 \"0.002", "z3", "pt 0 500 1 180 1", "z3", "pt 0.0015 500 1 0 1"}},
@@ -195,7 +198,7 @@ const BuildCase kBuildCases[] = {
      [](ExchangeState& s) {
        s.HpPoints[2] = {true, 2.0004, 0.0, 0};
      },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "2.0004 200 2.0004 700", "cn1", "msg", "0 500 2.0004 500",
       "cs -311.4998 550 10 0 \"2.000", "z3", "pt 0 500 1 180 1", "z3", "pt 2.0004 500 1 0 1"}},
@@ -214,7 +217,7 @@ const BuildCase kBuildCases[] = {
       "cs -62.5 550 10 0 \"1,000.000", "z3", "pt 0 500 0.5 180 11", "z3", "pt 1000 500 0.5 0 5"}},
     {"LayerGroupScaleZero",
      [](ExchangeState& s) { s.LayerGroupScale[0] = 0.0; },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 0 0 500", "z3", "1000 0 1000 500", "cn1", "msg", "0 500 1000 500",
       "cs 500 500 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1"}},
@@ -248,13 +251,13 @@ const BuildCase kBuildCases[] = {
       "cs -400 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1", "cn5"}},
     {"HostsFreeTextSize",
      [](ExchangeState& s) { s.InitialTextType = 0; },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "1000 200 1000 700", "cn0 2 2 0 1", "msg", "0 500 1000 500",
       "cs 50 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1"}},
     {"HostsTextTypeOutOfRangeFallsBackToNo1",
      [](ExchangeState& s) { s.InitialTextType = 15; },
-     {},
+     kStart,
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "1000 200 1000 700", "cn1", "msg", "0 500 1000 500",
       "cs -62.5 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1",
@@ -278,15 +281,11 @@ const BuildCase kBuildCases[] = {
        s.LayerGroupScale[0] = 1.0;
        s.LayerGroupScale[3] = 100.0;
      },
-     {},
+     kStart,
      {"lg3", "lyA", "lc5", "pn5", "lt2", "lw3", "cn\"$" + kFont},
      kWorkedExample},
-    {"RegionalSeparatorsInTheValueOnly",
-     NoChange,
-     {},
-     kHostAttributes,
-     WorkedExampleWithText("cs -62.5 550 10 0 \"1.000,000"),
-     numeric::Separators{',', '.'}},
+    {"RegionalSeparatorsInTheValueOnly", NoChange, kStart, kHostAttributes,
+     WorkedExampleWithText("cs -62.5 550 10 0 \"1.000,000"), numeric::Separators{',', '.'}},
 };
 
 void PrintTo(const BuildCase& c, std::ostream* os) {
@@ -364,7 +363,7 @@ TEST_P(RefusalTest, WritesNothingAndLeavesTheWriterForced) {
   EXPECT_EQ(WrittenFile(state), "hq\r\n");
 
   // A corrected OK still writes every attribute line.
-  ASSERT_EQ(BuildHorizontalDimension(state, {}, {}), DimensionResult::kBuilt);
+  ASSERT_EQ(BuildHorizontalDimension(state, kStart, {}), DimensionResult::kBuilt);
   std::vector<std::string> expected = kHostAttributes;
   expected.insert(expected.end(), kWorkedExample.begin(), kWorkedExample.end());
   EXPECT_EQ(WrittenFile(state), Join(expected));
@@ -389,7 +388,7 @@ const OverflowCase kOverflowCases[] = {
        s.HpPoints[1] = {true, 1e308, 0.0, 0};
        s.HpPoints[2] = {true, -1e308, 0.0, 0};
      },
-     {}},
+     kStart},
 };
 
 void PrintTo(const OverflowCase& c, std::ostream* os) {
@@ -416,7 +415,7 @@ TEST_P(OverflowTest, PutsEverythingBackSoCancelAnswersHqAndRetryHasNoDuplicates)
   WorkedExampleHost(fixedHost);
   state.LayerGroupScale = fixedHost.LayerGroupScale;
   state.HpPoints = fixedHost.HpPoints;
-  ASSERT_EQ(BuildHorizontalDimension(state, {}, {}), DimensionResult::kBuilt);
+  ASSERT_EQ(BuildHorizontalDimension(state, kStart, {}), DimensionResult::kBuilt);
   std::vector<std::string> expected = kHostAttributes;
   expected.insert(expected.end(), kWorkedExample.begin(), kWorkedExample.end());
   EXPECT_EQ(WrittenFile(state), Join(expected));
@@ -429,7 +428,7 @@ TEST(BuildTest, OverflowKeepsLinesOfAnEarlierSuccess) {
   ExchangeState state;
   WorkedExampleHost(state);
   exchange::ResetCommandWriter(state);
-  ASSERT_EQ(BuildHorizontalDimension(state, {}, {}), DimensionResult::kBuilt);
+  ASSERT_EQ(BuildHorizontalDimension(state, kStart, {}), DimensionResult::kBuilt);
   const std::size_t count = state.CommandBuffer.size();
   const std::int32_t textType = state.CurTextType;
 

@@ -1,7 +1,6 @@
 #include "tool/program_folder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -36,15 +35,6 @@ TEST(ProgramFolder, FolderOfAProgramFile) {
       EXPECT_FALSE(folder.has_value()) << c.programFile << " gave " << folder->native();
     }
   }
-}
-
-TEST(ProgramFolder, TheRunningProgramsFolder) {
-  const std::optional<std::filesystem::path> folder = ProgramFolder();
-  ASSERT_TRUE(folder.has_value());
-  EXPECT_TRUE(folder->is_absolute());
-  char self[4096] = {};
-  ASSERT_GT(::readlink("/proc/self/exe", self, sizeof self - 1), 0);
-  EXPECT_EQ((*folder / "tool_program_folder_test").native(), std::string(self));
 }
 
 }  // namespace

@@ -35,6 +35,12 @@ void DropInputMadeWhileWaiting() {
   }
 }
 
+// A closed message box leaves no ghost behind.
+BOOL CALLBACK Repaint(HWND window, LPARAM) {
+  UpdateWindow(window);
+  return TRUE;
+}
+
 // The class's: shared, the system keeps them for as long as the program runs.
 HICON LoadClassIcon(HINSTANCE instance, int pixels) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(MORVEN_FORM_ICON), IMAGE_ICON,
@@ -50,8 +56,9 @@ UniqueIcon LoadScaledIcon(HWND window, int pixels) {
 
 }  // namespace
 
-DimensionWindow::DimensionWindow(DimensionDialogModel& model, Desktop desktop)
-    : model_(model), desktop_(std::move(desktop)) {}
+DimensionWindow::DimensionWindow(std::optional<std::filesystem::path> programFolder,
+                                 numeric::Separators separators, Desktop desktop)
+    : desktop_(std::move(desktop)), model_(*this, std::move(programFolder), separators) {}
 
 DimensionWindow::~DimensionWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
@@ -112,7 +119,7 @@ void DimensionWindow::Show(int showCommand) {
   MoveUnderCursor(window_, desktop_);
   ShowWindow(window_, showCommand);
   if (!CreateControls()) {
-    OnClose();
+    Close();
     return;
   }
   if (GetActiveWindow() == window_) SetFocus(focusToRestore_);
@@ -151,7 +158,8 @@ LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPA
 std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kReadExchangeMessage:
-      OnFirstShown();
+      model_.OnShown();
+      DropInputMeantForABox();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -171,7 +179,7 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
       OnEraseBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_CLOSE:
-      OnClose();
+      Close();
       return 0;
     // Moved onto a screen of another resolution: laid out again there, where the system suggests.
     case WM_DPICHANGED:
@@ -182,7 +190,7 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) CloseWithoutAsking();
+      if (wParam) model_.OnSessionEnd();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -221,40 +229,23 @@ bool DimensionWindow::CreateControls() {
   return true;
 }
 
-void DimensionWindow::OnFirstShown() {
-  bool asked = false;
-  const bool read = model_.ReadOnFirstShow([this, &asked](const std::string& question) {
-    asked = true;
-    return AskToRetry(question);
-  });
-  // What was typed while a Retry waited on the file was meant for the box.
-  if (asked) DropInputMadeWhileWaiting();
-  if (!read) {
-    if (model_.Closed()) OnClose();
-    return;
-  }
-  HWND list = Control(kTextTypeList);
-  SendMessageW(list, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : model_.TextTypeItems()) {
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
-  }
-  SendMessageW(list, CB_SETCURSEL, 0, 0);
-}
-
 void DimensionWindow::OnCommand(int id, int notification) {
   if (id == IDCANCEL) {  // Esc
-    OnClose();
+    Close();
     return;
   }
   const std::optional<ControlRole> role = RoleOfId(id);
   if (!role) return;
   switch (ControlFor(*role).kind) {
     case ControlKind::kDefaultButton:
-      if (notification == BN_CLICKED) OnOk();
+      if (notification == BN_CLICKED) {
+        model_.OnOk();
+        DropInputMeantForABox();
+      }
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kCancelButton:
-      if (notification == BN_CLICKED) OnClose();
+      if (notification == BN_CLICKED) Close();
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kEdit:
@@ -268,45 +259,9 @@ void DimensionWindow::OnCommand(int id, int notification) {
   }
 }
 
-void DimensionWindow::OnOk() {
-  OnFirstShown();
-  const OkOutcome outcome = model_.BuildOnOk(Entries());
-  switch (outcome.kind) {
-    case OkOutcome::Kind::kBuilt:
-      OnClose();
-      break;
-    case OkOutcome::Kind::kRefused: {
-      HWND field = Control(outcome.focus);
-      SetFocus(field);
-      SendMessageW(field, EM_SETSEL, 0, -1);
-      break;
-    }
-    case OkOutcome::Kind::kFailed:
-      desktop_.showMessageBox(window_, WideFromCp932(outcome.message),
-                              WideFromCp932(kApplicationTitle), MB_ICONERROR | MB_OK);
-      break;
-    case OkOutcome::Kind::kIgnored:
-      break;
-  }
-}
-
-void DimensionWindow::OnClose() {
-  model_.WriteBackOnClose([this](const std::string& question) { return AskToRetry(question); });
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-// No question is asked: the system may end the process as soon as this returns.
-void DimensionWindow::CloseWithoutAsking() {
-  model_.CloseWithoutAsking();
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-bool DimensionWindow::AskToRetry(const std::string& question) {
-  DropInputMadeWhileWaiting();
-  // The wait cursor would stay over the box until the mouse moved.
-  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
-  return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
-                                 MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
+// What was typed while a Retry waited on the file was meant for the box.
+void DimensionWindow::DropInputMeantForABox() {
+  if (std::exchange(boxShown_, false)) DropInputMadeWhileWaiting();
 }
 
 // Enter presses the button that has the focus, else OK, and the default frame shows which.
@@ -352,18 +307,44 @@ std::string DimensionWindow::FieldText(ControlRole field) const {
   return Cp932FromWide(WindowText(Control(field)));
 }
 
-DimensionEntries DimensionWindow::Entries() const {
-  DimensionEntries entries;
-  entries.startMark = ListChoice(kStartMarkList);
-  entries.endMark = ListChoice(kEndMarkList);
-  entries.endMarkScale = FieldText(kMarkScaleField);
-  entries.textTypeChoice = ListChoice(kTextTypeList);
-  entries.prefix = FieldText(kPrefixField);
-  entries.suffix = FieldText(kSuffixField);
-  entries.textDistance = FieldText(kTextDistanceField);
-  entries.extensionGap = FieldText(kExtensionGapField);
-  entries.overshoot = FieldText(kOvershootField);
-  return entries;
+void DimensionWindow::FillList(ControlRole list, const std::vector<std::string>& items) {
+  HWND box = Control(list);
+  SendMessageW(box, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) {
+    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(item).c_str()));
+  }
+  SendMessageW(box, CB_SETCURSEL, 0, 0);
+}
+
+void DimensionWindow::FocusAndSelect(ControlRole field) {
+  SetFocus(Control(field));
+  SendMessageW(Control(field), EM_SETSEL, 0, -1);
+}
+
+void DimensionWindow::ShowError(const std::string& message) {
+  desktop_.showMessageBox(window_, WideFromCp932(message), WideFromCp932(kApplicationTitle),
+                          MB_ICONERROR | MB_OK);
+}
+
+bool DimensionWindow::AskRetryOrCancel(const std::string& question) {
+  DropInputMadeWhileWaiting();
+  // The wait cursor would stay over the box until the mouse moved.
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+  boxShown_ = true;
+  return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
+                                 MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
+}
+
+// A paint may end the pause early; the file wait only tries once more.
+void DimensionWindow::PauseWhileFileHeld(std::chrono::milliseconds time) {
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(time.count()), QS_PAINT);
+  EnumThreadWindows(GetCurrentThreadId(), Repaint, 0);
+}
+
+void DimensionWindow::Close() {
+  model_.OnClose();
+  if (window_ != nullptr) DestroyWindow(window_);
 }
 
 }  // namespace morven::tool::win32

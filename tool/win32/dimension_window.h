@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,15 +17,18 @@
 #include "tool/win32/desktop.h"
 #include "tool/win32/gdi_handles.h"
 
-// The dialog "水平寸法の作図" as a Win32 window, drawn from the form's layout table and driven by
-// the dialog model: the file is read once the window is on the screen, and every way of closing
-// (OK, Cancel, Alt+N, Esc, the close box, Alt+F4, the system menu, another program's WM_CLOSE,
-// the end of the Windows session) writes it back once through the one close handler.
+// The dialog "水平寸法の作図" as a Win32 window, drawn from the form's layout table. It forwards
+// its events to the dialog model, which holds the conversation: the file is read once the window is
+// on the screen, and every way of closing (OK, Cancel, Alt+N, Esc, the close box, Alt+F4, the
+// system menu, another program's WM_CLOSE, the end of the Windows session) writes it back once
+// through the one close handler.
 namespace morven::tool::win32 {
 
-class DimensionWindow {
+class DimensionWindow : public DialogView {
  public:
-  explicit DimensionWindow(DimensionDialogModel& model, Desktop desktop = SystemDesktop());
+  // `programFolder` holds JWC_TEMP.TXT; `separators` are the user's.
+  DimensionWindow(std::optional<std::filesystem::path> programFolder,
+                  numeric::Separators separators, Desktop desktop = SystemDesktop());
   ~DimensionWindow();
   DimensionWindow(const DimensionWindow&) = delete;
   DimensionWindow& operator=(const DimensionWindow&) = delete;
@@ -40,30 +45,32 @@ class DimensionWindow {
   HWND Handle() const { return window_; }
   HWND Control(ControlRole role) const;
 
+  int ListChoice(ControlRole list) const override;
+  std::string FieldText(ControlRole field) const override;
+  void FillList(ControlRole list, const std::vector<std::string>& items) override;
+  void FocusAndSelect(ControlRole field) override;
+  void ShowError(const std::string& message) override;
+  // Keys pressed before the box, and those it left, were meant for a box: they are dropped.
+  bool AskRetryOrCancel(const std::string& question) override;
+  // Only paints, with the wait cursor: a message handled here could close the dialog in the
+  // middle of the step that waits. Input waits in the queue.
+  void PauseWhileFileHeld(std::chrono::milliseconds time) override;
+  void Close() override;
+
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void LayOut(FormScale scale, const RECT& place);
   bool CreateControls();
-  void OnFirstShown();
   void OnCommand(int id, int notification);
-  void OnOk();
-  void OnClose();
-  void CloseWithoutAsking();
-  // An error box with Retry (the default) and Cancel (also Esc); true for Retry.
-  bool AskToRetry(const std::string& question);
+  void DropInputMeantForABox();
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();
   LRESULT OnControlColor(HDC context);
   void OnEraseBackground(HDC context);
 
-  DimensionEntries Entries() const;
-  int ListChoice(ControlRole list) const;
-  std::string FieldText(ControlRole field) const;
-
-  DimensionDialogModel& model_;
   Desktop desktop_;
   FormScale scale_;
   FormColours colours_{};
@@ -77,6 +84,8 @@ class DimensionWindow {
   HWND focusToRestore_ = nullptr;
   ControlRole formDefaultButton_ = ControlRole::kOkButton;  // the table's
   ControlRole defaultButton_ = ControlRole::kOkButton;      // the focused button, else the table's
+  bool boxShown_ = false;
+  DimensionDialogModel model_;
 };
 
 }  // namespace morven::tool::win32

@@ -1,0 +1,24 @@
+#include "tool/qt/system_settings.h"
+
+#include <QLocale>
+#include <system_error>
+
+#include "tool/program_folder.h"
+#include "tool/regional_separators.h"
+
+namespace morven::tool::qt {
+
+std::optional<std::filesystem::path> ProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return std::nullopt;
+  return ProgramFolderOf(self);
+}
+
+numeric::Separators UserSeparators() {
+  const QLocale locale = QLocale::system();
+  return ChooseSeparators(locale.decimalPoint().toStdString(),
+                          locale.groupSeparator().toStdString());
+}
+
+}  // namespace morven::tool::qt
