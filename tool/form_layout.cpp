@@ -109,10 +109,6 @@ static_assert(EachInputFollowsItsLabel(),
 
 }  // namespace
 
-const char* FormObjectName() {
-  return "Form1";
-}
-
 std::span<const ControlSpec> FormControls() {
   return kControls;
 }

@@ -3,8 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "tool/form_scale.h"
-#include "tool/pixel_geometry.h"
+#include "tool/form_desktop.h"
 
 // What the dialog looks like, as data that every view draws from: the form, and for each control
 // its kind, role, run-time name, caption, place, byte limit, input method, tab order and label.
@@ -72,7 +71,7 @@ struct ControlSpec {
 };
 
 // The name the form itself is found by at run time.
-const char* FormObjectName();
+inline constexpr const char* kFormObjectName = "Form1";
 
 // Every control of the form in the order it is made, which is the tab order of its inputs and
 // buttons; each input's label comes just before it.

@@ -13,10 +13,7 @@
 #include "tool/form_texts.h"
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/form_controls.h"
-#include "tool/qt/form_font.h"
-#include "tool/qt/form_icon.h"
-#include "tool/qt/form_palette.h"
-#include "tool/qt/form_placement.h"
+#include "tool/qt/form_desktop.h"
 #include "tool/qt/system_settings.h"
 
 namespace morven::tool::qt {
@@ -33,9 +30,9 @@ DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFol
                                  QWidget* parent)
     : QDialog(parent),
       model_(*this, programFolder ? std::move(programFolder) : ProgramFolder(), UserSeparators()) {
-  setObjectName(QString::fromLatin1(FormObjectName()));
+  setObjectName(QString::fromLatin1(kFormObjectName));
   setFont(FormFont());
-  setPalette(FormPalette(palette()));
+  setPalette(ChooseFormColours(palette()));
   setAutoFillBackground(true);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

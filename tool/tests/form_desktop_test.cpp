@@ -1,13 +1,12 @@
 // The form on the user's desktop: its place under the pointer, its pixels at the screen's
 // resolution, its colours in the user's scheme.
+#include "tool/form_desktop.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "tool/form_colours.h"
 #include "tool/form_layout.h"
-#include "tool/form_placement.h"
-#include "tool/form_scale.h"
 
 namespace morven::tool {
 namespace {
@@ -43,7 +42,7 @@ TEST(FormPlacementTest, UnderThePointerClampedToTheWorkArea) {
       {"no known work area", {10, 2}, {10, 2}, std::nullopt, {-149, -2}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PlaceUnderCursor(c.cursor, c.cursorAgain, kFrame, c.workArea), c.place) << c.name;
+    EXPECT_EQ(PlaceUnderPointer(c.cursor, c.cursorAgain, kFrame, c.workArea), c.place) << c.name;
   }
 }
 
@@ -65,6 +64,11 @@ TEST(FormScaleTest, DesignPixelsAtTheWindowsResolution) {
     EXPECT_EQ(FormScale(c.dpi).Pixels(c.design), c.pixels) << c.name;
   }
   EXPECT_EQ(FormScale(144).Size(kClientSize), (PixelSize{468, 326}));
+  // A label is as wide as the table says, or as its caption where the font draws it wider.
+  const ControlSpec& label = ControlFor(ControlRole::kStartMarkLabel);  // 26 x 13
+  EXPECT_EQ(LabelSize(label, 20), (PixelSize{26, 13}));
+  EXPECT_EQ(LabelSize(label, 28), (PixelSize{28, 13}));
+  EXPECT_EQ(LabelSize(label, 28, FormScale(144)), (PixelSize{39, 20}));
   EXPECT_EQ(FormScale(192).Rect(PixelRect{200, 108, 57, 21}), (PixelRect{400, 216, 114, 42}));
 }
 
@@ -86,6 +90,10 @@ TEST(FormColoursTest, TheFormsWhiteOnlyWhereTheSystemsTextReadsOnIt) {
       {"high contrast, white on black", kWhite, kBlack, true, {kWhite, kBlack}},
       {"high contrast, black on yellow", kBlack, 0xFFFF00, true, {kBlack, 0xFFFF00}},
       {"bits above the colour are not colour", 0xFF000000, 0xFF303030, false, {kBlack, kWhite}},
+      {"navy on cream: the form's white", 0x000080, 0xFFFDD0, false, {0x000080, kWhite}},
+      {"light yellow on navy: its own window", 0xFFFFE0, 0x000080, false, {0xFFFFE0, 0x000080}},
+      {"blue reads on white (8.6:1)", 0x0000FF, 0xFFFDD0, false, {0x0000FF, kWhite}},
+      {"red does not (4.0:1)", 0xFF0000, 0xFFFDD0, false, {0xFF0000, 0xFFFDD0}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseFormColours(c.windowText, c.window, c.highContrast), c.chosen) << c.name;

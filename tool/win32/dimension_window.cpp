@@ -5,21 +5,15 @@
 #include <cstddef>
 #include <utility>
 
-#include "tool/form_icon.h"
 #include "tool/form_texts.h"
 #include "tool/win32/form_controls.h"
-#include "tool/win32/form_font.h"
-#include "tool/win32/form_placement.h"
 #include "tool/win32/resource_ids.h"
-#include "tool/win32/scheme_colours.h"
 #include "tool/win32/wide_text.h"
-#include "tool/win32/window_dpi.h"
 
 namespace morven::tool::win32 {
 namespace {
 
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kWindowExStyle = 0;
 constexpr UINT kReadExchangeMessage = WM_APP + 1;
 
 using enum ControlRole;
@@ -65,7 +59,7 @@ DimensionWindow::~DimensionWindow() {
 }
 
 bool DimensionWindow::Create(HINSTANCE instance) {
-  const std::wstring className = WideFromCp932(FormObjectName());
+  const std::wstring className = WideFromCp932(kFormObjectName);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = &DimensionWindow::WindowProcedure;
@@ -80,11 +74,11 @@ bool DimensionWindow::Create(HINSTANCE instance) {
   }
 
   // Sized at the resolution of the screen it is on once it is made.
-  CreateWindowExW(kWindowExStyle, className.c_str(), WideFromCp932(kFormCaption).c_str(),
-                  kWindowStyle, kDesignPosition.x, kDesignPosition.y, kClientSize.width,
-                  kClientSize.height, nullptr, nullptr, instance, this);
+  CreateWindowExW(0, className.c_str(), WideFromCp932(kFormCaption).c_str(), kWindowStyle,
+                  kDesignPosition.x, kDesignPosition.y, kClientSize.width, kClientSize.height,
+                  nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
-  colours_ = SchemeColours();
+  colours_ = ChooseFormColours();
   background_.reset(CreateSolidBrush(ColorFromRgb(colours_.background)));
   RECT place{};
   GetWindowRect(window_, &place);
@@ -98,7 +92,7 @@ void DimensionWindow::LayOut(FormScale scale, const RECT& place) {
   scale_ = scale;
   SetClientArea(window_, {place.left, place.top}, scale.Size(kClientSize), scale);
   if (!controls_.empty()) {
-    UniqueFont font = CreateFormFont(scale);
+    UniqueFont font = FormFont(scale);
     PlaceControls(controls_, font.get(), scale);
     font_ = std::move(font);
   }
@@ -116,7 +110,7 @@ void DimensionWindow::LayOut(FormScale scale, const RECT& place) {
 // those in with the first control), which would otherwise hold the window back. The exchange file
 // is read once the window is on the screen, so a large selection does not hold it back either.
 void DimensionWindow::Show(int showCommand) {
-  MoveUnderCursor(window_, desktop_);
+  PlaceUnderPointer(window_, desktop_);
   ShowWindow(window_, showCommand);
   if (!CreateControls()) {
     Close();
@@ -205,7 +199,7 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
 }
 
 bool DimensionWindow::CreateControls() {
-  font_ = CreateFormFont(scale_);
+  font_ = FormFont(scale_);
   const std::span<const ControlSpec> rows = FormControls();
   controls_.assign(rows.size(), nullptr);
   for (const ControlSpec& row : rows) {

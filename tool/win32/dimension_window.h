@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "tool/dimension_dialog_model.h"
-#include "tool/form_colours.h"
+#include "tool/form_desktop.h"
 #include "tool/form_layout.h"
-#include "tool/form_scale.h"
 #include "tool/win32/byte_limited_edit.h"
-#include "tool/win32/desktop.h"
+#include "tool/win32/form_desktop.h"
 #include "tool/win32/gdi_handles.h"
 
 // The dialog "水平寸法の作図" as a Win32 window, drawn from the form's layout table. It forwards

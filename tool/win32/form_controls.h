@@ -5,8 +5,8 @@
 #include <optional>
 #include <span>
 
+#include "tool/form_desktop.h"
 #include "tool/form_layout.h"
-#include "tool/form_scale.h"
 
 namespace morven::tool::win32 {
 

@@ -14,17 +14,11 @@ struct GdiObjectDeleter {
 
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 
 struct IconDeleter {
   void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
 };
 
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
-// A colour of the form's tables (0xRRGGBB) as GDI takes it.
-constexpr COLORREF ColorFromRgb(unsigned rgb) {
-  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
 
 }  // namespace morven::tool::win32

@@ -27,9 +27,8 @@
 #include "exchange/exchange_file.h"
 #include "exchange/locked_file_wait.h"
 #include "exchange/tests/temp_folder.h"
-#include "tool/form_icon.h"
+#include "tool/form_desktop.h"
 #include "tool/form_layout.h"
-#include "tool/form_scale.h"
 #include "tool/win32/resource_ids.h"
 #include "tool/win32/wide_text.h"
 

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "tool/form_icon.h"
+#include "tool/form_desktop.h"
 
 namespace {
 
