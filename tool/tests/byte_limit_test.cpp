@@ -58,6 +58,8 @@ const EditCase kEdits[] = {
      16},
     {"full-width characters across the limit", u"ab", At(2), u"\u3042\u3044\u3046", 4, u"ab\u3042",
      3},
+    {"half-width katakana count one byte each", u"", At(0), u"\uFF71\uFF71\uFF71", 2,
+     u"\uFF71\uFF71", 2},
     {"the first character that does not fit ends the insertion", u"abc", At(3), u"\u3042\u3044d", 6,
      u"abc\u3042", 4},
     {"a surrogate pair code page 932 lacks is left out whole", u"", At(0), u"a\U0001F600b", 16,
