@@ -321,28 +321,41 @@ TEST(DialogConversationTest, TheQuestionSaysWhatFailedThenWhy) {
 // (and its folder's) forbids it elsewhere.
 enum class Kept { kFileAndFolder, kFileOnly, kFolderClosed };
 
+// Keeps the host's file from the program until it is mended.
 #ifdef _WIN32
 constexpr auto kFailure = exchange::FileFailure::kHeldByAnotherProgram;
-HANDLE held = INVALID_HANDLE_VALUE;
-void Keep(const TempFolder& folder, Kept) {
-  held = CreateFileW((folder / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0, nullptr,
-                     OPEN_EXISTING, 0, nullptr);
-}
-void Mend(const TempFolder&, bool) {
-  CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
-}
+class KeptFile {
+ public:
+  KeptFile(const TempFolder& folder, Kept)
+      : held_(CreateFileW((folder / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0, nullptr,
+                          OPEN_EXISTING, 0, nullptr)) {}
+  ~KeptFile() { Mend(true); }
+  void Mend(bool) {
+    if (held_ != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(held_, INVALID_HANDLE_VALUE));
+  }
+
+ private:
+  HANDLE held_;
+};
 #else
 constexpr auto kFailure = exchange::FileFailure::kNoPermission;
-void Keep(const TempFolder& folder, Kept kept) {
-  ::chmod((folder / exchange::kExchangeFileName).c_str(), kept == Kept::kFolderClosed ? 0600 : 0);
-  const mode_t folderMode[] = {0500, 0700, 0600};
-  ::chmod(folder.Path().c_str(), folderMode[static_cast<int>(kept)]);
-}
-// The folder first: the file cannot be reached before.
-void Mend(const TempFolder& folder, bool fileToo) {
-  ::chmod(folder.Path().c_str(), 0700);
-  if (fileToo) ::chmod((folder / exchange::kExchangeFileName).c_str(), 0600);
-}
+class KeptFile {
+ public:
+  KeptFile(const TempFolder& folder, Kept kept) : folder_(folder) {
+    const mode_t folderMode[] = {0500, 0700, 0600};
+    ::chmod((folder / exchange::kExchangeFileName).c_str(), kept == Kept::kFolderClosed ? 0600 : 0);
+    ::chmod(folder.Path().c_str(), folderMode[static_cast<int>(kept)]);
+  }
+  ~KeptFile() { Mend(true); }
+  // The folder first: the file cannot be reached before.
+  void Mend(bool fileToo) {
+    ::chmod(folder_.Path().c_str(), 0700);
+    if (fileToo) ::chmod((folder_ / exchange::kExchangeFileName).c_str(), 0600);
+  }
+
+ private:
+  const TempFolder& folder_;
+};
 #endif
 
 TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
@@ -398,10 +411,11 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     FakeView view;
     DimensionDialogModel model(view, folder.Path(), kSeparators);
     view.model = &model;
+    std::optional<KeptFile> kept;
     view.answerBox = [&] {
       const char box =
           view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : 'c';
-      if (box != 'r' && box != 'c') Mend(folder, box != 'F');
+      if (box != 'r' && box != 'c') kept->Mend(box != 'F');
       if (box == 'E') model.OnSessionEnd();
       if (box == 'X') view.Close();
       return box == 'r' || box == 'R' || box == 'E' || box == 'X';
@@ -410,12 +424,12 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     // Windows holds a file, not its folder.
     if (c.kept != Kept::kFileAndFolder || c.boxes.find('F') != std::string::npos) continue;
 #endif
-    if (c.failing == FileStep::kRead) Keep(folder, c.kept);
+    if (c.failing == FileStep::kRead) kept.emplace(folder, c.kept);
     model.OnShown();
-    if (c.failing == FileStep::kWriteBack) Keep(folder, c.kept);
+    if (c.failing == FileStep::kWriteBack) kept.emplace(folder, c.kept);
     if (c.sessionEnds) model.OnSessionEnd();
     model.OnOk();
-    Mend(folder, true);
+    kept.reset();
     EXPECT_TRUE(model.Closed());
     EXPECT_EQ(view.questions, std::vector(c.boxes.size(), FileQuestion(c.failing, kFailure)));
     EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
