@@ -46,7 +46,6 @@ DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFol
 // they lay out loads the fonts, which would otherwise hold the window back. They exist before the
 // window's first paint.
 void DimensionDialog::BuildControls() {
-  if (!controls_.empty()) return;
   QWidget* previousStop = nullptr;  // the table lists the inputs and buttons in tab order
   for (const ControlSpec& row : FormControls()) {
     QWidget* control = MakeControl(row, *this);
@@ -88,8 +87,7 @@ void DimensionDialog::done(int result) {
 }
 
 QWidget* DimensionDialog::Control(ControlRole role) const {
-  const auto index = static_cast<std::size_t>(role);
-  return index < controls_.size() ? controls_[index] : nullptr;
+  return controls_[static_cast<std::size_t>(role)];
 }
 
 int DimensionDialog::ListChoice(ControlRole list) const {

@@ -24,7 +24,7 @@ class DimensionDialog : public QDialog, public DialogView {
 
   void done(int result) override;
 
-  // Null until the controls are made, right after the first show.
+  // Once the controls are made, right after the first show.
   QWidget* Control(ControlRole role) const;
 
   int ListChoice(ControlRole list) const override;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -364,7 +365,7 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
 #endif
   // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; F Cancel after
   // only its folder was; E Retry after it was made usable and the session ended; X Retry after it
-  // was made usable and another program closed the window.
+  // was made usable and another program closed the window; O another program pressing OK, then R.
   const struct {
     const char* name;
     FileStep failing;
@@ -389,6 +390,8 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
        "E", kNothingDrawn},
       {"unreadable, closed from outside while the box is up", FileStep::kRead, Kept::kFileAndFolder,
        "X", kNothingDrawn},
+      {"unreadable, OK from outside while the box is up does nothing", FileStep::kRead,
+       Kept::kFileAndFolder, "O", kWorkedExampleAnswer},
       {"unwritable, mended, Retry", FileStep::kWriteBack, Kept::kFileAndFolder, "R",
        kWorkedExampleAnswer},
       {"unwritable at the first Retry too", FileStep::kWriteBack, Kept::kFileAndFolder, "rR",
@@ -415,10 +418,11 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     view.answerBox = [&] {
       const char box =
           view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : 'c';
+      if (box == 'O') model.OnOk();
       if (box != 'r' && box != 'c') kept->Mend(box != 'F');
       if (box == 'E') model.OnSessionEnd();
       if (box == 'X') view.Close();
-      return box == 'r' || box == 'R' || box == 'E' || box == 'X';
+      return box != 'c' && box != 'C' && box != 'F';
     };
 #ifdef _WIN32
     // Windows holds a file, not its folder.
@@ -431,6 +435,7 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     model.OnOk();
     kept.reset();
     EXPECT_TRUE(model.Closed());
+    EXPECT_GE(std::count(view.log.begin(), view.log.end(), "close"), 1) << "the window stayed";
     EXPECT_EQ(view.questions, std::vector(c.boxes.size(), FileQuestion(c.failing, kFailure)));
     EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
 #ifdef _WIN32

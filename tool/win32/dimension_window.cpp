@@ -152,8 +152,7 @@ LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPA
 std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kReadExchangeMessage:
-      model_.OnShown();
-      DropInputMeantForABox();
+      Forward(&DimensionDialogModel::OnShown);
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -232,10 +231,7 @@ void DimensionWindow::OnCommand(int id, int notification) {
   if (!role) return;
   switch (ControlFor(*role).kind) {
     case ControlKind::kDefaultButton:
-      if (notification == BN_CLICKED) {
-        model_.OnOk();
-        DropInputMeantForABox();
-      }
+      if (notification == BN_CLICKED) Forward(&DimensionDialogModel::OnOk);
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kCancelButton:
@@ -254,7 +250,8 @@ void DimensionWindow::OnCommand(int id, int notification) {
 }
 
 // What was typed while a Retry waited on the file was meant for the box.
-void DimensionWindow::DropInputMeantForABox() {
+void DimensionWindow::Forward(void (DimensionDialogModel::*event)()) {
+  (model_.*event)();
   if (std::exchange(boxShown_, false)) DropInputMadeWhileWaiting();
 }
 

@@ -63,7 +63,8 @@ class DimensionWindow : public DialogView {
   void LayOut(FormScale scale, const RECT& place);
   bool CreateControls();
   void OnCommand(int id, int notification);
-  void DropInputMeantForABox();
+  // Passes an event that may read the file on to the model.
+  void Forward(void (DimensionDialogModel::*event)());
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();

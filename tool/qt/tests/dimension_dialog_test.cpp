@@ -134,7 +134,7 @@ std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray&
   form->show();
   if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
   if (!QTest::qWaitFor([&] {
-        auto* list = Control<QComboBox>(*form, ControlRole::kTextTypeList);
+        auto* list = form->findChild<QComboBox*>(QStringLiteral("ComboBox3"));
         return list != nullptr && list->count() == 11;
       })) {
     qWarning("no text types");
