@@ -33,17 +33,15 @@ const char* Reason(FileFailure failure) {
 }
 
 DimensionEntries EntriesOf(const DialogView& view) {
-  DimensionEntries entries;
-  entries.startMark = view.ListChoice(kStartMarkList);
-  entries.endMark = view.ListChoice(kEndMarkList);
-  entries.endMarkScale = view.FieldText(kMarkScaleField);
-  entries.textTypeChoice = view.ListChoice(kTextTypeList);
-  entries.prefix = view.FieldText(kPrefixField);
-  entries.suffix = view.FieldText(kSuffixField);
-  entries.textDistance = view.FieldText(kTextDistanceField);
-  entries.extensionGap = view.FieldText(kExtensionGapField);
-  entries.overshoot = view.FieldText(kOvershootField);
-  return entries;
+  return {.startMark = view.ListChoice(kStartMarkList),
+          .endMark = view.ListChoice(kEndMarkList),
+          .endMarkScale = view.FieldText(kMarkScaleField),
+          .textTypeChoice = view.ListChoice(kTextTypeList),
+          .prefix = view.FieldText(kPrefixField),
+          .suffix = view.FieldText(kSuffixField),
+          .textDistance = view.FieldText(kTextDistanceField),
+          .extensionGap = view.FieldText(kExtensionGapField),
+          .overshoot = view.FieldText(kOvershootField)};
 }
 
 ControlRole RefusedField(DimensionResult refusal) {

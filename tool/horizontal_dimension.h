@@ -16,10 +16,10 @@ namespace morven::tool {
 // fields are read tolerantly, so an empty or unreadable text counts as 0. Their start values are
 // the form's.
 struct DimensionEntries {
-  int startMark = 0;         // start-mark list: position 0..10, mark code = position + 1
-  int endMark = 0;           // end-mark list
+  int startMark;             // start-mark list: position 0..10, mark code = position + 1
+  int endMark;               // end-mark list
   std::string endMarkScale;  // end-mark scale, a plain factor
-  int textTypeChoice = 0;    // text-type list: 0 the host's current type, 1..10 No1..No10
+  int textTypeChoice;        // text-type list: 0 the host's current type, 1..10 No1..No10
   std::string prefix;
   std::string suffix;
   std::string textDistance;  // between value and dimension line, paper mm, may be < 0

@@ -9,10 +9,8 @@
 namespace morven::tool::qt {
 
 std::optional<std::filesystem::path> ProgramFolder() {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return std::nullopt;
-  return ProgramFolderOf(self);
+  std::error_code error;  // an unreadable link gives an empty path, which has no folder
+  return ProgramFolderOf(std::filesystem::read_symlink("/proc/self/exe", error));
 }
 
 numeric::Separators UserSeparators() {
