@@ -46,16 +46,13 @@ DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFol
 // they lay out loads the fonts, which would otherwise hold the window back. They exist before the
 // window's first paint.
 void DimensionDialog::BuildControls() {
-  QWidget* previousStop = nullptr;  // the table lists the inputs and buttons in tab order
+  // Made in the table's order, which is the tab order of its inputs and buttons.
   for (const ControlSpec& row : FormControls()) {
     QWidget* control = MakeControl(row, *this);
     control->show();
     controls_.push_back(control);
     // A screen reader names the input after its label (Qt labels a list by it on Linux).
     if (row.label) As<QLabel>(Control(*row.label))->setBuddy(control);
-    if (row.tabOrder == kNoTabStop) continue;
-    if (previousStop != nullptr) setTabOrder(previousStop, control);
-    previousStop = control;
   }
   connect(As<QPushButton>(Control(ControlRole::kOkButton)), &QPushButton::clicked, this,
           [this] { model_.OnOk(); });

@@ -29,6 +29,7 @@
 #include <functional>
 #include <memory>
 
+#include "tool/form_desktop.h"
 #include "tool/form_layout.h"
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/system_settings.h"
@@ -168,7 +169,14 @@ void DimensionDialogTest::layout() {
     QCOMPARE(QFontInfo(Child<QWidget>(*form, "Edit1")->font()).family(),
              QStringLiteral("IPAGothic"));
   }
-  QCOMPARE(form->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+  for (const int size : morven::tool::kIconSizes) {
+    const QImage icon = form->windowIcon().pixmap(size).toImage();
+    QCOMPARE(icon.size(), QSize(size, size));
+    const std::vector<std::uint32_t> pixels = morven::tool::FormIconPixels(size);
+    for (int i = 0; i < size * size; ++i) {
+      QCOMPARE(icon.pixel(i % size, i / size), 0xFF000000u | pixels[static_cast<std::size_t>(i)]);
+    }
+  }
 
   // Every control where the table puts it, found by its name; each label is as wide as the table
   // says, the font fitting in it. Their captions are checked with the names a screen reader reads.
