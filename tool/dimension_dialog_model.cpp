@@ -74,7 +74,6 @@ DimensionDialogModel::DimensionDialogModel(DialogView& view,
 }
 
 DimensionDialogModel::~DimensionDialogModel() {
-  pause_ = nullptr;  // the window may be gone by now: a held file is waited for asleep
   AnswerWithoutAsking();
 }
 

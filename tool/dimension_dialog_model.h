@@ -51,8 +51,9 @@ std::string FileQuestion(FileStep step, exchange::FileFailure failure);
 
 class DimensionDialogModel {
  public:
-  // `programFolder` holds the exchange file; nothing when the program's folder is unknown, and
-  // then nothing is read and nothing written. `separators` are the user's regional ones.
+  // `view` outlives the model (a view holds its model as its last member). `programFolder` holds
+  // the exchange file; nothing when the program's folder is unknown, and then nothing is read and
+  // nothing written. `separators` are the user's regional ones.
   DimensionDialogModel(DialogView& view, std::optional<std::filesystem::path> programFolder,
                        numeric::Separators separators);
   // Unanswered (the system refused the window), the host still gets the answer Cancel gives.

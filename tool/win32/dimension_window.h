@@ -85,7 +85,7 @@ class DimensionWindow : public DialogView {
   ControlRole formDefaultButton_ = ControlRole::kOkButton;  // the table's
   ControlRole defaultButton_ = ControlRole::kOkButton;      // the focused button, else the table's
   bool boxShown_ = false;
-  DimensionDialogModel model_;
+  DimensionDialogModel model_;  // last: as it goes it may still answer, through this view
 };
 
 }  // namespace morven::tool::win32
