@@ -288,7 +288,8 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
 
 // The labels' text and background come from one scheme: the system's text on the form's white
 // where it reads there, else on the system's own window (the high-contrast run, which sets
-// MORVEN_TEST_HIGH_CONTRAST, gives Wine white text on black). Navy on cream tells red from blue.
+// MORVEN_TEST_HIGH_CONTRAST, gives Wine white text on black). Navy on cream and light yellow on
+// slate tell the channels apart.
 TEST_F(DimensionWindowTest, LabelsTakeTextAndBackgroundFromOneScheme) {
   const bool highContrast = std::getenv("MORVEN_TEST_HIGH_CONTRAST") != nullptr;
   const int elements[] = {COLOR_WINDOWTEXT, COLOR_WINDOW};
@@ -303,6 +304,9 @@ TEST_F(DimensionWindowTest, LabelsTakeTextAndBackgroundFromOneScheme) {
        highContrast ? RGB(0, 0, 0) : RGB(255, 255, 255)},
       {"navy on cream", std::pair{RGB(0, 0, 0x80), RGB(0xFF, 0xFD, 0xD0)}, RGB(0, 0, 0x80),
        RGB(255, 255, 255)},
+      {"light yellow on slate: its own window",
+       std::pair{RGB(0xFF, 0xFF, 0xE0), RGB(0x20, 0x30, 0x40)}, RGB(0xFF, 0xFF, 0xE0),
+       RGB(0x20, 0x30, 0x40)},
   };
   for (const auto& scheme : schemes) {
     SCOPED_TRACE(scheme.name);
