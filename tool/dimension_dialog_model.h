@@ -39,9 +39,6 @@ class DialogView {
   virtual void PauseWhileFileHeld(std::chrono::milliseconds time) = 0;
   // Closes the window, which tells the conversation on the way as every close does.
   virtual void Close() = 0;
-
- protected:
-  ~DialogView() = default;
 };
 
 // The two steps on the host's file that the user is asked about when they fail, and the question:
