@@ -70,12 +70,10 @@ void DimensionDialog::showEvent(QShowEvent* event) {
 }
 
 // The exchange file is read once the window is on the screen, so that a large selection does not
-// hold the window back; OK reads it first if it comes before that.
+// hold the window back; OK reads it first if it comes before that. Only the first show reads.
 void DimensionDialog::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
-  if (!controls_.empty() && !std::exchange(readScheduled_, true)) {
-    QTimer::singleShot(0, this, [this] { model_.OnShown(); });
-  }
+  if (!controls_.empty()) QTimer::singleShot(0, this, [this] { model_.OnShown(); });
 }
 
 void DimensionDialog::done(int result) {

@@ -45,7 +45,6 @@ class DimensionDialog : public QDialog, public DialogView {
 
   std::vector<QWidget*> controls_;  // by role
   bool shown_ = false;
-  bool readScheduled_ = false;
   DimensionDialogModel model_;  // last: as it goes it may still answer, through this view
 };
 

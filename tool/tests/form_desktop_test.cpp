@@ -59,6 +59,7 @@ TEST(FormScaleTest, DesignPixelsAtTheWindowsResolution) {
       {"192 DPI: twice", 192, 217, 434},
       {"a negative half rounds away from zero", 144, -3, -5},
       {"a resolution the system could not tell is the design's", -144, 217, 217},
+      {"nor is none", 0, 217, 217},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormScale(c.dpi).Pixels(c.design), c.pixels) << c.name;

@@ -90,7 +90,7 @@ bool DimensionWindow::Create(HINSTANCE instance) {
 // controls once they are made, the icons.
 void DimensionWindow::LayOut(FormScale scale, const RECT& place) {
   scale_ = scale;
-  SetClientArea(window_, {place.left, place.top}, scale.Size(kClientSize), scale);
+  SetClientArea(window_, {place.left, place.top}, scale.Size(kClientSize));
   if (!controls_.empty()) {
     UniqueFont font = FormFont(scale);
     PlaceControls(controls_, font.get(), scale);

@@ -10,7 +10,6 @@ namespace morven::tool::win32 {
 namespace {
 
 using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiCall = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 template <class Call>
 Call User32Call(const char* name) {
@@ -87,31 +86,28 @@ void PlaceUnderPointer(HWND window, const Desktop& desktop) {
 FormScale ScaleOf(HWND window) {
   static const auto getDpiForWindow = User32Call<GetDpiForWindowCall>("GetDpiForWindow");
   if (getDpiForWindow != nullptr) return FormScale(static_cast<int>(getDpiForWindow(window)));
+  return ScreenScale();
+}
+
+FormScale ScreenScale() {
   HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : FormScale::kDesignDpi;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  if (screen == nullptr) return FormScale();
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
   return FormScale(dpi);
 }
 
-void SetClientArea(HWND window, PixelPoint topLeft, PixelSize client, FormScale scale) {
-  static const auto adjustForDpi =
-      User32Call<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-  RECT outer{0, 0, client.width, client.height};
-  if (adjustForDpi != nullptr) {
-    adjustForDpi(&outer, style, FALSE, exStyle, static_cast<UINT>(scale.Dpi()));
-  } else {
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  }
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
+// Sized at the client area first, so that the frame is drawn at the window's resolution and can
+// be measured: a system may draw it at another than it says (Wine).
+void SetClientArea(HWND window, PixelPoint topLeft, PixelSize client) {
   constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(window, nullptr, topLeft.x, topLeft.y, width, height, kPlace);
+  SetWindowPos(window, nullptr, topLeft.x, topLeft.y, client.width, client.height, kPlace);
+  RECT outer{};
   RECT shown{};
+  GetWindowRect(window, &outer);
   GetClientRect(window, &shown);
-  SetWindowPos(window, nullptr, 0, 0, width + client.width - shown.right,
-               height + client.height - shown.bottom, kPlace | SWP_NOMOVE);
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + client.width - shown.right,
+               outer.bottom - outer.top + client.height - shown.bottom, kPlace | SWP_NOMOVE);
 }
 
 }  // namespace morven::tool::win32

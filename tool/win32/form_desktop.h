@@ -48,14 +48,14 @@ constexpr COLORREF ColorFromRgb(unsigned rgb) {
 // it is now: the pointer read twice, the work area of the screen under it between the readings.
 void PlaceUnderPointer(HWND window, const Desktop& desktop);
 
-// The window's own resolution where the system tells it per window, else the screen's. The calls
-// that tell it per monitor are looked up when the program runs, so that it still starts on
-// systems that lack them.
+// The window's own resolution where the system tells it per window, else the screen's. The call
+// that tells it per monitor is looked up when the program runs, so that it still starts on
+// systems that lack it.
 FormScale ScaleOf(HWND window);
+FormScale ScreenScale();
 
 // Moves the window's top-left corner to `topLeft` and sizes it so that its client area has that
-// size, with its frame as the system draws it at the scale. The frame is measured once it is
-// drawn, for a system that draws it at another resolution than it says (Wine).
-void SetClientArea(HWND window, PixelPoint topLeft, PixelSize client, FormScale scale);
+// size, with its frame as the system draws it.
+void SetClientArea(HWND window, PixelPoint topLeft, PixelSize client);
 
 }  // namespace morven::tool::win32

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -531,8 +532,15 @@ void DimensionDialogTest::everyWayOfClosingAnswers() {
   QCOMPARE(Answer(), answer);
 }
 
-// Placed under the pointer when first shown; shown again, it stays where the user moved it.
+// Placed under the pointer when first shown, inside the usable area of the pointer's screen;
+// shown again, it stays where the user moved it.
 void DimensionDialogTest::opensUnderThePointerOnce() {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QCursor::setPos(screen.right(), screen.bottom());
+  auto clamped = OpenForm();
+  QCOMPARE(clamped->frameGeometry().bottomRight(), screen.bottomRight());
+  clamped->reject();
+
   QCursor::setPos(500, 300);
   auto form = OpenForm();
   QCOMPARE(form->frameGeometry().topLeft(), QPoint(500 - form->frameGeometry().width() / 2, 296));

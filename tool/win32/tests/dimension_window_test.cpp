@@ -236,6 +236,12 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
   if (const char* dpi = std::getenv("MORVEN_TEST_DPI")) {
     ASSERT_EQ(own, std::atoi(dpi));
   }
+  EXPECT_EQ(ScreenScale().Dpi(), own) << "the resolution where none is told per window";
+  // A caption with the system menu and the minimize box, a fixed single border.
+  EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) &
+                (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW), 0);
   const std::map<int, PixelSize> clients = {
       {96, {312, 217}}, {120, {390, 271}}, {144, {468, 326}}, {192, {624, 434}}};
   bool opened = true;
@@ -271,6 +277,8 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
                  &font);
       EXPECT_EQ(font.lfHeight, -scale.Pixels(kFontPixels)) << row.objectName;
+      EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << row.objectName;
+      EXPECT_EQ(std::wstring(font.lfFaceName), L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
     }
     for (const auto& [which, pixels] :
          {std::pair{ICON_SMALL, kIconSizes[0]}, {ICON_BIG, kIconSizes[1]}}) {
@@ -573,6 +581,10 @@ TEST_F(DimensionWindowTest, OpensUnderTheCursorInsideTheWorkArea) {
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
   EXPECT_EQ(SystemDesktop().workAreaAt({work.left + 1, work.top + 1}),
             PixelRect(work.left, work.top, work.right - work.left, work.bottom - work.top));
+  ASSERT_TRUE(SetCursorPos(123, 45));
+  const POINT pointer = SystemDesktop().cursorPosition();
+  EXPECT_EQ(pointer.x, 123);
+  EXPECT_EQ(pointer.y, 45);
   // These tests run under Wine, whose bridge to the X11 input method composes in any field.
   EXPECT_TRUE(SystemDesktop().composesWithoutInputContext);
 }
