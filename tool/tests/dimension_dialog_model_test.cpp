@@ -100,23 +100,11 @@ class FakeView final : public DialogView {
 // Alt+F4, another program), e the session's end, u the host's file overwritten with "untouched"
 // (to see that nothing more is written).
 void Apply(DimensionDialogModel& model, char event, const TempFolder& folder) {
-  switch (event) {
-    case 's':
-      model.OnShown();
-      break;
-    case 'o':
-      model.OnOk();
-      break;
-    case 'c':
-      model.OnClose();
-      break;
-    case 'e':
-      model.OnSessionEnd();
-      break;
-    case 'u':
-      folder.Write(exchange::kExchangeFileName, "untouched");
-      break;
-  }
+  if (event == 's') model.OnShown();
+  if (event == 'o') model.OnOk();
+  if (event == 'c') model.OnClose();
+  if (event == 'e') model.OnSessionEnd();
+  if (event == 'u') folder.Write(exchange::kExchangeFileName, "untouched");
 }
 
 TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
