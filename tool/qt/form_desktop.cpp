@@ -44,14 +44,11 @@ QPalette ChooseFormColours(const QPalette& system) {
 QIcon FormIcon() {
   QIcon icon;
   for (const int size : kIconSizes) {
-    const std::vector<std::uint32_t> pixels = FormIconPixels(size);
-    QImage image(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < size; ++x) {
-        image.setPixel(x, y, 0xFF000000u | pixels[static_cast<std::size_t>(y * size + x)]);
-      }
-    }
-    icon.addPixmap(QPixmap::fromImage(image));
+    std::vector<std::uint32_t> pixels = FormIconPixels(size);
+    for (std::uint32_t& pixel : pixels) pixel |= 0xFF000000u;  // opaque
+    const QImage image(reinterpret_cast<const uchar*>(pixels.data()), size, size,
+                       QImage::Format_ARGB32);
+    icon.addPixmap(QPixmap::fromImage(image.copy()));  // not the buffer, which goes
   }
   return icon;
 }
