@@ -106,8 +106,9 @@ void SetClientArea(HWND window, PixelPoint topLeft, PixelSize client) {
   RECT shown{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &shown);
-  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + client.width - shown.right,
-               outer.bottom - outer.top + client.height - shown.bottom, kPlace | SWP_NOMOVE);
+  SetWindowPos(window, nullptr, topLeft.x, topLeft.y,
+               outer.right - outer.left + client.width - shown.right,
+               outer.bottom - outer.top + client.height - shown.bottom, kPlace);
 }
 
 }  // namespace morven::tool::win32
