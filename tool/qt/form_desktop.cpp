@@ -22,11 +22,10 @@ namespace morven::tool::qt {
 
 QFont FormFont() {
   const QString family = FromCp932(kFormFontFamily);
-  static const bool substituted = [&family] {
+  [[maybe_unused]] static const bool substituted = [&family] {
     QFont::insertSubstitution(family, QStringLiteral("IPAGothic"));
     return true;
   }();
-  (void)substituted;
   QFont font(family);
   font.setPixelSize(kFontPixels);
   return font;
