@@ -61,9 +61,7 @@ TEST(FormScaleTest, DesignPixelsAtTheWindowsResolution) {
       {"a resolution the system could not tell is the design's", -144, 217, 217},
       {"nor is none", 0, 217, 217},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FormScale(c.dpi).Pixels(c.design), c.pixels) << c.name;
-  }
+  for (const auto& c : cases) EXPECT_EQ(FormScale(c.dpi).Pixels(c.design), c.pixels) << c.name;
   EXPECT_EQ(FormScale(144).Size(kClientSize), (PixelSize{468, 326}));
   // A label is as wide as the table says, or as its caption where the font draws it wider.
   const ControlSpec& label = ControlFor(ControlRole::kStartMarkLabel);  // 26 x 13

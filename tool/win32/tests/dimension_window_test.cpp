@@ -230,13 +230,19 @@ class DimensionWindowTest : public ::testing::Test {
 TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolution) {
   ASSERT_NO_FATAL_FAILURE(Open());
   HWND window = window_->Handle();
-  HDC screen = GetDC(nullptr);
-  const int own = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  if (const char* dpi = std::getenv("MORVEN_TEST_DPI")) {
-    ASSERT_EQ(own, std::atoi(dpi));
-  }
+  const char* told = std::getenv("MORVEN_TEST_DPI");
+  const int own = told != nullptr ? std::atoi(told) : 96;
   EXPECT_EQ(ScreenScale().Dpi(), own) << "the resolution where none is told per window";
+  // A window made while the thread knew of no resolution is drawn at 96 DPI on any screen.
+  const auto setContext = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+      reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  const DPI_AWARENESS_CONTEXT was = setContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+  HWND unaware =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 8, 8, nullptr, nullptr, nullptr, nullptr);
+  setContext(was);
+  EXPECT_EQ(ScaleOf(unaware).Dpi(), 96);
+  DestroyWindow(unaware);
   // A caption with the system menu and the minimize box, a fixed single border.
   EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) &
                 (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
