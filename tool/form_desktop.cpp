@@ -3,8 +3,6 @@
 #include <cmath>
 #include <cstddef>
 
-#include "tool/form_layout.h"
-
 namespace morven::tool {
 namespace {
 

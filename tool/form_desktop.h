@@ -72,6 +72,8 @@ PixelPoint PlaceUnderPointer(PixelPoint pointer, PixelPoint pointerAgain, PixelS
                              std::optional<PixelRect> workArea);
 
 // Colours as 0xRRGGBB.
+inline constexpr unsigned kBackgroundRgb = 0xFFFFFF;  // the form's own
+
 struct FormColours {
   unsigned text;
   unsigned background;

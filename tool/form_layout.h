@@ -15,7 +15,6 @@ inline constexpr PixelSize kClientSize{312, 217};
 inline constexpr PixelPoint kDesignPosition{190, 104};
 inline constexpr int kFontPixels = 13;
 inline constexpr int kListItemHeight = 13;
-inline constexpr unsigned kBackgroundRgb = 0xFFFFFF;
 
 // A push button is either the default one, pressed by Enter, or the cancel one, pressed by Esc.
 enum class ControlKind { kLabel, kDropDownList, kEdit, kDefaultButton, kCancelButton };

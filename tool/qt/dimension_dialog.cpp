@@ -14,7 +14,6 @@
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/form_controls.h"
 #include "tool/qt/form_desktop.h"
-#include "tool/qt/system_settings.h"
 
 namespace morven::tool::qt {
 namespace {
@@ -27,9 +26,8 @@ T* As(QWidget* control) {
 }  // namespace
 
 DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFolder,
-                                 QWidget* parent)
-    : QDialog(parent),
-      model_(*this, programFolder ? std::move(programFolder) : ProgramFolder(), UserSeparators()) {
+                                 numeric::Separators separators, QWidget* parent)
+    : QDialog(parent), model_(*this, std::move(programFolder), separators) {
   setObjectName(QString::fromLatin1(kFormObjectName));
   setFont(FormFont());
   setPalette(ChooseFormColours(palette()));
@@ -53,12 +51,12 @@ void DimensionDialog::BuildControls() {
     controls_.push_back(control);
     // A screen reader names the input after its label (Qt labels a list by it on Linux).
     if (row.label) As<QLabel>(Control(*row.label))->setBuddy(control);
+    if (row.tabOrder == 0) control->setFocus();
   }
   connect(As<QPushButton>(Control(ControlRole::kOkButton)), &QPushButton::clicked, this,
           [this] { model_.OnOk(); });
   connect(As<QPushButton>(Control(ControlRole::kCancelButton)), &QPushButton::clicked, this,
           &QDialog::close);
-  Control(ControlRole::kStartMarkList)->setFocus();
   update();
 }
 

@@ -18,9 +18,9 @@ class DimensionDialog : public QDialog, public DialogView {
   Q_OBJECT
 
  public:
-  // `programFolder` holds JWC_TEMP.TXT; nothing means the folder of the running executable.
-  explicit DimensionDialog(std::optional<std::filesystem::path> programFolder = std::nullopt,
-                           QWidget* parent = nullptr);
+  // `programFolder` holds JWC_TEMP.TXT; `separators` are the user's.
+  DimensionDialog(std::optional<std::filesystem::path> programFolder,
+                  numeric::Separators separators, QWidget* parent = nullptr);
 
   void done(int result) override;
 

@@ -5,12 +5,14 @@
 #include "tool/form_texts.h"
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/dimension_dialog.h"
+#include "tool/qt/system_settings.h"
 
 int main(int, char** argv) {
+  using namespace morven::tool::qt;
   int toolkitArgc = 1;
   QApplication application(toolkitArgc, argv);
-  QApplication::setApplicationName(morven::tool::qt::FromCp932(morven::tool::kApplicationTitle));
-  morven::tool::qt::DimensionDialog dialog;
+  QApplication::setApplicationName(FromCp932(morven::tool::kApplicationTitle));
+  DimensionDialog dialog(ProgramFolder(), UserSeparators());
   dialog.show();
   application.exec();
   return 0;

@@ -3,8 +3,7 @@
 #include <QLocale>
 #include <system_error>
 
-#include "tool/program_folder.h"
-#include "tool/regional_separators.h"
+#include "tool/system_settings.h"
 
 namespace morven::tool::qt {
 

@@ -29,9 +29,9 @@ void DropInputMadeWhileWaiting() {
   }
 }
 
-// A closed message box leaves no ghost behind.
+// A closed message box leaves no ghost behind, on the window or on its controls.
 BOOL CALLBACK Repaint(HWND window, LPARAM) {
-  UpdateWindow(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   return TRUE;
 }
 

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "tool/program_folder.h"
-#include "tool/regional_separators.h"
+#include "tool/system_settings.h"
 #include "tool/win32/wide_text.h"
 
 namespace morven::tool::win32 {

@@ -132,7 +132,8 @@ std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray&
   }
   file.close();
   auto form = std::make_unique<DimensionDialog>(
-      std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()));
+      std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()),
+      morven::numeric::Separators{});
   form->show();
   if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
   if (!QTest::qWaitFor([&] {

@@ -668,10 +668,11 @@ TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) 
 // the queue.
 TEST_F(DimensionWindowTest, APauseKeepsTheWindowDrawnWithTheWaitCursor) {
   ASSERT_NO_FATAL_FAILURE(Open());
-  InvalidateRect(window_->Handle(), nullptr, TRUE);
+  const HWND drawn[] = {window_->Handle(), Control(kPrefixField)};
+  for (HWND each : drawn) InvalidateRect(each, nullptr, TRUE);
   PressKeys({VK_DOWN});
   window_->PauseWhileFileHeld(exchange::kLockedFilePause);
-  EXPECT_FALSE(GetUpdateRect(window_->Handle(), nullptr, FALSE)) << "not repainted";
+  for (HWND each : drawn) EXPECT_FALSE(GetUpdateRect(each, nullptr, FALSE)) << "not repainted";
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
   MSG typed;
   EXPECT_TRUE(PeekMessageW(&typed, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT));

@@ -1,6 +1,5 @@
-#include "tool/regional_separators.h"
+#include "tool/system_settings.h"
 
-#include <optional>
 #include <string>
 
 #include "numeric/cp932_text.h"
@@ -15,6 +14,15 @@ std::optional<char> SingleByte(std::string_view utf8) {
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> ProgramFolderOf(const std::filesystem::path& programFile) {
+  if (programFile.empty() || !programFile.is_absolute() || !programFile.has_filename()) {
+    return std::nullopt;
+  }
+  std::filesystem::path folder = programFile.parent_path();
+  if (folder.empty() || !folder.is_absolute()) return std::nullopt;
+  return folder;
+}
 
 numeric::Separators ChooseSeparators(std::string_view decimalUtf8, std::string_view thousandsUtf8) {
   const std::optional<char> decimal = SingleByte(decimalUtf8);
