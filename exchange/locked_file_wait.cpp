@@ -6,13 +6,13 @@
 namespace morven::exchange {
 
 bool LockedFileWait::PauseBeforeRetry() {
-  const auto now = std::chrono::steady_clock::now();
+  const auto now = pacing_.now ? pacing_.now() : std::chrono::steady_clock::now();
   if (!deadline_) deadline_ = now + kLockedFileWait;
   if (now >= *deadline_) return false;
   const auto pause =
       std::min(kLockedFilePause, std::chrono::ceil<std::chrono::milliseconds>(*deadline_ - now));
-  if (pause_) {
-    pause_(pause);
+  if (pacing_.pause) {
+    pacing_.pause(pause);
   } else {
     std::this_thread::sleep_for(pause);
   }

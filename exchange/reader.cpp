@@ -20,8 +20,8 @@ struct FileCloser {
 }  // namespace
 
 FileResult ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
-                            PauseFunction pause) {
-  LockedFileWait wait(std::move(pause));
+                            WaitPacing pacing) {
+  LockedFileWait wait(std::move(pacing));
   const OpenedFile opened = OpenRegularFileForReading(path, wait);
   const std::unique_ptr<std::FILE, FileCloser> file(opened.file);
   if (!file) return opened.result;

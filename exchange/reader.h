@@ -12,11 +12,11 @@ namespace morven::exchange {
 struct ExchangeState;
 
 // Reads the exchange file line by line into the state. A failure when no regular file is at the
-// path or it cannot be opened (the state is then untouched: a FIFO or a device is never read), or
-// when reading failed part-way (what was read before stays); nothing there is kOther. A file held
-// by another program is waited for with `pause` (see locked_file_wait.h).
+// path (kNothingThere, or kNotARegularFile: a FIFO or a device is never read) or it cannot be
+// opened, the state then untouched, or when reading failed part-way (what was read before stays).
+// A file held by another program is waited for at `pacing` (see locked_file_wait.h).
 FileResult ReadExchangeFile(ExchangeState& state, const std::filesystem::path& path,
-                            PauseFunction pause = nullptr);
+                            WaitPacing pacing = {});
 
 // Splits one line (without its line end) into tokens and applies it to the state; tells which
 // keyword row applied. Lines taken from SplitFileLines and read in order give the state that

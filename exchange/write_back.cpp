@@ -35,8 +35,8 @@ bool WriteEntries(const ExchangeState& state, std::FILE* file) {
 }  // namespace
 
 FileResult WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
-                                 PauseFunction pause) {
-  LockedFileWait wait(std::move(pause));
+                                 WaitPacing pacing) {
+  LockedFileWait wait(std::move(pacing));
   std::FILE* file = nullptr;
   FileFailure failure = FileFailure::kOther;
   try {

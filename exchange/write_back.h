@@ -16,8 +16,8 @@ struct ExchangeState;
 // the file is closed, the name is deleted when it is a regular file or a symbolic link (never a
 // device, a FIFO or a folder), and the result is why the answer could not be written (not why a
 // delete after it failed); it never throws. Writing and deleting
-// share one LockedFileWait (on Windows, see regular_file.h), which pauses with `pause`.
+// share one LockedFileWait (on Windows, see regular_file.h), at `pacing`.
 FileResult WriteBackExchangeFile(const ExchangeState& state, const std::filesystem::path& fileName,
-                                 PauseFunction pause = nullptr);
+                                 WaitPacing pacing = {});
 
 }  // namespace morven::exchange

@@ -64,11 +64,12 @@ std::string FileQuestion(FileStep step, FileFailure failure) {
          "\n" + Reason(failure);
 }
 
-DimensionDialogModel::DimensionDialogModel(DialogView& view,
-                                           std::optional<std::filesystem::path> programFolder,
-                                           numeric::Separators separators)
+DimensionDialogModel::DimensionDialogModel(
+    DialogView& view, std::optional<std::filesystem::path> programFolder,
+    numeric::Separators separators, std::function<std::chrono::steady_clock::time_point()> clock)
     : view_(view),
-      pause_([this](std::chrono::milliseconds time) { view_.PauseWhileFileHeld(time); }),
+      pacing_{[this](std::chrono::milliseconds time) { view_.PauseWhileFileHeld(time); },
+              std::move(clock)},
       separators_(separators) {
   if (programFolder) exchangeFile_ = *programFolder / exchange::kExchangeFileName;
 }
@@ -99,7 +100,7 @@ std::optional<FileFailure> DimensionDialogModel::Read() {
   exchange::ResetExchangeState(state_);
   std::optional<FileFailure> failure;
   if (exchangeFile_) {
-    failure = exchange::ReadExchangeFile(state_, *exchangeFile_, pause_).Failure();
+    failure = exchange::ReadExchangeFile(state_, *exchangeFile_, pacing_).Failure();
   }
   exchange::ResetCommandWriter(state_);
   if (failure == FileFailure::kNothingThere || failure == FileFailure::kNotARegularFile) return {};
@@ -127,7 +128,7 @@ void DimensionDialogModel::OnOk() {
 exchange::FileResult DimensionDialogModel::WriteBack() {
   if (!exchangeFile_) return {};
   const exchange::FileResult written =
-      exchange::WriteBackExchangeFile(state_, *exchangeFile_, pause_);
+      exchange::WriteBackExchangeFile(state_, *exchangeFile_, pacing_);
   if (written.Failure() == FileFailure::kNotARegularFile) return {};
   return written;
 }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,9 +51,11 @@ class DimensionDialogModel {
  public:
   // `view` outlives the model (a view holds its model as its last member). `programFolder` holds
   // the exchange file; nothing when the program's folder is unknown, and then nothing is read and
-  // nothing written. `separators` are the user's regional ones.
+  // nothing written. `separators` are the user's regional ones. `clock` times the waits for a held
+  // file (nullptr: the steady clock).
   DimensionDialogModel(DialogView& view, std::optional<std::filesystem::path> programFolder,
-                       numeric::Separators separators);
+                       numeric::Separators separators,
+                       std::function<std::chrono::steady_clock::time_point()> clock = nullptr);
   // Unanswered (the system refused the window), the host still gets the answer Cancel gives.
   ~DimensionDialogModel();
   DimensionDialogModel(const DimensionDialogModel&) = delete;
@@ -83,7 +86,7 @@ class DimensionDialogModel {
   void AnswerWithoutAsking();
 
   DialogView& view_;
-  exchange::PauseFunction pause_;
+  exchange::WaitPacing pacing_;
   exchange::ExchangeState state_;
   std::optional<std::filesystem::path> exchangeFile_;
   numeric::Separators separators_;

@@ -80,7 +80,11 @@ class FakeView final : public DialogView {
     log.push_back("ask");
     return answerBox && answerBox();
   }
-  void PauseWhileFileHeld(std::chrono::milliseconds) override { ++pauses; }
+  // Time passes only here, as much as was asked.
+  void PauseWhileFileHeld(std::chrono::milliseconds time) override {
+    now += time;
+    ++pauses;
+  }
   // As a window does, it tells the conversation on the way.
   void Close() override {
     log.push_back("close");
@@ -93,6 +97,7 @@ class FakeView final : public DialogView {
   DimensionDialogModel* model = nullptr;
   std::vector<std::string> log;
   std::vector<std::string> questions;
+  std::chrono::steady_clock::time_point now;
   int pauses = 0;
 };
 
@@ -400,7 +405,7 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     const TempFolder folder;
     folder.Write(exchange::kExchangeFileName, kHostFile);
     FakeView view;
-    DimensionDialogModel model(view, folder.Path(), kSeparators);
+    DimensionDialogModel model(view, folder.Path(), kSeparators, [&view] { return view.now; });
     view.model = &model;
     std::optional<KeptFile> kept;
     view.answerBox = [&] {
