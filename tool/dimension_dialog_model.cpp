@@ -74,21 +74,20 @@ DimensionDialogModel::DimensionDialogModel(
   if (programFolder) exchangeFile_ = *programFolder / exchange::kExchangeFileName;
 }
 
-DimensionDialogModel::~DimensionDialogModel() {
-  AnswerWithoutAsking();
-}
-
 void DimensionDialogModel::OnShown() {
   if (stage_ != Stage::kUnread) return;
   stage_ = Stage::kReading;
-  for (auto failure = Read(); failure; failure = Read()) {
+  for (auto failure = Read(); failure && !closeAsked_; failure = Read()) {
     const bool retry = view_.AskRetryOrCancel(FileQuestion(FileStep::kRead, *failure));
-    if (Closed()) return;
+    if (stage_ != Stage::kReading) return;  // the program ended meanwhile, and answered
     if (!retry) {
-      AnswerWithoutAsking();
-      view_.Close();
+      Answer(false);
       return;
     }
+  }
+  if (closeAsked_) {
+    Answer(true);
+    return;
   }
   stage_ = Stage::kOpen;
   view_.FillList(kTextTypeList, TextTypeListItems(state_, separators_));
@@ -118,10 +117,19 @@ void DimensionDialogModel::OnOk() {
     return;
   }
   if (result == DimensionResult::kBuilt) {
-    view_.Close();
+    Answer(true);
   } else {
     view_.FocusAndSelect(RefusedField(result));
   }
+}
+
+void DimensionDialogModel::OnClose() {
+  if (stage_ == Stage::kReading) closeAsked_ = true;
+  if (stage_ == Stage::kUnread || stage_ == Stage::kOpen) Answer(true);
+}
+
+void DimensionDialogModel::OnProgramEnd() {
+  if (stage_ != Stage::kClosed) Answer(false);
 }
 
 // Written, or what is in the file's place could never take the answer.
@@ -133,30 +141,20 @@ exchange::FileResult DimensionDialogModel::WriteBack() {
   return written;
 }
 
-void DimensionDialogModel::OnClose() {
-  while (!Closed()) {
-    const exchange::FileResult written = WriteBack();
-    if (written) {
-      stage_ = Stage::kClosed;
-      exchange::ReleaseExchangeState(state_);
-    } else if (!view_.AskRetryOrCancel(FileQuestion(FileStep::kWriteBack, *written.Failure()))) {
+void DimensionDialogModel::Answer(bool ask) {
+  stage_ = Stage::kAnswering;
+  for (auto written = WriteBack(); !written && ask; written = WriteBack()) {
+    const bool retry =
+        view_.AskRetryOrCancel(FileQuestion(FileStep::kWriteBack, *written.Failure()));
+    if (stage_ != Stage::kAnswering) return;  // the program ended meanwhile, and answered
+    if (!retry) {
       state_.CommandBuffer.Release();
-      AnswerWithoutAsking();
+      ask = false;
     }
   }
-}
-
-void DimensionDialogModel::OnSessionEnd() {
-  if (Closed()) return;
-  AnswerWithoutAsking();
-  view_.Close();
-}
-
-void DimensionDialogModel::AnswerWithoutAsking() {
-  if (Closed()) return;
-  (void)WriteBack();
   stage_ = Stage::kClosed;
   exchange::ReleaseExchangeState(state_);
+  view_.Close();
 }
 
 }  // namespace morven::tool

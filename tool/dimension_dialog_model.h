@@ -14,14 +14,15 @@
 #include "tool/form_layout.h"
 
 // The dialog's conversation, the same in every view: what happens when the window is first shown,
-// when OK is pressed, whenever it closes and when the session ends. A view forwards those events
-// and lends the conversation what only a window can do (DialogView); it decides nothing itself.
-// The exchange file is read at most once, again only when the user asks after it could not be
-// read, and answered once.
+// when OK is pressed, whenever the user or another program closes it and when the program must
+// end. A view forwards those events and lends the conversation what only a window can do
+// (DialogView); it decides nothing itself. The exchange file is read at most once, again only
+// when the user asks after it could not be read, and answered once: from the moment the answer is
+// started, nothing else the window tells starts another.
 namespace morven::tool {
 
 // What the conversation asks of a window. Controls are named by their role in the layout table;
-// texts are Shift_JIS.
+// texts are Shift_JIS. Nothing deletes a window through it.
 class DialogView {
  public:
   // The position chosen in a drop-down list, from 0.
@@ -33,13 +34,17 @@ class DialogView {
   virtual void FocusAndSelect(ControlRole field) = 0;
   // An error box with an OK button, captioned with the application title.
   virtual void ShowError(const std::string& message) = 0;
-  // An error box with Retry, the default, and Cancel (also Esc); true for Retry. The window may
-  // have been closed from outside while it was up.
+  // An error box with Retry, the default, and Cancel (also Esc), owned by the window; true for
+  // Retry. The window's events may reach the conversation while it is up.
   virtual bool AskRetryOrCancel(const std::string& question) = 0;
-  // One pause while another program holds the exchange file, the window kept drawn.
+  // One pause while another program holds the exchange file, the window kept drawn; the program
+  // cannot end meanwhile.
   virtual void PauseWhileFileHeld(std::chrono::milliseconds time) = 0;
-  // Closes the window, which tells the conversation on the way as every close does.
+  // Closes the window, once the conversation has answered.
   virtual void Close() = 0;
+
+ protected:
+  ~DialogView() = default;
 };
 
 // The two steps on the host's file that the user is asked about when they fail, and the question:
@@ -49,41 +54,41 @@ std::string FileQuestion(FileStep step, exchange::FileFailure failure);
 
 class DimensionDialogModel {
  public:
-  // `view` outlives the model (a view holds its model as its last member). `programFolder` holds
-  // the exchange file; nothing when the program's folder is unknown, and then nothing is read and
-  // nothing written. `separators` are the user's regional ones. `clock` times the waits for a held
-  // file (nullptr: the steady clock).
+  // `view` outlives the model. `programFolder` holds the exchange file; nothing when the program's
+  // folder is unknown, and then nothing is read and nothing written. `separators` are the user's
+  // regional ones. `clock` times the waits for a held file (nullptr: the steady clock).
   DimensionDialogModel(DialogView& view, std::optional<std::filesystem::path> programFolder,
                        numeric::Separators separators,
                        std::function<std::chrono::steady_clock::time_point()> clock = nullptr);
-  // Unanswered (the system refused the window), the host still gets the answer Cancel gives.
-  ~DimensionDialogModel();
   DimensionDialogModel(const DimensionDialogModel&) = delete;
   DimensionDialogModel& operator=(const DimensionDialogModel&) = delete;
 
   // Once the window is on the screen: resets the exchange state, reads the file (nothing there, or
   // something that is never the host's, leaves the start values) and fills the text-type list.
   // While the file is there but cannot be read, asks: Retry reads it again, Cancel answers without
-  // a box and closes. Only the first call does anything.
+  // a box. Only the first call does anything.
   void OnShown();
-  // Reads first when that has not happened; then builds the dimension and closes, or moves the
-  // focus to the refused field, or shows why the build failed.
+  // Reads first when that has not happened; then builds the dimension and answers, or moves the
+  // focus to the refused field, or shows why the build failed. Only while the dialog is open.
   void OnOk();
-  // Every way of closing: writes the answer back (the commands, or "hq") and releases the state.
-  // While the answer cannot be written, asks: Retry writes it again; Cancel gives it up as Cancel
-  // would, so that the host never reads its own input back ("hq" where the file can be written
-  // now, else the file deleted where it can be). Once closed, nothing more.
+  // Cancel, Esc, the close box, Alt+F4 or another program's close: answers "hq" (a close while
+  // the read is asked about, once that box is answered). Only the first close does anything.
   void OnClose();
-  // The session ends: one attempt to answer, no box, and the window closes.
-  void OnSessionEnd();
+  // The program must end now (the session ends, the system refused the window, the window's loop
+  // ended without a close): one attempt to answer as Cancel does, no box. Nothing once answered.
+  void OnProgramEnd();
   bool Closed() const { return stage_ == Stage::kClosed; }
 
  private:
-  enum class Stage { kUnread, kReading, kOpen, kClosed };
+  enum class Stage { kUnread, kReading, kOpen, kAnswering, kClosed };
 
   std::optional<exchange::FileFailure> Read();
   exchange::FileResult WriteBack();
-  void AnswerWithoutAsking();
+  // Writes the answer (the commands, or "hq"), releases the state and closes the window. While
+  // the answer cannot be written and `ask` holds, asks: Retry writes it again; Cancel gives it up
+  // as Cancel would, so that the host never reads its own input back ("hq" where the file can be
+  // written now, else the file deleted where it can be).
+  void Answer(bool ask);
 
   DialogView& view_;
   exchange::WaitPacing pacing_;
@@ -91,6 +96,7 @@ class DimensionDialogModel {
   std::optional<std::filesystem::path> exchangeFile_;
   numeric::Separators separators_;
   Stage stage_ = Stage::kUnread;
+  bool closeAsked_ = false;  // while the read was asked about
 };
 
 }  // namespace morven::tool

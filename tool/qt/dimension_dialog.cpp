@@ -56,7 +56,7 @@ void DimensionDialog::BuildControls() {
   connect(As<QPushButton>(Control(ControlRole::kOkButton)), &QPushButton::clicked, this,
           [this] { model_.OnOk(); });
   connect(As<QPushButton>(Control(ControlRole::kCancelButton)), &QPushButton::clicked, this,
-          &QDialog::close);
+          &DimensionDialog::reject);
   update();
 }
 
@@ -74,9 +74,13 @@ void DimensionDialog::paintEvent(QPaintEvent* event) {
   if (!controls_.empty()) QTimer::singleShot(0, this, [this] { model_.OnShown(); });
 }
 
-void DimensionDialog::done(int result) {
+// Cancel, Esc and the close event of the close box and Alt+F4, which Qt turns into a reject().
+void DimensionDialog::reject() {
   model_.OnClose();
-  QDialog::done(result);
+}
+
+void DimensionDialog::End() {
+  model_.OnProgramEnd();
 }
 
 QWidget* DimensionDialog::Control(ControlRole role) const {
@@ -124,7 +128,7 @@ void DimensionDialog::PauseWhileFileHeld(std::chrono::milliseconds time) {
 }
 
 void DimensionDialog::Close() {
-  accept();
+  QDialog::done(QDialog::Accepted);
 }
 
 }  // namespace morven::tool::qt

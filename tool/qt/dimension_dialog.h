@@ -11,9 +11,9 @@
 namespace morven::tool::qt {
 
 // The dialog "水平寸法の作図" in Qt Widgets, drawn from the layout table. It forwards its events to
-// the dialog model, which holds the conversation: the first show reads the exchange file, OK
-// builds the dimension, and every way of closing (OK, Cancel, Esc, the close box, Alt+F4) passes
-// through done(), which writes the file back once.
+// the dialog model, which holds the conversation: the first paint reads the exchange file, OK
+// builds the dimension, and every way of closing (Cancel, Esc, the close box, Alt+F4) passes
+// through reject(); the model answers before it closes the window.
 class DimensionDialog : public QDialog, public DialogView {
   Q_OBJECT
 
@@ -22,7 +22,9 @@ class DimensionDialog : public QDialog, public DialogView {
   DimensionDialog(std::optional<std::filesystem::path> programFolder,
                   numeric::Separators separators, QWidget* parent = nullptr);
 
-  void done(int result) override;
+  void reject() override;
+  // The program ends: where the loop ended without a close, the host still gets an answer.
+  void End();
 
   // Once the controls are made, right after the first show.
   QWidget* Control(ControlRole role) const;
@@ -45,7 +47,7 @@ class DimensionDialog : public QDialog, public DialogView {
 
   std::vector<QWidget*> controls_;  // by role
   bool shown_ = false;
-  DimensionDialogModel model_;  // last: as it goes it may still answer, through this view
+  DimensionDialogModel model_;
 };
 
 }  // namespace morven::tool::qt

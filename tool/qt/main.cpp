@@ -15,5 +15,6 @@ int main(int, char** argv) {
   DimensionDialog dialog(ProgramFolder(), UserSeparators());
   dialog.show();
   application.exec();
+  dialog.End();
   return 0;
 }

@@ -76,39 +76,41 @@ class FakeView final : public DialogView {
     log.push_back("error " + numeric::Cp932ToUtf8(message));
   }
   bool AskRetryOrCancel(const std::string& question) override {
-    questions.push_back(question);
+    EXPECT_FALSE(boxUp) << "a box over a box";
+    questions.push_back(numeric::Cp932ToUtf8(question));
     log.push_back("ask");
-    return answerBox && answerBox();
+    boxUp = true;
+    const bool retry = answerBox && answerBox();
+    boxUp = false;
+    return retry;
   }
-  // Time passes only here, as much as was asked.
+  // Time passes only here, as much as was asked; what comes meanwhile comes at the first pause.
   void PauseWhileFileHeld(std::chrono::milliseconds time) override {
     now += time;
     ++pauses;
+    if (meanwhile) std::exchange(meanwhile, nullptr)();
   }
-  // As a window does, it tells the conversation on the way.
-  void Close() override {
-    log.push_back("close");
-    if (model != nullptr) model->OnClose();
-  }
+  void Close() override { log.push_back("close"); }
 
   std::map<ControlRole, std::string> texts;
   std::map<ControlRole, int> choices;
   std::function<bool()> answerBox;  // Cancel when unset
-  DimensionDialogModel* model = nullptr;
-  std::vector<std::string> log;
-  std::vector<std::string> questions;
+  std::function<void()> meanwhile;
   std::chrono::steady_clock::time_point now;
+  bool boxUp = false;
+  std::vector<std::string> log;
+  std::vector<std::string> questions;  // UTF-8
   int pauses = 0;
 };
 
 // What happens to the dialog: s the first show, o OK, c a close (Cancel, Esc, the close box,
-// Alt+F4, another program), e the session's end, u the host's file overwritten with "untouched"
-// (to see that nothing more is written).
+// Alt+F4, another program), e the program's end (the session's, or a window the system refused),
+// u the host's file overwritten with "untouched" (to see that nothing more is written).
 void Apply(DimensionDialogModel& model, char event, const TempFolder& folder) {
   if (event == 's') model.OnShown();
   if (event == 'o') model.OnOk();
   if (event == 'c') model.OnClose();
-  if (event == 'e') model.OnSessionEnd();
+  if (event == 'e') model.OnProgramEnd();
   if (event == 'u') folder.Write(exchange::kExchangeFileName, "untouched");
 }
 
@@ -156,65 +158,65 @@ TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
        {},
        {},
        "sc",
-       {kStartList},
+       {kStartList, "close"},
        kNothingDrawn},
       {"the host's current type free",
        "cn0 2.5 2.5 0.5 3\r\n",
        {},
        {},
        "sc",
-       {"list 現在の文字種(Free) | No1: W3 H3 D0 | No10: W3 H3 D0"},
+       {"list 現在の文字種(Free) | No1: W3 H3 D0 | No10: W3 H3 D0", "close"},
        kNothingDrawn},
       {"the host's current type is the first named, as given",
        "cn15\r\ncn3\r\n",
        {},
        {},
        "sc",
-       {"list 現在の文字種(No15) | No1: W3 H3 D0 | No10: W3 H3 D0"},
+       {"list 現在の文字種(No15) | No1: W3 H3 D0 | No10: W3 H3 D0", "close"},
        kNothingDrawn},
       {"a mark scale of 0 is refused; Cancel then answers",
        kHostFile,
        {{kMarkScaleField, "0"}},
        {},
        "soc",
-       {kHostsList, "focus Edit1"},
+       {kHostsList, "focus Edit1", "close"},
        kNothingDrawn},
       {"an empty mark scale is refused",
        kHostFile,
        {{kMarkScaleField, ""}},
        {},
        "soc",
-       {kHostsList, "focus Edit1"},
+       {kHostsList, "focus Edit1", "close"},
        kNothingDrawn},
       {"a negative gap is refused",
        kHostFile,
        {{kExtensionGapField, "-1"}},
        {},
        "soc",
-       {kHostsList, "focus Edit5"},
+       {kHostsList, "focus Edit5", "close"},
        kNothingDrawn},
       {"a negative overshoot is refused",
        kHostFile,
        {{kOvershootField, "-0.5"}},
        {},
        "soc",
-       {kHostsList, "focus Edit6"},
+       {kHostsList, "focus Edit6", "close"},
        kNothingDrawn},
       {"a number beyond the double range is shown, the dialog stays",
        kHostFile,
        {{kTextDistanceField, "1e400"}},
        {},
        "soc",
-       {kHostsList, "error 浮動小数点数のオーバーフロー."},
+       {kHostsList, "error 浮動小数点数のオーバーフロー.", "close"},
        kNothingDrawn},
       {"a distance times the layer-group scale beyond it",
        kHostFile + "hs 1e300 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n",
        {{kOvershootField, "1e10"}},
        {},
        "soc",
-       {kHostsList, "error 浮動小数点数のオーバーフロー."},
+       {kHostsList, "error 浮動小数点数のオーバーフロー.", "close"},
        kNothingDrawn},
-      {"Cancel, Esc, the close box", kHostFile, {}, {}, "sc", {kHostsList}, kNothingDrawn},
+      {"Cancel, Esc, the close box", kHostFile, {}, {}, "sc", {kHostsList, "close"}, kNothingDrawn},
       {"the session ends: answered without a box, the window closed",
        kHostFile,
        {},
@@ -222,17 +224,28 @@ TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
        "se",
        {kHostsList, "close"},
        kNothingDrawn},
-      {"the session ends before the show", kHostFile, {}, {}, "e", {"close"}, kNothingDrawn},
-      {"closed before the show: nothing read after", kHostFile, {}, {}, "cso", {}, kNothingDrawn},
-      {"answered once after a close", kHostFile, {}, {}, "scucsoe", {kHostsList}, "untouched"},
-      {"answered once after OK", kHostFile, {}, {}, "soucsoe", {kHostsList, "close"}, "untouched"},
-      {"never shown, as when the system refuses the window: answered all the same",
+      {"the program ends before the show, as when the system refuses the window",
        kHostFile,
        {},
        {},
-       "",
-       {},
+       "e",
+       {"close"},
        kNothingDrawn},
+      {"closed before the show: nothing read after",
+       kHostFile,
+       {},
+       {},
+       "cso",
+       {"close"},
+       kNothingDrawn},
+      {"answered once after a close",
+       kHostFile,
+       {},
+       {},
+       "scucsoe",
+       {kHostsList, "close"},
+       "untouched"},
+      {"answered once after OK", kHostFile, {}, {}, "soucsoe", {kHostsList, "close"}, "untouched"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -241,15 +254,12 @@ TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
     FakeView view;
     for (const auto& [field, text] : c.typed) view.texts[field] = text;
     for (const auto& [list, choice] : c.chosen) view.choices[list] = choice;
-    {
-      DimensionDialogModel model(view, folder.Path(), kSeparators);
-      view.model = &model;
-      for (const char event : c.events) {
-        Apply(model, event, folder);
-        if (!model.Closed() && c.hostFile) {
-          EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), *c.hostFile)
-              << "answered before the close";
-        }
+    DimensionDialogModel model(view, folder.Path(), kSeparators);
+    for (const char event : c.events) {
+      Apply(model, event, folder);
+      if (!model.Closed() && c.hostFile) {
+        EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), *c.hostFile)
+            << "answered before the close";
       }
     }
     EXPECT_EQ(view.log, c.log);
@@ -263,11 +273,8 @@ TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
 TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
   const TempFolder folder;
   FakeView view;
-  {
-    DimensionDialogModel model(view, std::nullopt, kSeparators);
-    view.model = &model;
-    for (const char event : std::string("soc")) Apply(model, event, folder);
-  }
+  DimensionDialogModel model(view, std::nullopt, kSeparators);
+  for (const char event : std::string("soc")) Apply(model, event, folder);
   EXPECT_EQ(view.log, (std::vector<std::string>{kStartList, "close"}));
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 
@@ -284,12 +291,12 @@ TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
   for (const auto& [place, asksAtClose] : placesAndAsksAtClose) {
     FakeView unread;
     unread.answerBox = [&unread] { return unread.questions.size() < 3; };
-    DimensionDialogModel model(unread, place, kSeparators);
-    model.OnShown();
-    model.OnClose();
+    DimensionDialogModel unreadModel(unread, place, kSeparators);
+    unreadModel.OnShown();
+    unreadModel.OnClose();
     EXPECT_EQ(unread.log.front(), kStartList) << place;
     EXPECT_EQ(unread.questions.size(), static_cast<std::size_t>(asksAtClose)) << place;
-    EXPECT_TRUE(model.Closed()) << place;
+    EXPECT_TRUE(unreadModel.Closed()) << place;
   }
 }
 
@@ -317,7 +324,7 @@ enum class Kept { kFileAndFolder, kFileOnly, kFolderClosed };
 
 // Keeps the host's file from the program until it is mended.
 #ifdef _WIN32
-constexpr auto kFailure = exchange::FileFailure::kHeldByAnotherProgram;
+constexpr const char* kWhy = "ほかのプログラムがこのファイルを使用しています。";
 class KeptFile {
  public:
   KeptFile(const TempFolder& folder, Kept)
@@ -332,7 +339,7 @@ class KeptFile {
   HANDLE held_;
 };
 #else
-constexpr auto kFailure = exchange::FileFailure::kNoPermission;
+constexpr const char* kWhy = "このファイルにアクセスする権限がありません。";
 class KeptFile {
  public:
   KeptFile(const TempFolder& folder, Kept kept) : folder_(folder) {
@@ -357,7 +364,7 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
   if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
 #endif
   // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; F Cancel after
-  // only its folder was; E Retry after it was made usable and the session ended; X Retry after it
+  // only its folder was; E Retry after it was made usable and the program ended; X Retry after it
   // was made usable and another program closed the window; O another program pressing OK, then R.
   const struct {
     const char* name;
@@ -365,7 +372,9 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     Kept kept;
     std::string boxes;
     std::string answer;
-    bool sessionEnds = false;  // at the answer, instead of OK
+    bool programEnds = false;  // at the answer, instead of OK
+    char meanwhile =
+        0;  // at the first pause, which only Windows makes: o OK, c a close, from outside
   } cases[] = {
       {"unreadable, mended, Retry", FileStep::kRead, Kept::kFileAndFolder, "R",
        kWorkedExampleAnswer},
@@ -397,6 +406,14 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
        Kept::kFileAndFolder, "F", ""},
       {"unwritable, the session ends meanwhile", FileStep::kWriteBack, Kept::kFileAndFolder, "E",
        kWorkedExampleAnswer},
+      {"unwritable, OK from outside while the box is up", FileStep::kWriteBack,
+       Kept::kFileAndFolder, "O", kWorkedExampleAnswer},
+      {"unwritable, closed from outside while the box is up", FileStep::kWriteBack,
+       Kept::kFileAndFolder, "X", kWorkedExampleAnswer},
+      {"unwritable, OK from outside while it is waited for", FileStep::kWriteBack,
+       Kept::kFileAndFolder, "R", kWorkedExampleAnswer, false, 'o'},
+      {"unwritable, closed from outside while it is waited for", FileStep::kWriteBack,
+       Kept::kFileAndFolder, "R", kWorkedExampleAnswer, false, 'c'},
       {"unwritable at the session's end: nothing asked", FileStep::kWriteBack, Kept::kFileAndFolder,
        "", kHostFile, true},
   };
@@ -406,17 +423,17 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     folder.Write(exchange::kExchangeFileName, kHostFile);
     FakeView view;
     DimensionDialogModel model(view, folder.Path(), kSeparators, [&view] { return view.now; });
-    view.model = &model;
     std::optional<KeptFile> kept;
     view.answerBox = [&] {
       const char box =
           view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : 'c';
       if (box == 'O') model.OnOk();
       if (box != 'r' && box != 'c') kept->Mend(box != 'F');
-      if (box == 'E') model.OnSessionEnd();
-      if (box == 'X') view.Close();
+      if (box == 'E') model.OnProgramEnd();
+      if (box == 'X') model.OnClose();
       return box != 'c' && box != 'C' && box != 'F';
     };
+    if (c.meanwhile) view.meanwhile = [&] { Apply(model, c.meanwhile, folder); };
 #ifdef _WIN32
     // Windows holds a file, not its folder.
     if (c.kept != Kept::kFileAndFolder || c.boxes.find('F') != std::string::npos) continue;
@@ -424,12 +441,15 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     if (c.failing == FileStep::kRead) kept.emplace(folder, c.kept);
     model.OnShown();
     if (c.failing == FileStep::kWriteBack) kept.emplace(folder, c.kept);
-    if (c.sessionEnds) model.OnSessionEnd();
+    if (c.programEnds) model.OnProgramEnd();
     model.OnOk();
     kept.reset();
     EXPECT_TRUE(model.Closed());
-    EXPECT_GE(std::count(view.log.begin(), view.log.end(), "close"), 1) << "the window stayed";
-    EXPECT_EQ(view.questions, std::vector(c.boxes.size(), FileQuestion(c.failing, kFailure)));
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "close"), 1) << "closed once";
+    const std::string question = c.failing == FileStep::kRead
+                                     ? "JWC_TEMP.TXT を読み込めませんでした。\n"
+                                     : "結果を JWC_TEMP.TXT に書き込めませんでした。\n";
+    EXPECT_EQ(view.questions, std::vector(c.boxes.size(), question + kWhy));
     EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
 #ifdef _WIN32
     EXPECT_GT(view.pauses, 0) << "the wait did not keep the window drawn";

@@ -22,7 +22,8 @@ bool IsButton(ControlKind kind) {
   return kind == ControlKind::kDefaultButton || kind == ControlKind::kCancelButton;
 }
 
-// Keys and clicks made while the program waited on the exchange file were meant for a box.
+// Keys and clicks made while the program waited on the exchange file, and those a box left, were
+// meant for a box.
 void DropInputMadeWhileWaiting() {
   MSG input;
   while (PeekMessageW(&input, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
@@ -109,15 +110,17 @@ void DimensionWindow::LayOut(FormScale scale, const RECT& place) {
 // paint: making them loads the fonts and the common controls (the manifest's visual styles bring
 // those in with the first control), which would otherwise hold the window back. The exchange file
 // is read once the window is on the screen, so a large selection does not hold it back either.
-void DimensionWindow::Show(int showCommand) {
+bool DimensionWindow::Show(int showCommand) {
   PlaceUnderPointer(window_, desktop_);
   ShowWindow(window_, showCommand);
-  if (!CreateControls()) {
-    Close();
-    return;
-  }
+  if (!CreateControls()) return false;
   if (GetActiveWindow() == window_) SetFocus(focusToRestore_);
   PostMessageW(window_, kReadExchangeMessage, 0, 0);
+  return true;
+}
+
+void DimensionWindow::End() {
+  model_.OnProgramEnd();
 }
 
 bool DimensionWindow::HandleDialogKey(MSG& message) {
@@ -152,7 +155,7 @@ LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPA
 std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kReadExchangeMessage:
-      Forward(&DimensionDialogModel::OnShown);
+      model_.OnShown();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -172,7 +175,7 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
       OnEraseBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_CLOSE:
-      Close();
+      model_.OnClose();
       return 0;
     // Moved onto a screen of another resolution: laid out again there, where the system suggests.
     case WM_DPICHANGED:
@@ -183,7 +186,7 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) model_.OnSessionEnd();
+      if (wParam) model_.OnProgramEnd();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -224,18 +227,18 @@ bool DimensionWindow::CreateControls() {
 
 void DimensionWindow::OnCommand(int id, int notification) {
   if (id == IDCANCEL) {  // Esc
-    Close();
+    model_.OnClose();
     return;
   }
   const std::optional<ControlRole> role = RoleOfId(id);
   if (!role) return;
   switch (ControlFor(*role).kind) {
     case ControlKind::kDefaultButton:
-      if (notification == BN_CLICKED) Forward(&DimensionDialogModel::OnOk);
+      if (notification == BN_CLICKED) model_.OnOk();
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kCancelButton:
-      if (notification == BN_CLICKED) Close();
+      if (notification == BN_CLICKED) model_.OnClose();
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kEdit:
@@ -247,12 +250,6 @@ void DimensionWindow::OnCommand(int id, int notification) {
     case ControlKind::kLabel:
       break;
   }
-}
-
-// What was typed while a Retry waited on the file was meant for the box.
-void DimensionWindow::Forward(void (DimensionDialogModel::*event)()) {
-  (model_.*event)();
-  if (std::exchange(boxShown_, false)) DropInputMadeWhileWaiting();
 }
 
 // Enter presses the button that has the focus, else OK, and the default frame shows which.
@@ -321,9 +318,11 @@ bool DimensionWindow::AskRetryOrCancel(const std::string& question) {
   DropInputMadeWhileWaiting();
   // The wait cursor would stay over the box until the mouse moved.
   SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
-  boxShown_ = true;
-  return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
-                                 MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
+  const int answer =
+      desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
+                              MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1);
+  DropInputMadeWhileWaiting();
+  return answer == IDRETRY;
 }
 
 // A paint may end the pause early; the file wait only tries once more.
@@ -334,7 +333,6 @@ void DimensionWindow::PauseWhileFileHeld(std::chrono::milliseconds time) {
 }
 
 void DimensionWindow::Close() {
-  model_.OnClose();
   if (window_ != nullptr) DestroyWindow(window_);
 }
 

@@ -18,9 +18,9 @@
 
 // The dialog "水平寸法の作図" as a Win32 window, drawn from the form's layout table. It forwards
 // its events to the dialog model, which holds the conversation: the file is read once the window is
-// on the screen, and every way of closing (OK, Cancel, Alt+N, Esc, the close box, Alt+F4, the
-// system menu, another program's WM_CLOSE, the end of the Windows session) writes it back once
-// through the one close handler.
+// on the screen; OK, and every way of closing (Cancel, Alt+N, Esc, the close box, Alt+F4, the
+// system menu, another program's WM_CLOSE), reach the model, which answers before it closes the
+// window; so does the end of the Windows session.
 namespace morven::tool::win32 {
 
 class DimensionWindow : public DialogView {
@@ -35,8 +35,12 @@ class DimensionWindow : public DialogView {
   // Makes the window, hidden, with the form's icon from the resources of `instance`; false when
   // the system refuses.
   bool Create(HINSTANCE instance);
-  // Places the window under the cursor, shows it and has the exchange file read.
-  void Show(int showCommand);
+  // Places the window under the cursor, shows it and has the exchange file read; false when the
+  // system refuses its controls.
+  bool Show(int showCommand);
+  // The program ends: where the window was refused, or its loop ended without a close, the host
+  // still gets the answer Cancel gives.
+  void End();
   // Tab, Enter, Esc and the access keys, for the message loop; true when the key was taken.
   bool HandleDialogKey(MSG& message);
 
@@ -49,7 +53,7 @@ class DimensionWindow : public DialogView {
   void FillList(ControlRole list, const std::vector<std::string>& items) override;
   void FocusAndSelect(ControlRole field) override;
   void ShowError(const std::string& message) override;
-  // Keys pressed before the box, and those it left, were meant for a box: they are dropped.
+  // Keys pressed before the box, and those it left, were meant for it: they are dropped.
   bool AskRetryOrCancel(const std::string& question) override;
   // Only paints, with the wait cursor: a message handled here could close the dialog in the
   // middle of the step that waits. Input waits in the queue.
@@ -63,8 +67,6 @@ class DimensionWindow : public DialogView {
   void LayOut(FormScale scale, const RECT& place);
   bool CreateControls();
   void OnCommand(int id, int notification);
-  // Passes an event that may read the file on to the model.
-  void Forward(void (DimensionDialogModel::*event)());
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();
@@ -84,8 +86,7 @@ class DimensionWindow : public DialogView {
   HWND focusToRestore_ = nullptr;
   ControlRole formDefaultButton_ = ControlRole::kOkButton;  // the table's
   ControlRole defaultButton_ = ControlRole::kOkButton;      // the focused button, else the table's
-  bool boxShown_ = false;
-  DimensionDialogModel model_;  // last: as it goes it may still answer, through this view
+  DimensionDialogModel model_;
 };
 
 }  // namespace morven::tool::win32

@@ -6,11 +6,8 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   using namespace morven::tool::win32;
-  // Also when the system refuses the window, the host gets an answer: the dialog's model gives
-  // one as it goes.
   DimensionWindow window(ProgramFolder(), UserSeparators());
-  if (window.Create(instance)) {
-    window.Show(showCommand);
+  if (window.Create(instance) && window.Show(showCommand)) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
       if (window.HandleDialogKey(message)) continue;
@@ -18,5 +15,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
       DispatchMessageW(&message);
     }
   }
+  window.End();
   return 0;
 }

@@ -46,10 +46,15 @@ using enum ControlRole;
 using exchange::test::ReadBytes;
 using exchange::test::TempFolder;
 
-// The worked example as the host writes it: angle 0, scale 100, points (0,0), (1000,0), (500,500).
+// The worked example as the host writes it: angle 0, scale 100, points (0,0), (1000,0), (500,500),
+// text type 1 as the host starts (3 mm); and its answer.
 const std::string kHostFile =
     "hk 0\r\nhs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\nlw0\r\ncn1\r\n"
     "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 500\r\n";
+const std::string kWorkedExampleAnswer =
+    "lg0\r\nly0\r\nlc1\r\npn1\r\nlt1\r\nlw0\r\ncn\"$\r\nz3\r\n0 200 0 700\r\nz3\r\n"
+    "1000 200 1000 700\r\ncn1\r\nmsg\r\n0 500 1000 500\r\ncs -175 550 10 0 \"1,000.000\r\n"
+    "z3\r\npt 0 500 1 180 1\r\nz3\r\npt 1000 500 1 0 1\r\n";
 
 // The timer message of the system's own timers, such as the caret's blink.
 constexpr UINT kSystemTimer = 0x0118;
@@ -711,6 +716,33 @@ TEST_F(DimensionWindowTest, TheRetryBoxTakesNoKeyPressedBeforeIt) {
   EXPECT_EQ(Answer(), "hq\r\n");
 }
 
+// The answer held past the wait after OK: its box is the dialog's, on the screen. Another program
+// pressing OK or closing the dialog while the box is up starts no second answer: Retry, once the
+// holder let go, writes the one that OK meant, after that one box.
+TEST_F(DimensionWindowTest, AnotherProgramStartsNoSecondAnswerWhileTheAnswersBoxIsUp) {
+  for (const UINT message : {BM_CLICK, WM_CLOSE}) {
+    SCOPED_TRACE(message == BM_CLICK ? "OK pressed" : "the dialog closed");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    messageBoxes_.clear();
+    HWND window = window_->Handle();
+    HWND target = message == BM_CLICK ? Control(kOkButton) : window;
+    HANDLE holder = CreateFileW((folder_ / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    answerBox_ = [&] {
+      EXPECT_TRUE(IsWindowVisible(window)) << "the box has no dialog under it";
+      PostMessageW(target, message, 0, 0);
+      Pump();
+      CloseHandle(holder);
+      return IDRETRY;
+    };
+    Click(kOkButton);
+    ASSERT_EQ(messageBoxes_.size(), 1u);
+    EXPECT_EQ(messageBoxes_[0].owner, window);
+    EXPECT_EQ(Answer(), kWorkedExampleAnswer);
+    EXPECT_EQ(window_->Handle(), nullptr);
+  }
+}
+
 // A file held at the start: once it is read, a key pressed while it was waited for reaches the
 // dialog, unless a box came up for it meanwhile (Retry, once the holder let go): that key was meant
 // for the box.
@@ -738,8 +770,7 @@ TEST_F(DimensionWindowTest, AKeyPressedWhileTheFileWasHeldReachesTheDialogUnless
         });
     }));
     if (shortly.joinable()) shortly.join();
-    PressKeys({VK_DOWN});  // a later key is no box's, and a read asked again drops none
-    PostMessageW(window_->Handle(), WM_APP + 1, 0, 0);
+    PressKeys({VK_DOWN});  // a later key is no box's
     Pump();
     EXPECT_EQ(messageBoxes_.size(), box ? 1u : 0u);
     EXPECT_EQ(SendMessageW(Control(kTextTypeList), CB_GETCOUNT, 0, 0), 11);
