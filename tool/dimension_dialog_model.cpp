@@ -24,7 +24,8 @@ const char* Reason(FileFailure failure) {
       return kFileNotPermitted;
     case FileFailure::kDiskFull:
       return kDiskFull;
-    case FileFailure::kNothingThere:
+    case FileFailure::kNothingThere:  // only a folder: a missing file is made or not asked about
+      return kFolderNotFound;
     case FileFailure::kNotARegularFile:
     case FileFailure::kOther:
       break;

@@ -280,8 +280,8 @@ TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
 
   const TempFolder withFolder;
   std::filesystem::create_directory(withFolder / exchange::kExchangeFileName);
-  // A folder gone by the close is asked about: the user may bring it back.
-  std::vector<std::pair<std::filesystem::path, int>> placesAndAsksAtClose = {
+  // A folder gone by the close is asked about, as what it is: the user may bring it back.
+  std::vector<std::pair<std::filesystem::path, std::size_t>> placesAndAsksAtClose = {
       {folder.Path(), 0}, {folder / "gone", 3}, {withFolder.Path(), 0}};
 #ifndef _WIN32
   const TempFolder withFifo;
@@ -295,7 +295,11 @@ TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
     unreadModel.OnShown();
     unreadModel.OnClose();
     EXPECT_EQ(unread.log.front(), kStartList) << place;
-    EXPECT_EQ(unread.questions.size(), static_cast<std::size_t>(asksAtClose)) << place;
+    EXPECT_EQ(unread.questions,
+              std::vector<std::string>(asksAtClose,
+                                       "結果を JWC_TEMP.TXT に書き込めませんでした。\n"
+                                       "このファイルのフォルダーが見つかりません。"))
+        << place;
     EXPECT_TRUE(unreadModel.Closed()) << place;
   }
 }
@@ -306,7 +310,8 @@ TEST(DialogConversationTest, TheQuestionSaysWhatFailedThenWhy) {
       {kHeldByAnotherProgram, "ほかのプログラムがこのファイルを使用しています。"},
       {kNoPermission, "このファイルにアクセスする権限がありません。"},
       {kDiskFull, "ディスクの空き領域が足りません。"},
-      {kNothingThere, "ほかのプログラムがこのファイルを使用している可能性があります。"},
+      {kNothingThere, "このファイルのフォルダーが見つかりません。"},
+      {kNotARegularFile, "ほかのプログラムがこのファイルを使用している可能性があります。"},
       {kOther, "ほかのプログラムがこのファイルを使用している可能性があります。"}};
   for (const auto& [failure, reason] : reasons) {
     EXPECT_EQ(numeric::Cp932ToUtf8(FileQuestion(FileStep::kRead, failure)),
