@@ -105,17 +105,19 @@ PixelRect PlaceInParent(HWND control) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The caption's width in the control's own font.
-int CaptionWidth(HWND control) {
-  const std::wstring caption = WindowText(control);
-  HDC context = GetDC(control);
+// The caption, drawn on one line in the label's own font, fits inside the label.
+bool CaptionFits(HWND label) {
+  std::wstring caption = WindowText(label);
+  RECT client{};
+  GetClientRect(label, &client);
+  RECT drawn = client;
+  HDC context = GetDC(label);
   const HGDIOBJ previous =
-      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &size);
+      SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  DrawTextW(context, caption.data(), -1, &drawn, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(context, previous);
-  ReleaseDC(control, context);
-  return size.cx;
+  ReleaseDC(label, context);
+  return drawn.right <= client.right;
 }
 
 void SetClipboardText(const std::u16string& text) {
@@ -251,12 +253,47 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
                 (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
             WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
   EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW), 0);
-  const std::map<int, PixelSize> clients = {
-      {96, {312, 217}}, {120, {390, 271}}, {144, {468, 326}}, {192, {624, 434}}};
+  // At 96, 120, 144 and 192 DPI: the client area, the font's height and the icons' sizes, and each
+  // control's place in the table's order.
+  const std::map<int, std::size_t> column = {{96, 0}, {120, 1}, {144, 2}, {192, 3}};
+  const struct {
+    PixelSize client;
+    int fontHeight;
+    int icons[2];
+  } sizes[] = {{{312, 217}, 13, {16, 32}},
+               {{390, 271}, 16, {20, 40}},
+               {{468, 326}, 20, {24, 48}},
+               {{624, 434}, 26, {32, 64}}};
+  const PixelRect places[][4] = {
+      {{8, 8, 26, 13}, {10, 10, 33, 16}, {12, 12, 39, 20}, {16, 16, 52, 26}},
+      {{48, 4, 81, 21}, {60, 5, 101, 26}, {72, 6, 122, 32}, {96, 8, 162, 42}},
+      {{8, 32, 26, 13}, {10, 40, 33, 16}, {12, 48, 39, 20}, {16, 64, 52, 26}},
+      {{48, 28, 81, 21}, {60, 35, 101, 26}, {72, 42, 122, 32}, {96, 56, 162, 42}},
+      {{8, 60, 52, 13}, {10, 75, 65, 16}, {12, 90, 78, 20}, {16, 120, 104, 26}},
+      {{72, 56, 57, 21}, {90, 70, 71, 26}, {108, 84, 86, 32}, {144, 112, 114, 42}},
+      {{136, 8, 91, 13}, {170, 10, 114, 16}, {204, 12, 137, 20}, {272, 16, 182, 26}},
+      {{136, 28, 169, 21}, {170, 35, 211, 26}, {204, 42, 254, 32}, {272, 56, 338, 42}},
+      {{136, 60, 52, 13}, {170, 75, 65, 16}, {204, 90, 78, 20}, {272, 120, 104, 26}},
+      {{200, 56, 105, 21}, {250, 70, 131, 26}, {300, 84, 158, 32}, {400, 112, 210, 42}},
+      {{136, 84, 52, 13}, {170, 105, 65, 16}, {204, 126, 78, 20}, {272, 168, 104, 26}},
+      {{200, 80, 105, 21}, {250, 100, 131, 26}, {300, 120, 158, 32}, {400, 160, 210, 42}},
+      {{8, 112, 143, 13}, {10, 140, 179, 16}, {12, 168, 215, 20}, {16, 224, 286, 26}},
+      {{200, 108, 57, 21}, {250, 135, 71, 26}, {300, 162, 86, 32}, {400, 216, 114, 42}},
+      {{264, 112, 40, 13}, {330, 140, 50, 16}, {396, 168, 60, 20}, {528, 224, 80, 26}},
+      {{8, 136, 156, 13}, {10, 170, 195, 16}, {12, 204, 234, 20}, {16, 272, 312, 26}},
+      {{200, 132, 57, 21}, {250, 165, 71, 26}, {300, 198, 86, 32}, {400, 264, 114, 42}},
+      {{264, 136, 40, 13}, {330, 170, 50, 16}, {396, 204, 60, 20}, {528, 272, 80, 26}},
+      {{8, 160, 156, 13}, {10, 200, 195, 16}, {12, 240, 234, 20}, {16, 320, 312, 26}},
+      {{200, 156, 57, 21}, {250, 195, 71, 26}, {300, 234, 86, 32}, {400, 312, 114, 42}},
+      {{264, 160, 40, 13}, {330, 200, 50, 16}, {396, 240, 60, 20}, {528, 320, 80, 26}},
+      {{56, 184, 97, 25}, {70, 230, 121, 31}, {84, 276, 146, 38}, {112, 368, 194, 50}},
+      {{176, 184, 129, 25}, {220, 230, 161, 31}, {264, 276, 194, 38}, {352, 368, 258, 50}},
+  };
+  ASSERT_EQ(std::size(places), FormControls().size());
   bool opened = true;
   for (const int dpi : {own, 192, 120, 96, 144}) {
     SCOPED_TRACE(dpi);
-    const FormScale scale(dpi);
+    const auto& size = sizes[column.at(dpi)];
     if (!std::exchange(opened, false)) {
       RECT suggested{40, 30, 1040, 1030};
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
@@ -266,7 +303,7 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
     }
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ((PixelSize{client.right, client.bottom}), clients.at(dpi));
+    EXPECT_EQ((PixelSize{client.right, client.bottom}), size.client);
     for (const ControlSpec& row : FormControls()) {
       HWND control = Control(row.role);
       ASSERT_NE(control, nullptr) << row.objectName;
@@ -275,28 +312,30 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
       if (row.kind != ControlKind::kDropDownList) {
         EXPECT_EQ(WindowText(control), WideFromCp932(row.text)) << row.objectName;
       }
-      const PixelRect place = scale.Rect(row.rect);
-      // A label as wide as the table says, or as its caption where the font draws it wider.
-      const int width = row.kind == ControlKind::kLabel
-                            ? std::max(place.width, CaptionWidth(control))
-                            : place.width;
-      EXPECT_EQ(PlaceInParent(control), (PixelRect{place.left, place.top, width, place.height}))
-          << row.objectName;
+      const PixelRect place = places[static_cast<std::size_t>(row.role)][column.at(dpi)];
+      PixelRect shown = PlaceInParent(control);
+      // A label is as wide as the table says, or wider where its font draws the caption wider.
+      if (row.kind == ControlKind::kLabel) {
+        EXPECT_TRUE(CaptionFits(control)) << row.objectName;
+        EXPECT_GE(shown.width, place.width) << row.objectName;
+        shown.width = place.width;
+      }
+      EXPECT_EQ(shown, place) << row.objectName;
       LOGFONTW font{};
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
                  &font);
-      EXPECT_EQ(font.lfHeight, -scale.Pixels(kFontPixels)) << row.objectName;
+      EXPECT_EQ(font.lfHeight, -size.fontHeight) << row.objectName;
       EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << row.objectName;
       EXPECT_EQ(std::wstring(font.lfFaceName), L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
     }
     for (const auto& [which, pixels] :
-         {std::pair{ICON_SMALL, kIconSizes[0]}, {ICON_BIG, kIconSizes[1]}}) {
+         {std::pair{ICON_SMALL, size.icons[0]}, {ICON_BIG, size.icons[1]}}) {
       ICONINFO icon{};
       ASSERT_TRUE(
           GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)), &icon));
       BITMAP mask{};
       GetObjectW(icon.hbmMask, sizeof(mask), &mask);
-      EXPECT_EQ(mask.bmWidth, scale.Pixels(pixels));
+      EXPECT_EQ(mask.bmWidth, pixels);
       DeleteObject(icon.hbmMask);
       DeleteObject(icon.hbmColor);
     }
