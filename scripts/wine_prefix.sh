@@ -36,12 +36,14 @@ stop_wine_prefix() {
 
 # For a script that runs Windows programs on an X server of its own (source virtual_display.sh
 # too): a scratch folder $work, a virtual display and a Wine prefix in $work/prefix, under the
-# locale C.UTF-8, all ended and removed when the script exits.
+# locale C.UTF-8, all ended and removed when the script exits. A command given runs on the display
+# before Wine starts, which reads the display's settings once.
 start_wine_on_virtual_display() {
   export LC_ALL=C.UTF-8
   work=$(mktemp -d)
   trap stop_wine_on_virtual_display EXIT
   start_virtual_display
+  if [ $# -gt 0 ]; then "$@"; fi
   start_wine_prefix "$work/prefix"
 }
 

@@ -2,13 +2,14 @@
 # Runs a Windows test program under Wine on a virtual X server of its own, in a fresh Wine prefix
 # with the dialog's font, and ends both afterwards; the program's exit code is the script's.
 #   [MORVEN_TEST_DPI=N] [MORVEN_TEST_HIGH_CONTRAST=1] run_on_wine_xvfb.sh PROGRAM.exe [ARGS...]
-# The screen is at N DPI, and the colours white text on black windows and buttons, when set.
+# The screen is at N DPI, and the colours white text on black windows and buttons, when set. Its
+# usable area leaves 40 pixels at the bottom, as a taskbar would: 1280 x 984 of 1280 x 1024.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../../scripts/virtual_display.sh"
 source "$here/../../../scripts/wine_prefix.sh"
-start_wine_on_virtual_display
+start_wine_on_virtual_display xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1280, 984"
 # No window manager runs: with unmanaged windows Wine does not wait two seconds for one to confirm
 # that each closing window is gone.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
