@@ -452,6 +452,8 @@ void DimensionDialogTest::theConversationsPrimitives() {
   form->Close();  // only closes: the conversation has answered before it asks
   QVERIFY(!form->isVisible());
   QCOMPARE(Answer(), kHostFile);
+  form->End();  // the loop ended without a close: the host still gets an answer
+  QCOMPARE(Answer(), QByteArray("hq\r\n"));
 }
 
 // The error box and the Retry box, captioned with the application title.
