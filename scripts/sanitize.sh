@@ -11,4 +11,4 @@ if [ -f "$root/scripts/lsan.supp" ]; then
   export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp}
 fi
 cd "$root/build-sanitize"
-ctest --output-on-failure -j "$(nproc)"
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

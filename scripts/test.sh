@@ -5,5 +5,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build"
-(cd "$root/build" && ctest --output-on-failure -j "$(nproc)")
+(cd "$root/build" && ctest --output-on-failure --timeout 300 -j "$(nproc)")
 "$root/scripts/test_windows.sh" "$root/build-windows"

@@ -22,4 +22,4 @@ wineserver -p
 "$root/cmake/wine-run.sh" "$WINEPREFIX" wine cmd /c exit </dev/null >/dev/null 2>&1
 
 cd "$build"
-ctest --output-on-failure -j "$(nproc)"
+ctest --output-on-failure --timeout 300 -j "$(nproc)"
