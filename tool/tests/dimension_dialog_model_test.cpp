@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -48,6 +49,8 @@ const std::string kNothingDrawn = "hq\r\n";
 // The text-type list's first, second and last items.
 const std::string kHostsList = "list 現在の文字種(No1) | No1: W2.5 H2.5 D0 | No10: W2.5 H2.5 D0.5";
 const std::string kStartList = "list 現在の文字種(No1) | No1: W3 H3 D0 | No10: W3 H3 D0";
+
+static_assert(!std::is_destructible_v<DialogView>, "nothing deletes a window through its view");
 
 // A window whose fields and lists stand as the form opens them: the table's start texts, each list
 // at its first item. What the conversation asks of it goes into `log`, in UTF-8.
