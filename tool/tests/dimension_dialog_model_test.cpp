@@ -79,10 +79,9 @@ class FakeView final : public DialogView {
     log.push_back("error " + numeric::Cp932ToUtf8(message));
   }
   bool AskRetryOrCancel(const std::string& question) override {
-    EXPECT_FALSE(boxUp) << "a box over a box";
+    EXPECT_FALSE(std::exchange(boxUp, true)) << "a box over a box";
     questions.push_back(numeric::Cp932ToUtf8(question));
     log.push_back("ask");
-    boxUp = true;
     const bool retry = answerBox && answerBox();
     boxUp = false;
     return retry;
@@ -340,8 +339,8 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
   if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
 #endif
   // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; F Cancel after
-  // only its folder was; E Retry after it was made usable and the program ended; X Retry after it
-  // was made usable and another program closed the window; O another program pressing OK, then R.
+  // only its folder was; E Retry after it was made usable and the program ended; X (x: not made
+  // usable) Retry after another program closed the window; O another program pressing OK, then R.
   const struct {
     const char* name;
     FileStep failing;
@@ -368,6 +367,8 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
        "E", kNothingDrawn},
       {"unreadable, closed from outside while the box is up", FileStep::kRead, Kept::kFileAndFolder,
        "X", kNothingDrawn},
+      {"unreadable, closed from outside meanwhile, then unwritable: that answer is asked about too",
+       FileStep::kRead, Kept::kFileAndFolder, "xR", kNothingDrawn},
       {"unreadable, OK from outside while the box is up does nothing", FileStep::kRead,
        Kept::kFileAndFolder, "O", kWorkedExampleAnswer},
       {"unwritable, mended, Retry", FileStep::kWriteBack, Kept::kFileAndFolder, "R",
@@ -404,9 +405,9 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
       const char box =
           view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : 'c';
       if (box == 'O') model.OnOk();
-      if (box != 'r' && box != 'c') kept->Mend(box != 'F');
+      if (box != 'r' && box != 'c' && box != 'x') kept->Mend(box != 'F');
       if (box == 'E') model.OnProgramEnd();
-      if (box == 'X') model.OnClose();
+      if (box == 'X' || box == 'x') model.OnClose();
       return box != 'c' && box != 'C' && box != 'F';
     };
     if (c.meanwhile) view.meanwhile = [&] { Apply(model, c.meanwhile, folder); };
@@ -422,10 +423,15 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     kept.reset();
     EXPECT_TRUE(model.Closed());
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "close"), 1) << "closed once";
-    const std::string question = c.failing == FileStep::kRead
-                                     ? "JWC_TEMP.TXT を読み込めませんでした。\n"
-                                     : "結果を JWC_TEMP.TXT に書き込めませんでした。\n";
-    EXPECT_EQ(view.questions, std::vector(c.boxes.size(), question + kWhy));
+    const std::string unwritten = "結果を JWC_TEMP.TXT に書き込めませんでした。\n";
+    std::string question =
+        c.failing == FileStep::kRead ? "JWC_TEMP.TXT を読み込めませんでした。\n" : unwritten;
+    std::vector<std::string> questions;
+    for (const char box : c.boxes) {
+      questions.push_back(question + kWhy);
+      if (box == 'x') question = unwritten;  // the close's answer comes next
+    }
+    EXPECT_EQ(view.questions, questions);
     EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
 #ifdef _WIN32
     EXPECT_GT(view.pauses, 0) << "the wait did not keep the window drawn";

@@ -12,11 +12,10 @@ namespace {
 // Paths as Linux gives them, bytes after "/"; the Windows folder is tested with the program.
 #ifndef _WIN32
 TEST(SystemSettingsTest, FolderOfAProgramFile) {
-  struct Case {
+  const struct {
     std::string programFile;
     std::optional<std::string> folder;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"/opt/morven/morven", "/opt/morven"},
       {"/morven", "/"},
       // Shift_JIS "ソ表": not UTF-8, and its second bytes are backslashes; kept byte for byte.
@@ -28,7 +27,7 @@ TEST(SystemSettingsTest, FolderOfAProgramFile) {
       {"/opt/morven/", std::nullopt},
       {"/", std::nullopt},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const std::optional<std::filesystem::path> folder = ProgramFolderOf(c.programFile);
     if (c.folder) {
       ASSERT_TRUE(folder.has_value()) << c.programFile;
@@ -40,28 +39,25 @@ TEST(SystemSettingsTest, FolderOfAProgramFile) {
 }
 #endif
 
-struct SeparatorCase {
-  const char* decimal;
-  const char* thousands;
-  char expectedDecimal;
-  char expectedThousands;
-};
-
-const SeparatorCase kSeparatorCases[] = {
-    {".", ",", '.', ','},
-    {",", ".", ',', '.'},
-    {".", "'", '.', '\''},
-    {",", " ", ',', ' '},
-    {",", "\xE2\x80\xAF", '.', ','},  // narrow no-break space: not in code page 932
-    {".", "\xE2\x80\x99", '.', ','},  // right single quotation mark: two bytes in code page 932
-    {",", ",", '.', ','},             // equal
-    {"", ",", '.', ','},
-    {"..", ",", '.', ','},
-    {"\xEF\xBC\x8E", ",", '.', ','},  // full-width full stop: two bytes
-};
-
 TEST(SystemSettingsTest, UsesOneByteSeparatorsThatDiffer) {
-  for (const SeparatorCase& c : kSeparatorCases) {
+  const struct {
+    const char* decimal;
+    const char* thousands;
+    char expectedDecimal;
+    char expectedThousands;
+  } cases[] = {
+      {".", ",", '.', ','},
+      {",", ".", ',', '.'},
+      {".", "'", '.', '\''},
+      {",", " ", ',', ' '},
+      {",", "\xE2\x80\xAF", '.', ','},  // narrow no-break space: not in code page 932
+      {".", "\xE2\x80\x99", '.', ','},  // right single quotation mark: two bytes in code page 932
+      {",", ",", '.', ','},             // equal
+      {"", ",", '.', ','},
+      {"..", ",", '.', ','},
+      {"\xEF\xBC\x8E", ",", '.', ','},  // full-width full stop: two bytes
+  };
+  for (const auto& c : cases) {
     const numeric::Separators s = ChooseSeparators(c.decimal, c.thousands);
     EXPECT_EQ(s.decimal, c.expectedDecimal) << c.decimal << " " << c.thousands;
     EXPECT_EQ(s.thousands, c.expectedThousands) << c.decimal << " " << c.thousands;

@@ -108,9 +108,8 @@ PixelRect PlaceInParent(HWND control) {
 // The caption, drawn on one line in the label's own font, fits inside the label.
 bool CaptionFits(HWND label) {
   std::wstring caption = WindowText(label);
-  RECT client{};
+  RECT client{}, drawn{};
   GetClientRect(label, &client);
-  RECT drawn = client;
   HDC context = GetDC(label);
   const HGDIOBJ previous =
       SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
@@ -255,14 +254,9 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
   // At 96, 120, 144 and 192 DPI: the client area, the font's height and the icons' sizes, and each
   // control's place in the table's order.
   const std::map<int, std::size_t> column = {{96, 0}, {120, 1}, {144, 2}, {192, 3}};
-  const struct {
-    PixelSize client;
-    int fontHeight;
-    int icons[2];
-  } sizes[] = {{{312, 217}, 13, {16, 32}},
-               {{390, 271}, 16, {20, 40}},
-               {{468, 326}, 20, {24, 48}},
-               {{624, 434}, 26, {32, 64}}};
+  const PixelSize clients[] = {{312, 217}, {390, 271}, {468, 326}, {624, 434}};
+  const int fontHeights[] = {13, 16, 20, 26};
+  const std::pair<int, int> icons[] = {{16, 32}, {20, 40}, {24, 48}, {32, 64}};  // small, big
   const PixelRect places[][4] = {
       {{8, 8, 26, 13}, {10, 10, 33, 16}, {12, 12, 39, 20}, {16, 16, 52, 26}},
       {{48, 4, 81, 21}, {60, 5, 101, 26}, {72, 6, 122, 32}, {96, 8, 162, 42}},
@@ -292,7 +286,7 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
   bool opened = true;
   for (const int dpi : {own, 192, 120, 96, 144}) {
     SCOPED_TRACE(dpi);
-    const auto& size = sizes[column.at(dpi)];
+    const std::size_t at = column.at(dpi);
     if (!std::exchange(opened, false)) {
       RECT suggested{40, 30, 1040, 1030};
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
@@ -302,7 +296,7 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
     }
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ((PixelSize{client.right, client.bottom}), size.client);
+    EXPECT_EQ((PixelSize{client.right, client.bottom}), clients[at]);
     for (const ControlSpec& row : FormControls()) {
       HWND control = Control(row.role);
       ASSERT_NE(control, nullptr) << row.objectName;
@@ -311,7 +305,7 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
       if (row.kind != ControlKind::kDropDownList) {
         EXPECT_EQ(WindowText(control), WideFromCp932(row.text)) << row.objectName;
       }
-      const PixelRect place = places[static_cast<std::size_t>(row.role)][column.at(dpi)];
+      const PixelRect place = places[static_cast<std::size_t>(row.role)][at];
       PixelRect shown = PlaceInParent(control);
       // A label is as wide as the table says, or wider where its font draws the caption wider.
       if (row.kind == ControlKind::kLabel) {
@@ -323,12 +317,12 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
       LOGFONTW font{};
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
                  &font);
-      EXPECT_EQ(font.lfHeight, -size.fontHeight) << row.objectName;
+      EXPECT_EQ(font.lfHeight, -fontHeights[at]) << row.objectName;
       EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET) << row.objectName;
       EXPECT_EQ(std::wstring(font.lfFaceName), L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
     }
     for (const auto& [which, pixels] :
-         {std::pair{ICON_SMALL, size.icons[0]}, {ICON_BIG, size.icons[1]}}) {
+         {std::pair{ICON_SMALL, icons[at].first}, {ICON_BIG, icons[at].second}}) {
       ICONINFO icon{};
       ASSERT_TRUE(
           GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)), &icon));
