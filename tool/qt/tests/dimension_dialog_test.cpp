@@ -135,6 +135,7 @@ std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray&
       std::filesystem::path(QFile::encodeName(folder_->path()).toStdString()),
       morven::numeric::Separators{});
   form->show();
+  QApplication::setActiveWindow(form.get());  // before its controls are made, as a system may
   if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
   if (!QTest::qWaitFor([&] {
         auto* list = form->findChild<QComboBox*>(QStringLiteral("ComboBox3"));
