@@ -107,13 +107,12 @@ PixelRect PlaceInParent(HWND control) {
 
 // The caption, drawn on one line in the label's own font, fits inside the label.
 bool CaptionFits(HWND label) {
-  std::wstring caption = WindowText(label);
   RECT client{}, drawn{};
   GetClientRect(label, &client);
   HDC context = GetDC(label);
   const HGDIOBJ previous =
       SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  DrawTextW(context, caption.data(), -1, &drawn, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(context, WindowText(label).data(), -1, &drawn, DT_CALCRECT | DT_SINGLELINE);
   SelectObject(context, previous);
   ReleaseDC(label, context);
   return drawn.right <= client.right;
