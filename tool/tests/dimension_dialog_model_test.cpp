@@ -136,7 +136,7 @@ TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
        "o",
        {kHostsList, "close"},
        kWorkedExampleAnswer},
-      {"every list and field reaches the answer",
+      {"every list and field reaches the answer, the prefix 寸 too",
        kHostFile,
        "so",
        {kHostsList, "close"},
@@ -145,7 +145,7 @@ TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
        "\"\x90\xA1"
        "1,000.000mm\r\nz3\r\npt 0 500 0.5 180 4\r\nz3\r\npt 1000 500 0.5 0 8\r\ncn1\r\n",
        {{kMarkScaleField, "0.5"},
-        {kPrefixField, "\x90\xA1"},  // 寸
+        {kPrefixField, "\x90\xA1"},
         {kSuffixField, "mm"},
         {kTextDistanceField, "1.5"},
         {kExtensionGapField, "3"},

@@ -228,17 +228,15 @@ void DimensionDialogTest::everyInputNamedByItsLabel() {
   const struct {
     const char* input;
     const char* label;
-  } inputs[] = {
-      {"ComboBox1", "始点"},
-      {"ComboBox2", "終点"},
-      {"ComboBox3", "寸法値の文字種"},
-      {"Edit1", "端点倍率"},
-      {"Edit2", "接頭文字"},
-      {"Edit3", "接尾文字"},
-      {"Edit4", "寸法値と水平線との距離"},
-      {"Edit5", "計測点と寸法補助線の距離"},
-      {"Edit6", "寸法補助線のはみ出し距離"},
-  };
+  } inputs[] = {{"ComboBox1", "始点"},
+                {"ComboBox2", "終点"},
+                {"ComboBox3", "寸法値の文字種"},
+                {"Edit1", "端点倍率"},
+                {"Edit2", "接頭文字"},
+                {"Edit3", "接尾文字"},
+                {"Edit4", "寸法値と水平線との距離"},
+                {"Edit5", "計測点と寸法補助線の距離"},
+                {"Edit6", "寸法補助線のはみ出し距離"}};
   for (const auto& input : inputs) {
     QWidget* widget = Child<QWidget>(*form, input.input);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

@@ -22,6 +22,7 @@
 #include <ostream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -107,15 +108,21 @@ PixelRect PlaceInParent(HWND control) {
 
 // The caption, drawn on one line in the label's own font, fits inside the label.
 bool CaptionFits(HWND label) {
-  RECT client{}, drawn{};
-  GetClientRect(label, &client);
+  RECT drawn{};
   HDC context = GetDC(label);
   const HGDIOBJ previous =
       SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
   DrawTextW(context, WindowText(label).data(), -1, &drawn, DT_CALCRECT | DT_SINGLELINE);
   SelectObject(context, previous);
   ReleaseDC(label, context);
-  return drawn.right <= client.right;
+  return drawn.right <= PlaceInParent(label).width;
+}
+
+// A system that refuses to make any child window.
+LRESULT CALLBACK RefuseControls(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent)
+    return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void SetClipboardText(const std::u16string& text) {
@@ -163,9 +170,10 @@ class DimensionWindowTest : public ::testing::Test {
   ~DimensionWindowTest() override { Close(); }
 
   // The dialog over a folder that holds the host's file, shown, read, in front and with the
-  // keyboard focus; the one before it closed without a word.
+  // keyboard focus; the one before it closed without a word, its boxes forgotten.
   void Open(const std::function<void()>& beforeShow = {}) {
     Close();
+    messageBoxes_.clear();
     folder_.Write(exchange::kExchangeFileName, kHostFile);
     if (beforeShow) beforeShow();
     window_.emplace(folder_.Path(), numeric::Separators{}, FakeDesktop());
@@ -543,8 +551,7 @@ TEST_F(DimensionWindowTest, TheConversationsPrimitivesReachTheControlOfTheirRole
   SetWindowTextW(field, L"-0.5");
   window_->FocusAndSelect(kOvershootField);
   EXPECT_EQ(GetFocus(), field);
-  DWORD start = 1;
-  DWORD end = 0;
+  DWORD start = 1, end = 0;
   SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 4u);
@@ -556,7 +563,15 @@ TEST_F(DimensionWindowTest, TheConversationsPrimitivesReachTheControlOfTheirRole
   EXPECT_EQ(messageBoxes_[0].text, L"浮.");
   EXPECT_EQ(messageBoxes_[0].style, static_cast<UINT>(MB_ICONERROR | MB_OK));
   EXPECT_EQ(Answer(), kHostFile);
-  window_->End();  // the loop ended without a close: the host still gets an answer
+
+  // Where the system refuses the controls, Show says so; End, which the program calls then or
+  // after its loop, answers all the same.
+  window_.emplace(folder_.Path(), numeric::Separators{}, FakeDesktop());
+  ASSERT_TRUE(window_->Create(GetModuleHandleW(nullptr)));
+  HHOOK refusal = SetWindowsHookExW(WH_CBT, &RefuseControls, nullptr, GetCurrentThreadId());
+  EXPECT_FALSE(window_->Show(SW_SHOWNORMAL));
+  UnhookWindowsHookEx(refusal);
+  window_->End();
   EXPECT_EQ(Answer(), "hq\r\n");
 }
 
@@ -648,14 +663,9 @@ TEST_F(DimensionWindowTest, WindowClassHasTheIconResource) {
 // However the system or another program closes the open dialog, the file is written back as on
 // Cancel, and the host never reads its own input back as an answer.
 TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) {
-  struct Message {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-  };
   const struct {
     const char* name;
-    std::vector<Message> messages;
+    std::vector<std::tuple<UINT, WPARAM, LPARAM>> messages;
     bool closes;  // false: the dialog stays open, and Cancel closes it
   } closings[] = {
       {"another program's WM_CLOSE", {{WM_CLOSE, 0, 0}}, true},
@@ -675,12 +685,9 @@ TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) 
   for (const auto& closing : closings) {
     SCOPED_TRACE(closing.name);
     ASSERT_NO_FATAL_FAILURE(Open());
-    HWND window = window_->Handle();
-    for (const Message& message : closing.messages) {
-      const LRESULT answer = SendMessageW(window, message.message, message.wParam, message.lParam);
-      if (message.message == WM_QUERYENDSESSION) {
-        EXPECT_EQ(answer, TRUE);
-      }
+    for (const auto& [message, wParam, lParam] : closing.messages) {
+      const LRESULT answer = SendMessageW(window_->Handle(), message, wParam, lParam);
+      EXPECT_TRUE(message != WM_QUERYENDSESSION || answer == TRUE) << "the session's end refused";
       Pump();
     }
     if (!closing.closes) {
@@ -748,21 +755,19 @@ TEST_F(DimensionWindowTest, AnotherProgramStartsNoSecondAnswerWhileTheAnswersBox
   for (const UINT message : {BM_CLICK, WM_CLOSE}) {
     SCOPED_TRACE(message == BM_CLICK ? "OK pressed" : "the dialog closed");
     ASSERT_NO_FATAL_FAILURE(Open());
-    messageBoxes_.clear();
-    HWND window = window_->Handle();
-    HWND target = message == BM_CLICK ? Control(kOkButton) : window;
+    HWND target = message == BM_CLICK ? Control(kOkButton) : window_->Handle();
     HANDLE holder = CreateFileW((folder_ / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     answerBox_ = [&] {
-      EXPECT_TRUE(IsWindowVisible(window)) << "the box has no dialog under it";
+      EXPECT_EQ(messageBoxes_.back().owner, window_->Handle());
+      EXPECT_TRUE(IsWindowVisible(window_->Handle())) << "the box has no dialog under it";
       PostMessageW(target, message, 0, 0);
       Pump();
       CloseHandle(holder);
       return IDRETRY;
     };
     Click(kOkButton);
-    ASSERT_EQ(messageBoxes_.size(), 1u);
-    EXPECT_EQ(messageBoxes_[0].owner, window);
+    EXPECT_EQ(messageBoxes_.size(), 1u);
     EXPECT_EQ(Answer(), kWorkedExampleAnswer);
     EXPECT_EQ(window_->Handle(), nullptr);
   }
@@ -784,7 +789,6 @@ TEST_F(DimensionWindowTest, AKeyPressedWhileTheFileWasHeldReachesTheDialogUnless
       return IDRETRY;
     };
     std::thread shortly;
-    messageBoxes_.clear();
     ASSERT_NO_FATAL_FAILURE(Open([&] {
       holder = CreateFileW((folder_ / exchange::kExchangeFileName).c_str(), GENERIC_READ, 0,
                            nullptr, OPEN_EXISTING, 0, nullptr);
