@@ -16,11 +16,8 @@ std::optional<char> SingleByte(std::string_view utf8) {
 }  // namespace
 
 std::optional<std::filesystem::path> ProgramFolderOf(const std::filesystem::path& programFile) {
-  if (programFile.empty() || !programFile.is_absolute() || !programFile.has_filename()) {
-    return std::nullopt;
-  }
   std::filesystem::path folder = programFile.parent_path();
-  if (folder.empty() || !folder.is_absolute()) return std::nullopt;
+  if (!programFile.has_filename() || !folder.is_absolute()) return std::nullopt;
   return folder;
 }
 
