@@ -8,11 +8,11 @@
 #include "tool/qt/system_settings.h"
 
 int main(int, char** argv) {
-  using namespace morven::tool::qt;
   int toolkitArgc = 1;
   QApplication application(toolkitArgc, argv);
-  QApplication::setApplicationName(FromCp932(morven::tool::kApplicationTitle));
-  DimensionDialog dialog(ProgramFolder(), UserSeparators());
+  QApplication::setApplicationName(morven::tool::qt::FromCp932(morven::tool::kApplicationTitle));
+  morven::tool::qt::DimensionDialog dialog(morven::tool::qt::ProgramFolder(),
+                                           morven::tool::qt::UserSeparators());
   dialog.show();
   application.exec();
   dialog.End();
