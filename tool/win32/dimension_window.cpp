@@ -22,8 +22,7 @@ bool IsButton(ControlKind kind) {
   return kind == ControlKind::kDefaultButton || kind == ControlKind::kCancelButton;
 }
 
-// Keys and clicks made while the program waited on the exchange file, and those a box left, were
-// meant for a box.
+// Keys and clicks made while the program waited on the exchange file were meant for a box.
 void DropInputMadeWhileWaiting() {
   MSG input;
   while (PeekMessageW(&input, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
@@ -155,7 +154,7 @@ LRESULT CALLBACK DimensionWindow::WindowProcedure(HWND window, UINT message, WPA
 std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kReadExchangeMessage:
-      model_.OnShown();
+      Forward(&DimensionDialogModel::OnShown);
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -234,7 +233,7 @@ void DimensionWindow::OnCommand(int id, int notification) {
   if (!role) return;
   switch (ControlFor(*role).kind) {
     case ControlKind::kDefaultButton:
-      if (notification == BN_CLICKED) model_.OnOk();
+      if (notification == BN_CLICKED) Forward(&DimensionDialogModel::OnOk);
       if (notification == BN_SETFOCUS) OnFocusMoved(*role);
       break;
     case ControlKind::kCancelButton:
@@ -250,6 +249,13 @@ void DimensionWindow::OnCommand(int id, int notification) {
     case ControlKind::kLabel:
       break;
   }
+}
+
+// What was typed while a Retry waited on the file was meant for the box.
+void DimensionWindow::Forward(void (DimensionDialogModel::*event)()) {
+  const int boxesBefore = boxesShown_;
+  (model_.*event)();
+  if (boxesShown_ != boxesBefore) DropInputMadeWhileWaiting();
 }
 
 // Enter presses the button that has the focus, else OK, and the default frame shows which.
@@ -318,11 +324,9 @@ bool DimensionWindow::AskRetryOrCancel(const std::string& question) {
   DropInputMadeWhileWaiting();
   // The wait cursor would stay over the box until the mouse moved.
   SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
-  const int answer =
-      desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
-                              MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1);
-  DropInputMadeWhileWaiting();
-  return answer == IDRETRY;
+  ++boxesShown_;
+  return desktop_.showMessageBox(window_, WideFromCp932(question), WideFromCp932(kApplicationTitle),
+                                 MB_ICONERROR | MB_RETRYCANCEL | MB_DEFBUTTON1) == IDRETRY;
 }
 
 // A paint may end the pause early; the file wait only tries once more.

@@ -53,7 +53,7 @@ class DimensionWindow : public DialogView {
   void FillList(ControlRole list, const std::vector<std::string>& items) override;
   void FocusAndSelect(ControlRole field) override;
   void ShowError(const std::string& message) override;
-  // Keys pressed before the box, and those it left, were meant for it: they are dropped.
+  // Keys pressed before the box, and those it left, were meant for a box: they are dropped.
   bool AskRetryOrCancel(const std::string& question) override;
   // Only paints, with the wait cursor: a message handled here could close the dialog in the
   // middle of the step that waits. Input waits in the queue.
@@ -67,6 +67,8 @@ class DimensionWindow : public DialogView {
   void LayOut(FormScale scale, const RECT& place);
   bool CreateControls();
   void OnCommand(int id, int notification);
+  // Passes an event that may read the file on to the model.
+  void Forward(void (DimensionDialogModel::*event)());
   void OnFocusMoved(ControlRole control);
   void OnDeactivate();
   void OnFocus();
@@ -86,6 +88,7 @@ class DimensionWindow : public DialogView {
   HWND focusToRestore_ = nullptr;
   ControlRole formDefaultButton_ = ControlRole::kOkButton;  // the table's
   ControlRole defaultButton_ = ControlRole::kOkButton;      // the focused button, else the table's
+  int boxesShown_ = 0;
   DimensionDialogModel model_;
 };
 
