@@ -53,7 +53,8 @@ class DimensionWindow : public DialogView {
   void FillList(ControlRole list, const std::vector<std::string>& items) override;
   void FocusAndSelect(ControlRole field) override;
   void ShowError(const std::string& message) override;
-  // Keys pressed before the box, and those it left, were meant for a box: they are dropped.
+  // Keys pressed before the box were meant for it: they are dropped. Those it leaves go when the
+  // event that showed it ends.
   bool AskRetryOrCancel(const std::string& question) override;
   // Only paints, with the wait cursor: a message handled here could close the dialog in the
   // middle of the step that waits. Input waits in the queue.
