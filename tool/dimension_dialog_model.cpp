@@ -75,18 +75,30 @@ DimensionDialogModel::DimensionDialogModel(
   if (programFolder) exchangeFile_ = *programFolder / exchange::kExchangeFileName;
 }
 
+bool DimensionDialogModel::WhileBoxUp(Stage box, const std::function<void()>& show) {
+  const Stage before = std::exchange(stage_, box);
+  show();
+  if (stage_ != box) return false;
+  stage_ = before;
+  return true;
+}
+
 void DimensionDialogModel::OnShown() {
   if (stage_ != Stage::kUnread) return;
   stage_ = Stage::kReading;
-  for (auto failure = Read(); failure && !closeAsked_; failure = Read()) {
-    const bool retry = view_.AskRetryOrCancel(FileQuestion(FileStep::kRead, *failure));
-    if (stage_ != Stage::kReading) return;  // the program ended meanwhile, and answered
+  for (auto failure = Read(); failure && !closeKept_; failure = Read()) {
+    bool retry = false;
+    if (!WhileBoxUp(Stage::kAskingRead, [&] {
+          retry = view_.AskRetryOrCancel(FileQuestion(FileStep::kRead, *failure));
+        })) {
+      return;
+    }
     if (!retry) {
       Answer(false);
       return;
     }
   }
-  if (closeAsked_) {
+  if (closeKept_) {
     Answer(true);
     return;
   }
@@ -111,13 +123,17 @@ void DimensionDialogModel::OnOk() {
   OnShown();
   if (stage_ != Stage::kOpen) return;
   DimensionResult result{};
+  std::string error;
   try {
     result = BuildHorizontalDimension(state_, EntriesOf(view_), separators_);
-  } catch (const numeric::FloatingPointError& error) {
-    view_.ShowError(std::string(error.what()) + ".");
-    return;
+  } catch (const numeric::FloatingPointError& failure) {
+    error = std::string(failure.what()) + ".";
   }
-  if (result == DimensionResult::kBuilt) {
+  if (!error.empty()) {
+    if (WhileBoxUp(Stage::kShowingError, [&] { view_.ShowError(error); }) && closeKept_) {
+      Answer(true);
+    }
+  } else if (result == DimensionResult::kBuilt) {
     Answer(true);
   } else {
     view_.FocusAndSelect(RefusedField(result));
@@ -125,8 +141,21 @@ void DimensionDialogModel::OnOk() {
 }
 
 void DimensionDialogModel::OnClose() {
-  if (stage_ == Stage::kReading) closeAsked_ = true;
-  if (stage_ == Stage::kUnread || stage_ == Stage::kOpen) Answer(true);
+  switch (stage_) {
+    case Stage::kUnread:
+    case Stage::kOpen:
+      Answer(true);
+      break;
+    case Stage::kReading:
+    case Stage::kAskingRead:
+    case Stage::kShowingError:
+      closeKept_ = true;
+      break;
+    case Stage::kAnswering:
+    case Stage::kAskingAnswer:
+    case Stage::kClosed:
+      break;
+  }
 }
 
 void DimensionDialogModel::OnProgramEnd() {
@@ -145,9 +174,12 @@ exchange::FileResult DimensionDialogModel::WriteBack() {
 void DimensionDialogModel::Answer(bool ask) {
   stage_ = Stage::kAnswering;
   for (auto written = WriteBack(); !written && ask; written = WriteBack()) {
-    const bool retry =
-        view_.AskRetryOrCancel(FileQuestion(FileStep::kWriteBack, *written.Failure()));
-    if (stage_ != Stage::kAnswering) return;  // the program ended meanwhile, and answered
+    bool retry = false;
+    if (!WhileBoxUp(Stage::kAskingAnswer, [&] {
+          retry = view_.AskRetryOrCancel(FileQuestion(FileStep::kWriteBack, *written.Failure()));
+        })) {
+      return;
+    }
     if (!retry) {
       state_.CommandBuffer.Release();
       ask = false;

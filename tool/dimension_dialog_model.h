@@ -16,9 +16,10 @@
 // The dialog's conversation, the same in every view: what happens when the window is first shown,
 // when OK is pressed, whenever the user or another program closes it and when the program must
 // end. A view forwards those events and lends the conversation what only a window can do
-// (DialogView); it decides nothing itself. The exchange file is read at most once, again only
-// when the user asks after it could not be read, and answered once: from the moment the answer is
-// started, nothing else the window tells starts another.
+// (DialogView); it decides nothing itself. The exchange file is read when the window is first
+// shown, and again each time the user retries a read that failed. One answer is written: once it
+// is started, nothing the window tells starts another, and only the program's end may write it
+// while its box is up.
 namespace morven::tool {
 
 // What the conversation asks of a window. Controls are named by their role in the layout table;
@@ -72,16 +73,32 @@ class DimensionDialogModel {
   // focus to the refused field, or shows why the build failed. Only while the dialog is open.
   void OnOk();
   // Cancel, Esc, the close box, Alt+F4 or another program's close: answers "hq" (a close while
-  // the read is asked about, once that box is answered). Only the first close does anything.
+  // the file is read, or while the read's box or the error box is up, once that is over). Only the
+  // first close does anything.
   void OnClose();
-  // The program must end now (the session ends, the system refused the window, the window's loop
-  // ended without a close): one attempt to answer as Cancel does, no box. Nothing once answered.
+  // The program must end now (the session ends, a signal, the system refused the window, the
+  // window's loop ended without a close): one attempt to write the answer, at once and without a
+  // box: "hq", or OK's dimension while that is being answered; the file deleted where it cannot
+  // be written. Nothing once the window is closed.
   void OnProgramEnd();
   bool Closed() const { return stage_ == Stage::kClosed; }
 
  private:
-  enum class Stage { kUnread, kReading, kOpen, kAnswering, kClosed };
+  // Every box is a stage of its own.
+  enum class Stage {
+    kUnread,
+    kReading,       // or waiting while another program holds the file
+    kAskingRead,    // the read's Retry box
+    kOpen,          // the user fills the form in
+    kShowingError,  // the box of an OK that could not be built
+    kAnswering,     // or waiting while another program holds the file
+    kAskingAnswer,  // the answer's Retry box
+    kClosed,
+  };
 
+  // Shows a box as the stage `box`. Meanwhile OK and a first show do nothing, a close is kept
+  // (where no answer has started) and the program's end answers at once; false when it did.
+  bool WhileBoxUp(Stage box, const std::function<void()>& show);
   std::optional<exchange::FileFailure> Read();
   exchange::FileResult WriteBack();
   // Writes the answer (the commands, or "hq"), releases the state and closes the window. While
@@ -96,7 +113,7 @@ class DimensionDialogModel {
   std::optional<std::filesystem::path> exchangeFile_;
   numeric::Separators separators_;
   Stage stage_ = Stage::kUnread;
-  bool closeAsked_ = false;  // while the read was asked about
+  bool closeKept_ = false;  // came while the file was read or a box was up
 };
 
 }  // namespace morven::tool
