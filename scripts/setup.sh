@@ -17,6 +17,10 @@ packages=(
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc dbus-x11
 )
 
+# How long to wait for another package manager, such as the automatic updates a fresh machine
+# runs after it boots, to let go of its lock.
+lock_wait=${MORVEN_APT_LOCK_WAIT:-300}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -25,6 +29,33 @@ done
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+# apt_get ARGS...: apt-get, tried again while another program holds the package manager's lock.
+apt_get() {
+  local errors deadline=$((SECONDS + lock_wait)) said=""
+  errors=$(mktemp)
+  until $sudo env DEBIAN_FRONTEND=noninteractive apt-get "$@" 2>"$errors"; do
+    if ! grep -q -e 'Could not get lock' -e 'Unable to acquire' -e 'Unable to lock' "$errors"; then
+      cat "$errors" >&2
+      rm -f "$errors"
+      return 1
+    fi
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      cat "$errors" >&2
+      rm -f "$errors"
+      echo "setup: another program has held the package manager's lock for ${lock_wait} s;" \
+        "run this again once it is done (ps -C apt,apt-get,dpkg,unattended-upgr shows it)" >&2
+      return 1
+    fi
+    [ -n "$said" ] || echo "Waiting for another program to let go of the package manager's lock" \
+      "(at most ${lock_wait} s)..."
+    said=yes
+    sleep 1
+  done
+  cat "$errors" >&2
+  rm -f "$errors"
+}
+
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"
