@@ -136,6 +136,18 @@ int Inspect(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return kExitFailure;
 }
 
+// What a program that was ended left for the host: the answer a real host would now read.
+std::string WhatWasLeft(const std::filesystem::path& exchangePath, const std::string& input) {
+  std::error_code ec;
+  if (!std::filesystem::exists(exchangePath, ec)) return "left no answer";
+  const std::string answer = ReadFileBytes(exchangePath.string());
+  if (answer == input) return "left the host's input unanswered";
+  if (SummarizeExchange(exchangePath.string(), answer).Content == ContentKind::kNothingDrawn) {
+    return "answered \"hq\": nothing was drawn";
+  }
+  return "left an answer (morven-host inspect " + exchangePath.string() + ")";
+}
+
 int Run(const std::vector<std::string>& args, const std::filesystem::path& selfPath,
         const std::vector<std::string>& environment, std::ostream& out, std::ostream& err) {
   const RunOptions options = ParseRunOptions({args.begin() + 1, args.end()});
@@ -159,7 +171,8 @@ int Run(const std::vector<std::string>& args, const std::filesystem::path& selfP
     std::ostringstream seconds;
     seconds << *options.TimeoutSeconds;
     throw HostError("the program was still running after " + seconds.str() +
-                    " s (--timeout); it was ended with its children");
+                    " s (--timeout); it was ended with its children and " +
+                    WhatWasLeft(exchangePath, input));
   }
   if (!end.Exited) {
     throw HostError("the program was ended by signal " + std::to_string(end.Code));

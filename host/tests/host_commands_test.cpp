@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "host/host_input.h"
 #include "host/tests/test_files.h"
@@ -206,8 +207,21 @@ TEST(RunTest, DefaultProgramIsFoundBesideTheBuild) {
 const char* kIgnoresSigterm = "trap '' TERM\n";
 const char* kCleansUp = "trap 'echo > \"$(dirname \"$0\")/cleaned\"; exit 0' TERM\n";
 
-TEST(RunTest, TimeoutEndsTheProgramAndItsChildren) {
-  for (const char* before : {"", kIgnoresSigterm, kCleansUp}) {
+// What the program does with its answer on SIGTERM.
+std::string OnSigterm(const std::string& command) {
+  return "trap '" + command + " \"$(dirname \"$0\")/JWC_TEMP.TXT\"; exit 143' TERM\n";
+}
+
+TEST(RunTest, TimeoutEndsTheProgramAndItsChildrenAndSaysWhatItLeft) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "left the host's input unanswered"},
+      {kIgnoresSigterm, "left the host's input unanswered"},
+      {kCleansUp, "left the host's input unanswered"},
+      {OnSigterm("printf \"hq\\r\\n\" >"), "answered \"hq\": nothing was drawn"},
+      {OnSigterm("rm"), "left no answer"},
+      {OnSigterm("echo lg0 >"), "left an answer (morven-host inspect FOLDER/JWC_TEMP.TXT)"},
+  };
+  for (const auto& [before, left] : cases) {
     TempDir dir;
     const std::string program = dir.WriteScript("morven", before + Sleeper(""));
     const auto start = std::chrono::steady_clock::now();
@@ -215,9 +229,14 @@ TEST(RunTest, TimeoutEndsTheProgramAndItsChildren) {
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(result.Code, 1);
     EXPECT_EQ(result.Out, "");
+    std::string expected = left;
+    if (const auto folder = expected.find("FOLDER"); folder != std::string::npos) {
+      expected.replace(folder, 6, dir.Path().string());
+    }
     EXPECT_EQ(result.Err,
               "morven-host: the program was still running after 0.5 s (--timeout); it was ended "
-              "with its children\n");
+              "with its children and " +
+                  expected + "\n");
     EXPECT_GE(took, std::chrono::milliseconds(500));
     EXPECT_LT(took, std::chrono::seconds(5)) << before;
     EXPECT_TRUE(EndsSoon(dir.Path() / "program.pid"));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole cycle with the real program: morven-host writes the exchange file, the dialog opens
 # on a virtual display, Enter is pressed, and the answer and its SVG must hold the dimension;
-# then once more with Esc, which must leave "hq" and no picture.
+# then once more with Esc, which must leave "hq" and no picture; and once with no key, until
+# --timeout ends the program, which answers "hq" as it ends.
 #   host_xvfb_test.sh PATH/TO/morven-host PATH/TO/morven
 # Exits 77 (skipped) when the program was not built.
 set -uo pipefail
@@ -47,6 +48,15 @@ status=$?
 grep -qx 'nothing was drawn (the program answered "hq")' "$work/out-esc" ||
   fail "Esc did not give the hq answer: $(cat "$work/out-esc")"
 [ ! -e "$work/out.svg" ] || fail "an SVG was written although nothing was drawn"
+
+# No key: --timeout ends the program by SIGTERM, and says what it left.
+PRESS_KEY=shift PRESS_ENTER_TIMEOUT=60 "$here/press_enter_headless.sh" "$host" run \
+  --program "$work/prog/morven" --points 0,0 1000,0 500,500 --timeout 3 \
+  >"$work/out-timeout" 2>"$work/err-timeout"
+status=$?
+[ "$status" -eq 1 ] || fail "morven-host with --timeout ended with $status"
+grep -q 'it was ended with its children and answered "hq": nothing was drawn$' \
+  "$work/err-timeout" || fail "--timeout did not find hq: $(cat "$work/err-timeout")"
 
 if [ "$failures" -ne 0 ]; then
   echo "--- morven-host output" >&2
