@@ -1,6 +1,7 @@
 #include "tool/qt/dimension_dialog.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -38,6 +39,7 @@ DimensionDialog::DimensionDialog(std::optional<std::filesystem::path> programFol
   setFixedSize(kClientSize.width, kClientSize.height);
   setWindowIcon(FormIcon());
   setWindowTitle(FromCp932(kFormCaption));
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &DimensionDialog::End);
 }
 
 // The controls are made right after the window has been handed to the X server: the first text
@@ -80,6 +82,11 @@ void DimensionDialog::reject() {
 }
 
 void DimensionDialog::End() {
+  model_.OnProgramEnd();
+}
+
+void DimensionDialog::EndWithoutDisplay() {
+  displayGone_ = true;
   model_.OnProgramEnd();
 }
 
@@ -128,7 +135,7 @@ void DimensionDialog::PauseWhileFileHeld(std::chrono::milliseconds time) {
 }
 
 void DimensionDialog::Close() {
-  QDialog::done(QDialog::Accepted);
+  if (!displayGone_) QDialog::done(QDialog::Accepted);
 }
 
 }  // namespace morven::tool::qt

@@ -13,7 +13,8 @@ namespace morven::tool::qt {
 // The dialog "水平寸法の作図" in Qt Widgets, drawn from the layout table. It forwards its events to
 // the dialog model, which holds the conversation: the first paint reads the exchange file, OK
 // builds the dimension, and every way of closing (Cancel, Esc, the close box, Alt+F4) passes
-// through reject(); the model answers before it closes the window.
+// through reject(); the model answers before it closes the window. So does the session manager's
+// end, without a box.
 class DimensionDialog : public QDialog, public DialogView {
   Q_OBJECT
 
@@ -23,8 +24,11 @@ class DimensionDialog : public QDialog, public DialogView {
                   numeric::Separators separators, QWidget* parent = nullptr);
 
   void reject() override;
-  // The program ends: where the loop ended without a close, the host still gets an answer.
+  // The program must end (a signal, the session manager's end, a loop that ended without a
+  // close): the host gets its answer at once, without a box.
   void End();
+  // The same where the display has gone: the window is left alone.
+  void EndWithoutDisplay();
 
   // Once the controls are made, right after the first show.
   QWidget* Control(ControlRole role) const;
@@ -47,6 +51,7 @@ class DimensionDialog : public QDialog, public DialogView {
 
   std::vector<QWidget*> controls_;  // by role
   bool shown_ = false;
+  bool displayGone_ = false;
   DimensionDialogModel model_;
 };
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFontDatabase>
@@ -66,11 +67,14 @@ struct BoxSeen {
   bool escapeCancels = false;
 };
 
-std::unique_ptr<QTimer> AnswerNextBox(BoxSeen& seen, QMessageBox::StandardButton button) {
+// `first` runs once the box is up, before its button is pressed.
+std::unique_ptr<QTimer> AnswerNextBox(BoxSeen& seen, QMessageBox::StandardButton button,
+                                      std::function<void()> first = {}) {
   auto timer = std::make_unique<QTimer>();
-  QObject::connect(timer.get(), &QTimer::timeout, [&seen, button] {
+  QObject::connect(timer.get(), &QTimer::timeout, [&seen, button, first] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
+    if (first) first();
     seen = {box->windowTitle(), box->text(), box->icon(), {}, false};
     if (box->defaultButton() != nullptr) seen.buttons << box->defaultButton()->text();
     for (QAbstractButton* other : box->buttons()) {
@@ -453,6 +457,9 @@ void DimensionDialogTest::theConversationsPrimitives() {
   QCOMPARE(Answer(), kHostFile);
   form->End();  // the loop ended without a close: the host still gets an answer
   QCOMPARE(Answer(), QByteArray("hq\r\n"));
+  // The session manager's end reaches End() too.
+  QVERIFY(QObject::disconnect(qGuiApp, &QGuiApplication::commitDataRequest, form.get(),
+                              &DimensionDialog::End));
 }
 
 // The error box and the Retry box, captioned with the application title.
@@ -485,23 +492,37 @@ void DimensionDialogTest::boxesSayItInJapanese() {
 enum class Closing { kOkButton, kEnter, kAltY, kCancelButton, kAltN, kEscape, kCloseBox, kClose };
 Q_DECLARE_METATYPE(Closing)
 
+// With the folder gone meanwhile, the answer cannot be written: its box comes, and Retry, once the
+// folder is back, writes it.
 void DimensionDialogTest::everyWayOfClosingAnswers_data() {
   QTest::addColumn<Closing>("closing");
+  QTest::addColumn<bool>("folderGone");
   QTest::addColumn<QByteArray>("answer");
-  QTest::newRow("OK") << Closing::kOkButton << kWorkedExampleAnswer;
-  QTest::newRow("Enter") << Closing::kEnter << kWorkedExampleAnswer;
-  QTest::newRow("Alt+Y") << Closing::kAltY << kWorkedExampleAnswer;
-  QTest::newRow("Cancel") << Closing::kCancelButton << QByteArray("hq\r\n");
-  QTest::newRow("Alt+N") << Closing::kAltN << QByteArray("hq\r\n");
-  QTest::newRow("Esc") << Closing::kEscape << QByteArray("hq\r\n");
-  QTest::newRow("close box or Alt+F4") << Closing::kCloseBox << QByteArray("hq\r\n");
-  QTest::newRow("close()") << Closing::kClose << QByteArray("hq\r\n");
+  QTest::newRow("OK") << Closing::kOkButton << false << kWorkedExampleAnswer;
+  QTest::newRow("Enter") << Closing::kEnter << false << kWorkedExampleAnswer;
+  QTest::newRow("Alt+Y") << Closing::kAltY << false << kWorkedExampleAnswer;
+  QTest::newRow("Cancel") << Closing::kCancelButton << false << QByteArray("hq\r\n");
+  QTest::newRow("Alt+N") << Closing::kAltN << false << QByteArray("hq\r\n");
+  QTest::newRow("Esc") << Closing::kEscape << false << QByteArray("hq\r\n");
+  QTest::newRow("close box or Alt+F4") << Closing::kCloseBox << false << QByteArray("hq\r\n");
+  QTest::newRow("close()") << Closing::kClose << false << QByteArray("hq\r\n");
+  QTest::newRow("Cancel, folder gone") << Closing::kCancelButton << true << QByteArray("hq\r\n");
+  QTest::newRow("Esc, folder gone") << Closing::kEscape << true << QByteArray("hq\r\n");
+  QTest::newRow("close box, folder gone") << Closing::kCloseBox << true << QByteArray("hq\r\n");
 }
 
 void DimensionDialogTest::everyWayOfClosingAnswers() {
   QFETCH(Closing, closing);
+  QFETCH(bool, folderGone);
   QFETCH(QByteArray, answer);
   auto form = OpenForm();
+  BoxSeen seen;
+  std::unique_ptr<QTimer> answerer;
+  if (folderGone) {
+    const QString path = folder_->path();
+    QVERIFY(folder_->remove());
+    answerer = AnswerNextBox(seen, QMessageBox::Retry, [path] { QDir().mkpath(path); });
+  }
   switch (closing) {
     case Closing::kOkButton:
       QTest::mouseClick(Child<QPushButton>(*form, "Button1"), Qt::LeftButton);
@@ -532,6 +553,10 @@ void DimensionDialogTest::everyWayOfClosingAnswers() {
   // Access keys click their button after a short animation.
   QTRY_VERIFY(!form->isVisible());
   QCOMPARE(Answer(), answer);
+  QCOMPARE(seen.text, folderGone
+                          ? QString::fromUtf8("結果を JWC_TEMP.TXT に書き込めませんでした。\n"
+                                              "このファイルのフォルダーが見つかりません。")
+                          : QString());
 }
 
 // Placed under the pointer when first shown, inside the usable area of the pointer's screen;
