@@ -118,6 +118,19 @@ bool DimensionWindow::Show(int showCommand) {
   return true;
 }
 
+int DimensionWindow::Run(HINSTANCE instance, int showCommand) {
+  if (Create(instance) && Show(showCommand)) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+      if (HandleDialogKey(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  End();
+  return 0;
+}
+
 void DimensionWindow::End() {
   model_.OnProgramEnd();
 }
@@ -180,8 +193,8 @@ std::optional<LRESULT> DimensionWindow::OnMessage(UINT message, WPARAM wParam, L
     case WM_DPICHANGED:
       LayOut(FormScale(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    // The session may end: the file is written back as on Cancel only once it does, since another
-    // program can still refuse; the process may end as soon as WM_ENDSESSION returns.
+    // The session may end: the answer is written only once it does, since another program can
+    // still refuse; the process may end as soon as WM_ENDSESSION returns.
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -20,7 +20,8 @@
 // its events to the dialog model, which holds the conversation: the file is read once the window is
 // on the screen; OK, and every way of closing (Cancel, Alt+N, Esc, the close box, Alt+F4, the
 // system menu, another program's WM_CLOSE), reach the model, which answers before it closes the
-// window; so does the end of the Windows session.
+// window. The end of the Windows session reaches it as the program's end, which answers at once
+// without a box.
 namespace morven::tool::win32 {
 
 class DimensionWindow : public DialogView {
@@ -38,8 +39,12 @@ class DimensionWindow : public DialogView {
   // Places the window under the cursor, shows it and has the exchange file read; false when the
   // system refuses its controls.
   bool Show(int showCommand);
-  // The program ends: where the window was refused, or its loop ended without a close, the host
-  // still gets the answer Cancel gives.
+  // The program's life: makes the window, shows it and runs its loop until the window closes or
+  // the loop ends otherwise (another program may post WM_QUIT to the thread); however that goes,
+  // the host gets its answer. The program's exit code.
+  int Run(HINSTANCE instance, int showCommand);
+  // The program must end (the system refused the window, the loop ended without a close): the
+  // host gets its answer at once, without a box.
   void End();
   // Tab, Enter, Esc and the access keys, for the message loop; true when the key was taken.
   bool HandleDialogKey(MSG& message);

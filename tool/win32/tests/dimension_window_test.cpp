@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cwctype>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
@@ -123,6 +124,16 @@ LRESULT CALLBACK RefuseControls(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hwndParent)
     return 1;
   return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK RefuseWindows(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK PostQuitFromAnotherProgram(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  PostThreadMessageW(GetCurrentThreadId(), WM_QUIT, 0, 0);
 }
 
 void SetClipboardText(const std::u16string& text) {
@@ -563,16 +574,37 @@ TEST_F(DimensionWindowTest, TheConversationsPrimitivesReachTheControlOfTheirRole
   EXPECT_EQ(messageBoxes_[0].text, L"浮.");
   EXPECT_EQ(messageBoxes_[0].style, static_cast<UINT>(MB_ICONERROR | MB_OK));
   EXPECT_EQ(Answer(), kHostFile);
+}
 
-  // Where the system refuses the controls, Show says so; End, which the program calls then or
-  // after its loop, answers all the same.
-  window_.emplace(folder_.Path(), numeric::Separators{}, FakeDesktop());
-  ASSERT_TRUE(window_->Create(GetModuleHandleW(nullptr)));
-  HHOOK refusal = SetWindowsHookExW(WH_CBT, &RefuseControls, nullptr, GetCurrentThreadId());
-  EXPECT_FALSE(window_->Show(SW_SHOWNORMAL));
-  UnhookWindowsHookEx(refusal);
-  window_->End();
-  EXPECT_EQ(Answer(), "hq\r\n");
+// The program's life, however its loop ends: the system refuses the window or its controls, or
+// another program ends the loop (WM_QUIT to the thread) with the dialog open. The host gets "hq"
+// without a box, and the window is gone.
+TEST_F(DimensionWindowTest, TheProgramAnswersHoweverItsLoopEnds) {
+  const struct {
+    const char* name;
+    HOOKPROC refusal;
+  } ends[] = {
+      {"the window refused", &RefuseWindows},
+      {"the controls refused", &RefuseControls},
+      {"WM_QUIT from another program", nullptr},
+  };
+  for (const auto& end : ends) {
+    SCOPED_TRACE(end.name);
+    Close();
+    messageBoxes_.clear();
+    folder_.Write(exchange::kExchangeFileName, kHostFile);
+    window_.emplace(folder_.Path(), numeric::Separators{}, FakeDesktop());
+    HHOOK refusal = end.refusal != nullptr
+                        ? SetWindowsHookExW(WH_CBT, end.refusal, nullptr, GetCurrentThreadId())
+                        : nullptr;
+    // A thread's timer comes once its queue is empty: after the read.
+    if (refusal == nullptr) SetTimer(nullptr, 0, 0, &PostQuitFromAnotherProgram);
+    EXPECT_EQ(window_->Run(GetModuleHandleW(nullptr), SW_SHOWNORMAL), 0);
+    if (refusal != nullptr) UnhookWindowsHookEx(refusal);
+    EXPECT_EQ(window_->Handle(), nullptr);
+    EXPECT_TRUE(messageBoxes_.empty());
+    EXPECT_EQ(Answer(), "hq\r\n");
+  }
 }
 
 // A press on Cancel, dragged off it and let go there, clicks nothing but leaves the focus on
@@ -700,6 +732,33 @@ TEST_F(DimensionWindowTest, SessionEndOrAnotherProgramWritesBackOnceAsOnCancel) 
   }
 }
 
+// Esc, Cancel and the close box with the folder gone by then: the answer cannot be written, and its
+// box asks; Retry, once the folder is back, writes it.
+TEST_F(DimensionWindowTest, EveryCloseAsksWhenTheAnswerCannotBeWritten) {
+  const std::pair<const char*, std::function<void()>> closings[] = {
+      {"Esc", [] { PressKeys({VK_ESCAPE}); }},
+      {"Cancel", [this] { Click(kCancelButton); }},
+      {"the close box", [this] { PostMessageW(window_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+  };
+  for (const auto& [name, close] : closings) {
+    SCOPED_TRACE(name);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    std::filesystem::remove_all(folder_.Path());
+    answerBox_ = [this] {
+      std::filesystem::create_directory(folder_.Path());
+      return IDRETRY;
+    };
+    close();
+    Pump();
+    ASSERT_EQ(messageBoxes_.size(), 1u);
+    EXPECT_EQ(messageBoxes_[0].text,
+              L"結果を JWC_TEMP.TXT に書き込めませんでした。\n"
+              L"このファイルのフォルダーが見つかりません。");
+    EXPECT_EQ(Answer(), "hq\r\n");
+    EXPECT_EQ(window_->Handle(), nullptr);
+  }
+}
+
 // While another program holds the file, a pause keeps the window drawn with the wait cursor and,
 // with nothing to repaint, lasts its time: the wait does not spin the processor. Input waits in
 // the queue.
@@ -750,8 +809,25 @@ TEST_F(DimensionWindowTest, TheRetryBoxTakesNoKeyPressedBeforeIt) {
 
 // The answer held past the wait after OK: its box is the dialog's, on the screen. Another program
 // pressing OK or closing the dialog while the box is up starts no second answer: Retry, once the
-// holder let go, writes the one that OK meant, after that one box.
-TEST_F(DimensionWindowTest, AnotherProgramStartsNoSecondAnswerWhileTheAnswersBoxIsUp) {
+// holder let go, writes the one that OK meant, after that one box. While the error box of an OK
+// that could not be built is up, another program's OK does nothing and its close waits for the box.
+TEST_F(DimensionWindowTest, AnotherProgramStartsNothingWhileABoxIsUp) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetWindowTextW(Control(kTextDistanceField), L"1e400");
+  answerBox_ = [this] {
+    if (messageBoxes_.size() > 1) return IDOK;  // a box over the box: failed below
+    PostMessageW(Control(kOkButton), BM_CLICK, 0, 0);
+    PostMessageW(window_->Handle(), WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_EQ(Answer(), kHostFile) << "closed under the box";
+    return IDOK;
+  };
+  Click(kOkButton);
+  ASSERT_EQ(messageBoxes_.size(), 1u);
+  EXPECT_EQ(messageBoxes_[0].text, L"浮動小数点数のオーバーフロー.");
+  EXPECT_EQ(Answer(), "hq\r\n");
+  EXPECT_EQ(window_->Handle(), nullptr);
+
   for (const UINT message : {BM_CLICK, WM_CLOSE}) {
     SCOPED_TRACE(message == BM_CLICK ? "OK pressed" : "the dialog closed");
     ASSERT_NO_FATAL_FAILURE(Open());
