@@ -109,142 +109,119 @@ class FakeView final : public DialogView {
   int pauses = 0;
 };
 
-// What happens to the dialog: s the first show, o OK, c a close (Cancel, Esc, the close box,
-// Alt+F4, another program), e the program's end (the session's, or a window the system refused),
-// u the host's file overwritten with "untouched" (to see that nothing more is written).
-void Apply(DimensionDialogModel& model, char event, const TempFolder& folder) {
-  if (event == 's') model.OnShown();
-  if (event == 'o') model.OnOk();
-  if (event == 'c') model.OnClose();
-  if (event == 'e') model.OnProgramEnd();
-  if (event == 'u') folder.Write(exchange::kExchangeFileName, "untouched");
+// What happens to the dialog. A close is any: Cancel, Esc, the close box, Alt+F4, another
+// program's; the program's end is the session's, a signal's or a refused window's. The host may
+// overwrite its file with "untouched", to see that nothing is written after.
+enum class Event { kShown, kOk, kClose, kProgramEnd, kHostOverwrites };
+using enum Event;
+
+void Apply(DimensionDialogModel& model, const std::vector<Event>& events,
+           const TempFolder& folder) {
+  for (const Event event : events) {
+    if (event == kShown) model.OnShown();
+    if (event == kOk) model.OnOk();
+    if (event == kClose) model.OnClose();
+    if (event == kProgramEnd) model.OnProgramEnd();
+    if (event == kHostOverwrites) folder.Write(exchange::kExchangeFileName, "untouched");
+  }
 }
 
 TEST(DialogConversationTest, FromTheFirstShowToTheAnswer) {
+  const std::string overflow = "error 浮動小数点数のオーバーフロー.";
   const struct {
     const char* name;
-    std::optional<std::string> hostFile;
-    std::string events;
-    std::vector<std::string> log;
-    std::string answer;  // empty: no file
+    std::vector<Event> events;
+    std::string answer;
+    std::vector<std::string> log = {kHostsList, "close"};
     std::vector<std::pair<ControlRole, std::string>> typed = {};
+    std::vector<Event> whileErrorUp = {};
     std::vector<std::pair<ControlRole, int>> chosen = {};
   } cases[] = {
-      {"the start values draw the worked example",
-       kHostFile,
-       "so",
-       {kHostsList, "close"},
-       kWorkedExampleAnswer},
-      {"OK before the show reads and fills the list first",
-       kHostFile,
-       "o",
-       {kHostsList, "close"},
-       kWorkedExampleAnswer},
+      {"the start values draw the worked example", {kShown, kOk}, kWorkedExampleAnswer},
+      {"OK before the show reads and fills the list first", {kOk}, kWorkedExampleAnswer},
       {"every list and field reaches the answer, the prefix 寸 too",
-       kHostFile,
-       "so",
-       {kHostsList, "close"},
+       {kShown, kOk},
        "lg0\r\nly0\r\nlc1\r\npn1\r\nlt1\r\nlw0\r\ncn\"$\r\nz3\r\n0 300 0 900\r\nz3\r\n"
        "1000 300 1000 900\r\ncn10\r\nmsg\r\n0 500 1000 500\r\ncs -462.5 650 10 0 "
        "\"\x90\xA1"
        "1,000.000mm\r\nz3\r\npt 0 500 0.5 180 4\r\nz3\r\npt 1000 500 0.5 0 8\r\ncn1\r\n",
+       {kHostsList, "close"},
        {{kMarkScaleField, "0.5"},
         {kPrefixField, "\x90\xA1"},
         {kSuffixField, "mm"},
         {kTextDistanceField, "1.5"},
         {kExtensionGapField, "3"},
         {kOvershootField, "4"}},
+       {},
        {{kStartMarkList, 3}, {kEndMarkList, 7}, {kTextTypeList, 10}}},
-      {"no exchange file: the start values",
-       std::nullopt,
-       "sc",
-       {kStartList, "close"},
-       kNothingDrawn},
       {"a mark scale of 0 is refused; Cancel then answers",
-       kHostFile,
-       "soc",
-       {kHostsList, "focus Edit1", "close"},
+       {kShown, kOk, kClose},
        kNothingDrawn,
+       {kHostsList, "focus Edit1", "close"},
        {{kMarkScaleField, "0"}}},
       {"a negative gap is refused",
-       kHostFile,
-       "soc",
-       {kHostsList, "focus Edit5", "close"},
+       {kShown, kOk, kClose},
        kNothingDrawn,
+       {kHostsList, "focus Edit5", "close"},
        {{kExtensionGapField, "-1"}}},
       {"a negative overshoot is refused",
-       kHostFile,
-       "soc",
-       {kHostsList, "focus Edit6", "close"},
+       {kShown, kOk, kClose},
        kNothingDrawn,
+       {kHostsList, "focus Edit6", "close"},
        {{kOvershootField, "-0.5"}}},
       {"a number beyond the double range is shown, the dialog stays",
-       kHostFile,
-       "soc",
-       {kHostsList, "error 浮動小数点数のオーバーフロー.", "close"},
+       {kShown, kOk, kClose},
        kNothingDrawn,
+       {kHostsList, overflow, "close"},
        {{kTextDistanceField, "1e400"}}},
-      {"Cancel, Esc, the close box", kHostFile, "sc", {kHostsList, "close"}, kNothingDrawn},
+      {"while the error box is up, OK does nothing and a close from outside waits for it",
+       {kShown, kOk},
+       kNothingDrawn,
+       {kHostsList, overflow, "close"},
+       {{kTextDistanceField, "1e400"}},
+       {kOk, kClose, kHostOverwrites}},
+      {"the program's end while the error box is up answers at once, and nothing after",
+       {kShown, kOk},
+       "untouched",
+       {kHostsList, overflow, "close"},
+       {{kTextDistanceField, "1e400"}},
+       {kProgramEnd, kOk, kClose, kHostOverwrites}},
+      {"Cancel, Esc, the close box", {kShown, kClose}, kNothingDrawn},
       {"the session ends: answered without a box, the window closed",
-       kHostFile,
-       "se",
-       {kHostsList, "close"},
+       {kShown, kProgramEnd},
        kNothingDrawn},
       {"the program ends before the show, as when the system refuses the window",
-       kHostFile,
-       "e",
-       {"close"},
-       kNothingDrawn},
-      {"closed before the show: nothing read after", kHostFile, "cso", {"close"}, kNothingDrawn},
-      {"answered once after a close", kHostFile, "scucsoe", {kHostsList, "close"}, "untouched"},
-      {"answered once after OK", kHostFile, "soucsoe", {kHostsList, "close"}, "untouched"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const TempFolder folder;
-    if (c.hostFile) folder.Write(exchange::kExchangeFileName, *c.hostFile);
-    FakeView view;
-    for (const auto& [field, text] : c.typed) view.texts[field] = text;
-    for (const auto& [list, choice] : c.chosen) view.choices[list] = choice;
-    DimensionDialogModel model(view, folder.Path(), kSeparators);
-    for (const char event : c.events) {
-      Apply(model, event, folder);
-      if (!model.Closed() && c.hostFile) {
-        EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), *c.hostFile)
-            << "answered before the close";
-      }
-    }
-    EXPECT_EQ(view.log, c.log);
-    EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
-  }
-}
-
-// While the error box is up, OK from anyone does nothing, a close from another program waits for
-// the box, and the program's end answers at once (u: the host's file overwritten meanwhile, to see
-// when the answer came).
-TEST(DialogConversationTest, TheErrorBoxIsAStageOfItsOwn) {
-  const struct {
-    const char* name;
-    std::string whileUp;
-    std::string answer;
-  } cases[] = {
-      {"OK and a close from outside: one box, then the close answers", "ocu", kNothingDrawn},
-      {"the program ends: answered at once, nothing after", "eocu", "untouched"},
+       {kProgramEnd},
+       kNothingDrawn,
+       {"close"}},
+      {"closed before the show: nothing read after",
+       {kClose, kShown, kOk},
+       kNothingDrawn,
+       {"close"}},
+      {"answered once after a close",
+       {kShown, kClose, kHostOverwrites, kClose, kShown, kOk, kProgramEnd},
+       "untouched"},
+      {"answered once after OK",
+       {kShown, kOk, kHostOverwrites, kClose, kShown, kOk, kProgramEnd},
+       "untouched"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const TempFolder folder;
     folder.Write(exchange::kExchangeFileName, kHostFile);
     FakeView view;
-    view.texts[kTextDistanceField] = "1e400";
+    for (const auto& [field, text] : c.typed) view.texts[field] = text;
+    for (const auto& [list, choice] : c.chosen) view.choices[list] = choice;
     DimensionDialogModel model(view, folder.Path(), kSeparators);
-    view.whileErrorUp = [&] {
-      for (const char event : c.whileUp) Apply(model, event, folder);
-    };
-    model.OnShown();
-    model.OnOk();
-    EXPECT_EQ(view.log, (std::vector<std::string>{kHostsList, "error 浮動小数点数のオーバーフロー.",
-                                                  "close"}));
+    view.whileErrorUp = [&] { Apply(model, c.whileErrorUp, folder); };
+    for (const Event event : c.events) {
+      Apply(model, {event}, folder);
+      if (!model.Closed()) {
+        EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), kHostFile)
+            << "answered before the close";
+      }
+    }
+    EXPECT_EQ(view.log, c.log);
     EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
   }
 }
@@ -256,7 +233,7 @@ TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
   const TempFolder folder;
   FakeView view;
   DimensionDialogModel model(view, std::nullopt, kSeparators);
-  for (const char event : std::string("soc")) Apply(model, event, folder);
+  Apply(model, {kShown, kOk, kClose}, folder);
   EXPECT_EQ(view.log, (std::vector<std::string>{kStartList, "close"}));
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 
@@ -284,6 +261,7 @@ TEST(DialogConversationTest, WhatIsNotTheHostsFileIsNotAskedAbout) {
         << place;
     EXPECT_TRUE(unreadModel.Closed()) << place;
   }
+  EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), kNothingDrawn) << "no file: made";
 }
 
 TEST(DialogConversationTest, TheQuestionSaysWhatFailedThenWhy) {
@@ -346,92 +324,169 @@ class KeptFile {
 };
 #endif
 
+// How a Retry box is answered, and what comes while it is up. To mend is to make the file (or only
+// its folder) usable again.
+enum class Box {
+  kRetry,
+  kCancel,
+  kMendThenRetry,
+  kMendThenCancel,
+  kMendFolderThenCancel,
+  kMendThenProgramEnds,        // then Retry, too late
+  kMendThenCloseFromOutside,   // then Retry
+  kCloseFromOutsideThenRetry,  // not mended: the close's answer is asked about next
+  kOkFromOutsideThenMendThenRetry,
+};
+using enum Box;
+
 TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
 #ifndef _WIN32
   if (!exchange::test::DropPermissionOverride()) GTEST_SKIP() << "root's override stays here";
 #endif
-  // Each box's answer: r Retry, c Cancel; R and C after the file was made usable; F Cancel after
-  // only its folder was; E Retry after it was made usable and the program ended; X (x: not made
-  // usable) Retry after another program closed the window; O another program pressing OK, then R.
   const struct {
     const char* name;
     FileStep failing;
     Kept kept;
-    std::string boxes;
+    std::vector<Box> boxes;  // Cancel after these
     std::string answer;
-    bool programEnds = false;  // at the answer, instead of OK
-    char meanwhile =
-        0;  // at the first pause, which only Windows makes: o OK, c a close, from outside
+    std::vector<Event> atAnswer = {kOk};
+    std::vector<Event> whileWaited = {};  // at the first pause, which only Windows makes
   } cases[] = {
-      {"unreadable, mended, Retry", FileStep::kRead, Kept::kFileAndFolder, "R",
+      {"unreadable, mended, Retry",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kMendThenRetry},
        kWorkedExampleAnswer},
-      {"unreadable at the first Retry too", FileStep::kRead, Kept::kFileAndFolder, "rR",
+      {"unreadable at the first Retry too",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kRetry, kMendThenRetry},
        kWorkedExampleAnswer},
-      {"a folder that cannot be looked into", FileStep::kRead, Kept::kFolderClosed, "R",
+      {"a folder that cannot be looked into",
+       FileStep::kRead,
+       Kept::kFolderClosed,
+       {kMendThenRetry},
        kWorkedExampleAnswer},
-      {"unreadable, Cancel: nothing can be answered", FileStep::kRead, Kept::kFileAndFolder, "c",
+      {"unreadable, Cancel: nothing can be answered",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kCancel},
        kHostFile},
       {"unreadable in a writable folder, Cancel: no file is better than the host's own",
-       FileStep::kRead, Kept::kFileOnly, "c", ""},
-      {"unreadable, mended, Cancel: answered as Cancel", FileStep::kRead, Kept::kFileAndFolder, "C",
+       FileStep::kRead,
+       Kept::kFileOnly,
+       {kCancel},
+       ""},
+      {"unreadable, mended, Cancel: answered as Cancel",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kMendThenCancel},
        kNothingDrawn},
-      {"unreadable, the session ends while the box is up", FileStep::kRead, Kept::kFileAndFolder,
-       "E", kNothingDrawn},
-      {"unreadable, closed from outside while the box is up", FileStep::kRead, Kept::kFileAndFolder,
-       "X", kNothingDrawn},
+      {"unreadable, the program ends while the box is up",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kMendThenProgramEnds},
+       kNothingDrawn},
+      {"unreadable, closed from outside while the box is up",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kMendThenCloseFromOutside},
+       kNothingDrawn},
       {"unreadable, closed from outside meanwhile, then unwritable: that answer is asked about too",
-       FileStep::kRead, Kept::kFileAndFolder, "xR", kNothingDrawn},
-      {"unreadable, OK from outside while the box is up does nothing", FileStep::kRead,
-       Kept::kFileAndFolder, "O", kWorkedExampleAnswer},
-      {"unwritable, mended, Retry", FileStep::kWriteBack, Kept::kFileAndFolder, "R",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kCloseFromOutsideThenRetry, kMendThenRetry},
+       kNothingDrawn},
+      {"unreadable, OK from outside while the box is up does nothing",
+       FileStep::kRead,
+       Kept::kFileAndFolder,
+       {kOkFromOutsideThenMendThenRetry},
        kWorkedExampleAnswer},
-      {"unwritable at the first Retry too", FileStep::kWriteBack, Kept::kFileAndFolder, "rR",
+      {"unwritable, mended, Retry",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendThenRetry},
        kWorkedExampleAnswer},
-      {"unwritable, Cancel: neither written nor deleted", FileStep::kWriteBack,
-       Kept::kFileAndFolder, "c", kHostFile},
-      {"unwritable, mended, Cancel: answered as Cancel", FileStep::kWriteBack, Kept::kFileAndFolder,
-       "C", kNothingDrawn},
-      {"unwritable, its folder made writable, Cancel: deleted", FileStep::kWriteBack,
-       Kept::kFileAndFolder, "F", ""},
-      {"unwritable, the session ends meanwhile", FileStep::kWriteBack, Kept::kFileAndFolder, "E",
+      {"unwritable at the first Retry too",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kRetry, kMendThenRetry},
        kWorkedExampleAnswer},
-      {"unwritable, OK from outside while the box is up", FileStep::kWriteBack,
-       Kept::kFileAndFolder, "O", kWorkedExampleAnswer},
-      {"unwritable, closed from outside while the box is up", FileStep::kWriteBack,
-       Kept::kFileAndFolder, "X", kWorkedExampleAnswer},
-      {"unwritable, OK from outside while it is waited for", FileStep::kWriteBack,
-       Kept::kFileAndFolder, "R", kWorkedExampleAnswer, false, 'o'},
-      {"unwritable, closed from outside while it is waited for", FileStep::kWriteBack,
-       Kept::kFileAndFolder, "R", kWorkedExampleAnswer, false, 'c'},
-      {"unwritable at the session's end: nothing asked", FileStep::kWriteBack, Kept::kFileAndFolder,
-       "", kHostFile, true},
+      {"unwritable, Cancel: neither written nor deleted",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kCancel},
+       kHostFile},
+      {"unwritable, mended, Cancel: answered as Cancel",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendThenCancel},
+       kNothingDrawn},
+      {"unwritable, its folder made writable, Cancel: deleted",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendFolderThenCancel},
+       ""},
+      {"unwritable, the program ends meanwhile",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendThenProgramEnds},
+       kWorkedExampleAnswer},
+      {"unwritable, OK from outside while the box is up",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kOkFromOutsideThenMendThenRetry},
+       kWorkedExampleAnswer},
+      {"unwritable, closed from outside while the box is up",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendThenCloseFromOutside},
+       kWorkedExampleAnswer},
+      {"unwritable, OK and a close from outside while it is waited for",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendThenRetry},
+       kWorkedExampleAnswer,
+       {kOk},
+       {kOk, kClose}},
+      {"unwritable at the program's end: nothing asked",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {},
+       kHostFile,
+       {kProgramEnd, kOk}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+#ifdef _WIN32
+    // Windows holds a file, not its folder.
+    if (c.kept != Kept::kFileAndFolder || std::ranges::count(c.boxes, kMendFolderThenCancel)) {
+      continue;
+    }
+#else
+    if (!c.whileWaited.empty()) continue;  // no wait, and it would repeat a row
+#endif
     const TempFolder folder;
     folder.Write(exchange::kExchangeFileName, kHostFile);
     FakeView view;
     DimensionDialogModel model(view, folder.Path(), kSeparators, [&view] { return view.now; });
     std::optional<KeptFile> kept;
     view.answerBox = [&] {
-      const char box =
-          view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : 'c';
-      if (box == 'O') model.OnOk();
-      if (box != 'r' && box != 'c' && box != 'x') kept->Mend(box != 'F');
-      if (box == 'E') model.OnProgramEnd();
-      if (box == 'X' || box == 'x') model.OnClose();
-      return box != 'c' && box != 'C' && box != 'F';
+      const Box box =
+          view.questions.size() <= c.boxes.size() ? c.boxes[view.questions.size() - 1] : kCancel;
+      if (box == kOkFromOutsideThenMendThenRetry) model.OnOk();
+      if (box != kRetry && box != kCancel && box != kCloseFromOutsideThenRetry) {
+        kept->Mend(box != kMendFolderThenCancel);
+      }
+      if (box == kMendThenProgramEnds) model.OnProgramEnd();
+      if (box == kMendThenCloseFromOutside || box == kCloseFromOutsideThenRetry) model.OnClose();
+      return box != kCancel && box != kMendThenCancel && box != kMendFolderThenCancel;
     };
-    if (c.meanwhile) view.meanwhile = [&] { Apply(model, c.meanwhile, folder); };
-#ifdef _WIN32
-    // Windows holds a file, not its folder.
-    if (c.kept != Kept::kFileAndFolder || c.boxes.find('F') != std::string::npos) continue;
-#endif
+    view.meanwhile = [&] { Apply(model, c.whileWaited, folder); };
     if (c.failing == FileStep::kRead) kept.emplace(folder, c.kept);
     model.OnShown();
     if (c.failing == FileStep::kWriteBack) kept.emplace(folder, c.kept);
-    if (c.programEnds) model.OnProgramEnd();
-    model.OnOk();
+    Apply(model, c.atAnswer, folder);
     kept.reset();
     EXPECT_TRUE(model.Closed());
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "close"), 1) << "closed once";
@@ -439,9 +494,9 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     std::string question =
         c.failing == FileStep::kRead ? "JWC_TEMP.TXT を読み込めませんでした。\n" : unwritten;
     std::vector<std::string> questions;
-    for (const char box : c.boxes) {
+    for (const Box box : c.boxes) {
       questions.push_back(question + kWhy);
-      if (box == 'x') question = unwritten;  // the close's answer comes next
+      if (box == kCloseFromOutsideThenRetry) question = unwritten;
     }
     EXPECT_EQ(view.questions, questions);
     EXPECT_EQ(ReadBytes(folder / exchange::kExchangeFileName), c.answer);
