@@ -8,30 +8,29 @@
 namespace morven::exchange {
 namespace {
 
-std::vector<std::chrono::milliseconds> pausesTaken;
+using std::chrono::milliseconds;
 
-void TakePause(std::chrono::milliseconds time) {
-  pausesTaken.push_back(time);
-}
-
-// A pause is slept through, or handed to the caller's function, which keeps its windows drawn;
-// on the caller's clock the wait ends after 3 seconds of pauses of 50 ms.
+// A pause is slept through, or handed to the caller's function, which keeps its windows drawn.
+// On the caller's clock, where each attempt between two pauses takes 7 ms, the wait ends after 3
+// seconds: 52 pauses of 50 ms, then the 36 ms that are left.
 TEST(LockedFileWaitTest, APauseIsSleptOrHandedToTheCaller) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_TRUE(LockedFileWait().PauseBeforeRetry());
   EXPECT_GE(std::chrono::steady_clock::now() - start, kLockedFilePause);
 
-  LockedFileWait handed({.pause = &TakePause, .now = nullptr});
-  EXPECT_TRUE(handed.PauseBeforeRetry());
-  EXPECT_TRUE(handed.PauseBeforeRetry());
-  EXPECT_EQ(pausesTaken, (std::vector{kLockedFilePause, kLockedFilePause}));
-
+  std::vector<milliseconds> pauses;
   std::chrono::steady_clock::time_point now{};
-  LockedFileWait driven({.pause = [&now](std::chrono::milliseconds time) { now += time; },
+  LockedFileWait driven({.pause =
+                             [&](milliseconds time) {
+                               pauses.push_back(time);
+                               now += time + milliseconds(7);
+                             },
                          .now = [&now] { return now; }});
-  int pauses = 0;
-  while (pauses < 100 && driven.PauseBeforeRetry()) ++pauses;  // a wait that never ends stops
-  EXPECT_EQ(pauses, 60);
+  while (pauses.size() < 100 && driven.PauseBeforeRetry()) {
+  }
+  std::vector<milliseconds> expected(52, milliseconds(50));
+  expected.push_back(milliseconds(36));
+  EXPECT_EQ(pauses, expected);
 }
 
 }  // namespace
