@@ -30,8 +30,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
-#include "tool/form_desktop.h"
 #include "tool/form_layout.h"
 #include "tool/qt/cp932_qstring.h"
 #include "tool/qt/system_settings.h"
@@ -140,12 +140,13 @@ std::unique_ptr<DimensionDialog> DimensionDialogTest::OpenForm(const QByteArray&
       morven::numeric::Separators{});
   form->show();
   QApplication::setActiveWindow(form.get());  // before its controls are made, as a system may
-  if (!QTest::qWaitForWindowActive(form.get())) qWarning("the dialog did not become active");
+  // Nothing after this could be trusted otherwise.
+  if (!QTest::qWaitForWindowActive(form.get())) qFatal("the dialog did not become active");
   if (!QTest::qWaitFor([&] {
         auto* list = form->findChild<QComboBox*>(QStringLiteral("ComboBox3"));
         return list != nullptr && list->count() == 11;
       })) {
-    qWarning("no text types");
+    qFatal("the exchange file was not read: no text types");
   }
   return form;
 }
@@ -176,22 +177,68 @@ void DimensionDialogTest::layout() {
     QCOMPARE(QFontInfo(Child<QWidget>(*form, "Edit1")->font()).family(),
              QStringLiteral("IPAGothic"));
   }
-  for (const int size : morven::tool::kIconSizes) {
+  // The icon as drawn at 16 pixels (# black, = navy, . white); at 32, each pixel two by two.
+  const std::string picture =
+      "................\n"
+      "................\n"
+      "#..............#\n"
+      "#..............#\n"
+      "#..............#\n"
+      "#..............#\n"
+      "#==..........==#\n"
+      "#==============#\n"
+      "#==..........==#\n"
+      "#..............#\n"
+      "#..............#\n"
+      "#..............#\n"
+      "#..............#\n"
+      "#..............#\n"
+      "................\n"
+      "................\n";
+  for (const int size : {16, 32}) {
     const QImage icon = form->windowIcon().pixmap(size).toImage();
     QCOMPARE(icon.size(), QSize(size, size));
-    const std::vector<std::uint32_t> pixels = morven::tool::FormIconPixels(size);
-    for (int i = 0; i < size * size; ++i) {
-      QCOMPARE(icon.pixel(i % size, i / size), 0xFF000000u | pixels[static_cast<std::size_t>(i)]);
+    std::string drawn, expected;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const QRgb pixel = icon.pixel(x, y);
+        drawn += pixel == 0xFF000000   ? '#'
+                 : pixel == 0xFF000080 ? '='
+                 : pixel == 0xFFFFFFFF ? '.'
+                                       : '?';
+        expected += picture[static_cast<std::size_t>(y * 16 / size * 17 + x * 16 / size)];
+      }
+      drawn += '\n';
+      expected += '\n';
     }
+    QCOMPARE(drawn, expected);
   }
 
-  // Every control where the table puts it, found by its name; each label is as wide as the table
-  // says, the font fitting in it. Their captions are checked with the names a screen reader reads.
-  for (const morven::tool::ControlSpec& row : morven::tool::FormControls()) {
-    QWidget* control = Child<QWidget>(*form, row.objectName);
-    QCOMPARE(control, form->Control(row.role));
-    QCOMPARE(control->geometry(),
-             QRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
+  // Every control in its place, found by its name, in the table's order. Each label is as wide as
+  // the table says, the font fitting in it; the captions of the labels that name an input are
+  // checked with the names a screen reader reads, the units' here.
+  const std::pair<const char*, QRect> places[] = {
+      {"Label6", {8, 8, 26, 13}},       {"ComboBox1", {48, 4, 81, 21}},
+      {"Label7", {8, 32, 26, 13}},      {"ComboBox2", {48, 28, 81, 21}},
+      {"Label1", {8, 60, 52, 13}},      {"Edit1", {72, 56, 57, 21}},
+      {"Label2", {136, 8, 91, 13}},     {"ComboBox3", {136, 28, 169, 21}},
+      {"Label11", {136, 60, 52, 13}},   {"Edit2", {200, 56, 105, 21}},
+      {"Label12", {136, 84, 52, 13}},   {"Edit3", {200, 80, 105, 21}},
+      {"Label3", {8, 112, 143, 13}},    {"Edit4", {200, 108, 57, 21}},
+      {"Label4", {264, 112, 40, 13}},   {"Label5", {8, 136, 156, 13}},
+      {"Edit5", {200, 132, 57, 21}},    {"Label8", {264, 136, 40, 13}},
+      {"Label9", {8, 160, 156, 13}},    {"Edit6", {200, 156, 57, 21}},
+      {"Label10", {264, 160, 40, 13}},  {"Button1", {56, 184, 97, 25}},
+      {"Button2", {176, 184, 129, 25}},
+  };
+  QCOMPARE(form->children().size(), std::size(places));
+  for (std::size_t role = 0; role < std::size(places); ++role) {
+    QWidget* control = Child<QWidget>(*form, places[role].first);
+    QCOMPARE(control, form->Control(static_cast<ControlRole>(role)));
+    QCOMPARE(control->geometry(), places[role].second);
+  }
+  for (const char* unit : {"Label4", "Label8", "Label10"}) {
+    QCOMPARE(Child<QLabel>(*form, unit)->text(), QString::fromUtf8("図寸mm"));
   }
   form->reject();
 }
@@ -573,10 +620,8 @@ void DimensionDialogTest::opensUnderThePointerOnce() {
   QCOMPARE(form->frameGeometry().topLeft(), QPoint(500 - form->frameGeometry().width() / 2, 296));
   form->move(20, 30);
   const QPoint place = form->pos();
-  form->showMinimized();
-  QTest::qWait(20);
-  form->showNormal();
-  QTest::qWait(20);
+  form->hide();
+  form->show();
   QCOMPARE(form->pos(), place);
   form->reject();
 }
