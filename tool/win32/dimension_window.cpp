@@ -51,8 +51,10 @@ UniqueIcon LoadScaledIcon(HWND window, int pixels) {
 }  // namespace
 
 DimensionWindow::DimensionWindow(std::optional<std::filesystem::path> programFolder,
-                                 numeric::Separators separators, Desktop desktop)
-    : desktop_(std::move(desktop)), model_(*this, std::move(programFolder), separators) {}
+                                 numeric::Separators separators, Desktop desktop,
+                                 std::function<std::chrono::steady_clock::time_point()> clock)
+    : desktop_(std::move(desktop)),
+      model_(*this, std::move(programFolder), separators, std::move(clock)) {}
 
 DimensionWindow::~DimensionWindow() {
   if (window_ != nullptr) DestroyWindow(window_);

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,9 +27,11 @@ namespace morven::tool::win32 {
 
 class DimensionWindow : public DialogView {
  public:
-  // `programFolder` holds JWC_TEMP.TXT; `separators` are the user's.
+  // `programFolder` holds JWC_TEMP.TXT; `separators` are the user's; `clock` times the waits for
+  // a held file (nullptr: the steady clock).
   DimensionWindow(std::optional<std::filesystem::path> programFolder,
-                  numeric::Separators separators, Desktop desktop = SystemDesktop());
+                  numeric::Separators separators, Desktop desktop = SystemDesktop(),
+                  std::function<std::chrono::steady_clock::time_point()> clock = nullptr);
   ~DimensionWindow();
   DimensionWindow(const DimensionWindow&) = delete;
   DimensionWindow& operator=(const DimensionWindow&) = delete;
