@@ -14,6 +14,14 @@ scripts=$here/../../scripts
 sample=$here/../samples/JWC_TEMP.TXT
 source "$scripts/virtual_display.sh"
 skip() { echo "skipped: $1" && exit 77; }
+# await SECONDS CONDITION: true as soon as the shell condition holds, false once the time is over.
+await() {
+  local deadline=$((SECONDS + $1))
+  until eval "$2"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
 
 case $im in
   fcitx5) needs=(fcitx5 fcitx5-remote /usr/share/fcitx5/addon/mozc.conf) xim=fcitx ;;
@@ -71,16 +79,18 @@ if [ "$im" = fcitx5 ]; then
     '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '[Groups/0/Items/1]' 'Name=mozc' 'Layout=' \
     '[GroupOrder]' '0=Default' >"$home/.config/fcitx5/profile"
   start_im=(fcitx5 -r)
-  im_on() { xdotool key ctrl+space sleep 1 && [ "$("${as_user[@]}" fcitx5-remote)" = 2 ]; }
+  im_state() { "${as_user[@]}" fcitx5-remote 2>/dev/null; }
+  im_on() { xdotool key ctrl+space && await 5 '[ "$(im_state)" = 2 ]'; }
 else
   # So that choosing Mozc gives hiragana at once.
   echo 'engines { name: "mozc-jp" longname: "Mozc" layout: "default" } active_on_launch: True' \
     >"$home/.config/mozc/ibus_config.textproto"
   start_im=(ibus-daemon --xim --panel=disable)
+  im_state() { "${as_user[@]}" ibus engine 2>/dev/null; }
   # Switching answers 1 here even when it switched: what it reads back counts.
   im_on() {
-    "${as_user[@]}" ibus engine mozc-jp || sleep 1
-    sleep 1 && [ "$("${as_user[@]}" ibus engine)" = mozc-jp ]
+    "${as_user[@]}" ibus engine mozc-jp || true
+    await 5 '[ "$(im_state)" = mozc-jp ]'
   }
 fi
 # A sanitizer build reads its suppressions as that user too.
@@ -92,9 +102,10 @@ start_virtual_display
 eval "$("${as_user[@]}" dbus-launch --sh-syntax)"
 "${as_user[@]}" "${start_im[@]}" >"$home/im.log" 2>&1 &
 ime_pid=$!
-# Up when its X input method server is (IBus starts that last), and a moment later.
-for _ in $(seq 100); do [[ $(xprop -root XIM_SERVERS) == *"=$xim"* ]] && break; sleep 0.1; done
-sleep 1
+# Up when its X input method server is (IBus starts that last) and it answers on D-Bus.
+await 10 '[[ $(xprop -root XIM_SERVERS) == *"=$xim"* ]] && [ -n "$(im_state)" ]' ||
+  echo "the input method did not come up in 10 s"
+watcher=$here/../../scripts/await_file_open.py
 if [ -n "$wine" ]; then
   "${as_user[@]}" bash -c 'source "$1" && start_wine_prefix "$2"' _ "$home/wine_prefix.sh" "$home/prefix"
   # Wine's bridge to the input method composes in the number fields all the same: Return commits.
@@ -108,7 +119,8 @@ fi
 
 # 1.5, 3 and 2.5 into the distances and 25 into the scale, after the prefix and suffix, with the
 # input method on; false, typing nothing, when it did not come on. Keys typed right after a focus
-# change can reach the field before it, or be lost: each one is followed by a pause.
+# change can reach the field before it, or be lost, and a conversion shows nowhere outside the
+# program: each key is followed by a pause, the pace of a quick typist.
 fill_dialog() {
   xdotool windowfocus --sync "$1" sleep 0.4 mousemove --window "$1" 2 2 click 1 sleep 0.4 \
     key --delay 400 Tab Tab Tab Tab sleep 0.4
@@ -127,11 +139,14 @@ fill_dialog() {
 # in all.
 for attempt in 1 2 3; do
   install -m 666 "$sample" "$app/JWC_TEMP.TXT"
+  exec {watch}< <(exec python3 "$watcher" "$app/JWC_TEMP.TXT" 60)
+  read -r -t 10 -u "$watch" line || true
   (cd / && exec "${as_user[@]}" "${run[@]}") &
   pid=$!
   window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1) || true
-  sleep 1
-  [ -n "$window" ] && fill_dialog "$window" && break
+  read -r -t 60 -u "$watch" line || line=""
+  exec {watch}<&-
+  [ -n "$window" ] && [ "$line" = opened ] && fill_dialog "$window" && break
   echo "the input method did not come on (run $attempt)"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true

@@ -38,29 +38,39 @@ root_file_before=$(stat -c '%i %s %y' /JWC_TEMP.TXT 2>/dev/null || echo none)
 elsewhere=$work/elsewhere  # the working directory the program is started from
 mkdir "$elsewhere"
 
-# run_case NAME FOLDER KEY: starts FOLDER/morven from $elsewhere, presses KEY in its window and
-# waits at most 10 seconds for it to end with exit code 0. Returns 1 after reporting a failure.
+# run_case NAME FOLDER KEY: starts FOLDER/morven from $elsewhere, waits for its window, presses KEY
+# in it and waits at most 10 seconds for it to end with exit code 0. A regular JWC_TEMP.TXT is
+# awaited until the program opens it; what is not one is never opened, and Return, which does
+# nothing until the dialog is open and reads first, is pressed until the program ends. Returns 1
+# after reporting a failure.
 run_case() {
   local name=$1 folder=$2 key=$3
+  local watch="" line=opened
+  if [ -f "$folder/JWC_TEMP.TXT" ]; then
+    exec {watch}< <(exec python3 "$here/../../../scripts/await_file_open.py" "$folder/JWC_TEMP.TXT" 30)
+    read -r -t 10 -u "$watch" line || true
+  fi
   (cd "$elsewhere" && exec "$folder/morven") &
   pid=$!
   local window
   window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
-  if [ -z "$window" ]; then
-    fail "$name" "no window"
+  if [ -n "$watch" ]; then
+    read -r -t 30 -u "$watch" line || line=""
+    exec {watch}<&-
+  fi
+  if [ -z "$window" ] || [ "$line" != opened ]; then
+    fail "$name" "no window, or the file was never opened"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     pid=""
     return 1
   fi
-  # The controls are made and the file is read once the window is up; give them a moment.
-  sleep 1
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key --clearmodifiers "$key"
-  local waited=0
-  while kill -0 "$pid" 2>/dev/null && [ "$waited" -lt 100 ]; do
+  local deadline=$((SECONDS + 10))
+  while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
+    [ -n "$watch" ] || xdotool key --clearmodifiers "$key" 2>/dev/null || true
     sleep 0.1
-    waited=$((waited + 1))
   done
   if kill -0 "$pid" 2>/dev/null; then
     fail "$name" "the program did not end within 10 s of $key"
@@ -126,7 +136,7 @@ for key_case in "Escape:$work/hq.txt" "Return:$work/dimension.txt"; do
   check_nothing_elsewhere "$name"
 done
 
-# 2. JWC_TEMP.TXT that is not a regular file: the dialog opens with the start values and Esc
+# 2. JWC_TEMP.TXT that is not a regular file: the dialog opens with the start values and Enter
 # ends it. The FIFO is neither read nor written and stays; a link to a device is not written,
 # and the link, not the device, may go.
 app=$work/app
@@ -135,7 +145,7 @@ cp "$program" "$app/morven"
 
 name="FIFO"
 mkfifo "$app/JWC_TEMP.TXT"
-if run_case "$name" "$app" Escape; then
+if run_case "$name" "$app" Return; then
   if [ -p "$app/JWC_TEMP.TXT" ]; then echo "ok   $name"; else fail "$name" "the FIFO is gone"; fi
 fi
 check_folder "$name" "$app" JWC_TEMP.TXT morven
@@ -144,7 +154,7 @@ rm -f "$app/JWC_TEMP.TXT"
 
 name="link to /dev/zero"
 ln -s /dev/zero "$app/JWC_TEMP.TXT"
-if run_case "$name" "$app" Escape; then
+if run_case "$name" "$app" Return; then
   if [ -c /dev/zero ]; then echo "ok   $name"; else fail "$name" "/dev/zero is gone"; fi
 fi
 check_folder "$name" "$app" morven

@@ -6,7 +6,7 @@
 # that goes away leaves "hq" too.
 # The program is copied into a temporary folder with the exchange file and started from another
 # working directory, so it must find the file beside its own executable. Every wait is for an
-# event (a window, the file read, the process gone) with a deadline.
+# event (a window, the file opened, the process gone) with a deadline.
 #   xvfb_test.sh PATH_TO_MORVEN
 set -euo pipefail
 
@@ -45,12 +45,13 @@ fail() {
   failures=$((failures + 1))
 }
 
-# start NAME: starts the program on the sample and waits for its window and for its read of the
-# file; sets pid. Returns 1 after reporting a failure.
+# start NAME: starts the program on the sample and waits for its window and for it to open the
+# file (a key that comes while it reads waits its turn); sets pid. Returns 1 after reporting a
+# failure.
 start() {
   cp "$samples/JWC_TEMP.TXT" "$app/JWC_TEMP.TXT"
   local watch line
-  exec {watch}< <(exec python3 "$here/../../../scripts/await_file_read.py" "$app/JWC_TEMP.TXT" 30)
+  exec {watch}< <(exec python3 "$here/../../../scripts/await_file_open.py" "$app/JWC_TEMP.TXT" 30)
   read -r -t 10 -u "$watch" line || true
   (cd / && exec "${as_user[@]}" "$app/morven") &
   pid=$!
@@ -58,8 +59,8 @@ start() {
   window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
   read -r -t 30 -u "$watch" line || line=""
   exec {watch}<&-
-  if [ -z "$window" ] || [ "$line" != read ]; then
-    fail "$1" "no window, or the file was never read"
+  if [ -z "$window" ] || [ "$line" != opened ]; then
+    fail "$1" "no window, or the file was never opened"
     return 1
   fi
   xdotool windowfocus --sync "$window"
