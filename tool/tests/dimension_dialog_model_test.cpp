@@ -350,7 +350,8 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
     std::vector<Box> boxes;  // Cancel after these
     std::string answer;
     std::vector<Event> atAnswer = {kOk};
-    std::vector<Event> whileWaited = {};  // at the first pause, which only Windows makes
+    std::vector<Event> whileWaited = {};   // at the first pause, which only Windows makes
+    std::vector<Event> whileErrorUp = {};  // OK refused with an error box where any
   } cases[] = {
       {"unreadable, mended, Retry",
        FileStep::kRead,
@@ -449,6 +450,14 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
        kWorkedExampleAnswer,
        {kOk},
        {kOk, kClose}},
+      {"unwritable, closed from outside while an error box was up: that answer is asked about",
+       FileStep::kWriteBack,
+       Kept::kFileAndFolder,
+       {kMendThenRetry},
+       kNothingDrawn,
+       {kOk},
+       {},
+       {kClose}},
       {"unwritable at the program's end: nothing asked",
        FileStep::kWriteBack,
        Kept::kFileAndFolder,
@@ -483,6 +492,8 @@ TEST(DialogConversationTest, FileFailuresAskUntilTheUserGivesUp) {
       return box != kCancel && box != kMendThenCancel && box != kMendFolderThenCancel;
     };
     view.meanwhile = [&] { Apply(model, c.whileWaited, folder); };
+    view.whileErrorUp = [&] { Apply(model, c.whileErrorUp, folder); };
+    if (!c.whileErrorUp.empty()) view.texts[kTextDistanceField] = "1e400";
     if (c.failing == FileStep::kRead) kept.emplace(folder, c.kept);
     model.OnShown();
     if (c.failing == FileStep::kWriteBack) kept.emplace(folder, c.kept);
