@@ -7,6 +7,7 @@
 # - Wine stays quiet (WINEDEBUG=-all), does not offer to install Mono or Gecko and makes no menu
 #   entries (WINEDLLOVERRIDES), so that no run opens a dialog, waits for an answer or writes
 #   outside the prefix.
+# - A program that Wine ends silently before it starts is started once more (below).
 # - The first Wine process of a Wine server starts Wine's own background processes (services.exe,
 #   winedevice.exe, explorer.exe), which inherit its output and keep it open until the server
 #   ends: a test, or the test listing of gtest_discover_tests, would wait for them. So when no
@@ -50,4 +51,18 @@ mkdir -p "$prefix"
   fi
 ) 9>"$lock"
 
-exec "$wine" "$@"
+# Once in many runs beside other Wine servers, Wine ends a program before it starts, at once and
+# without a word; a test program always prints its first line. Such a run is made once more. The
+# output is kept in files, not a pipe, which a Wine process left behind could hold open.
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+for attempt in 1 2; do
+  status=0
+  "$wine" "$@" >"$out" 2>"$err" || status=$?
+  [ "$status" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ] && [ "$attempt" -eq 1 ] || break
+  echo "wine-run.sh: $1 ended with $status before printing anything; started again" >&2
+done
+cat "$out"
+cat "$err" >&2
+exit "$status"
