@@ -606,14 +606,18 @@ void DimensionDialogTest::everyWayOfClosingAnswers() {
                           : QString());
 }
 
-// Placed under the pointer when first shown, inside the usable area of the pointer's screen;
-// shown again, it stays where the user moved it.
+// Placed under the pointer when first shown, inside the usable area of the pointer's screen, or of
+// its own where the pointer is on none; shown again, it stays where the user moved it. The screens
+// (two_screens.json): 1280 x 1024 on the left, 1024 x 768 on its right.
 void DimensionDialogTest::opensUnderThePointerOnce() {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  QCursor::setPos(screen.right(), screen.bottom());
-  auto clamped = OpenForm();
-  QCOMPARE(clamped->frameGeometry().bottomRight(), screen.bottomRight());
-  clamped->reject();
+  const std::pair<QPoint, QPoint> pointerAndCorner[] = {
+      {{1279, 1023}, {1279, 1023}}, {{2303, 767}, {2303, 767}}, {{1500, 900}, {1279, 1023}}};
+  for (const auto& [pointer, bottomRight] : pointerAndCorner) {
+    QCursor::setPos(pointer);
+    auto clamped = OpenForm();
+    QCOMPARE(clamped->frameGeometry().bottomRight(), bottomRight);
+    clamped->reject();
+  }
 
   QCursor::setPos(500, 300);
   auto form = OpenForm();

@@ -31,6 +31,7 @@
 #include "exchange/tests/temp_folder.h"
 #include "tool/form_desktop.h"
 #include "tool/form_layout.h"
+#include "tool/win32/form_controls.h"
 #include "tool/win32/resource_ids.h"
 #include "tool/win32/wide_text.h"
 
@@ -328,6 +329,10 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
       {{176, 184, 129, 25}, {220, 230, 161, 31}, {264, 276, 194, 38}, {352, 368, 258, 50}},
   };
   ASSERT_EQ(std::size(places), FormControls().size());
+  // Another program may send a command of any id: those the form lacks are no control's.
+  for (const int id : {99, 100, 122, 123}) {
+    EXPECT_EQ(RoleOfId(id).has_value(), id == 100 || id == 122) << id;
+  }
   std::vector<std::wstring> texts(1);
   for (const wchar_t unit : kTexts) {
     if (unit == L'|') {
@@ -354,6 +359,7 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
     for (const ControlSpec& row : FormControls()) {
       HWND control = Control(row.role);
       ASSERT_NE(control, nullptr) << row.objectName;
+      EXPECT_EQ(GetDlgCtrlID(control), 100 + static_cast<int>(row.role)) << row.objectName;
       EXPECT_EQ(UpperClassName(control), kClassOfKind[static_cast<int>(row.kind)])
           << row.objectName;
       if (row.kind != ControlKind::kDropDownList) {
