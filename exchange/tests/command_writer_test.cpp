@@ -251,13 +251,5 @@ TEST(CommandWriter, EntriesAreBoundedAndFreeOfLineBreaks) {
   EXPECT_EQ(state.CommandBuffer.back().Text, "1z12");
 }
 
-TEST(CommandWriter, TheBufferGrowsInBlocks) {
-  ExchangeState state = WriterState();
-  for (int i = 0; i < 1000; ++i) PutLine(state, 0, 0, 1, 1);
-  EXPECT_EQ(state.CommandBuffer.capacity(), 1000u);
-  PutLine(state, 0, 0, 1, 1);
-  EXPECT_EQ(state.CommandBuffer.capacity(), 2000u);
-}
-
 }  // namespace
 }  // namespace morven::exchange

@@ -130,30 +130,5 @@ TEST(ExchangeState, ReleaseFreesTablesAndReadingAfterwardsIsHarmless) {
   ExpectStartValues(state);
 }
 
-TEST(ExchangeState, HeaderAndOrderEntriesComeFromTheCurrentAttributes) {
-  ExchangeState state;
-  state.HhpNumber = 9;
-  state.CurLayerGroup = 1;
-  state.CurLayer = 2;
-  state.CurLineColor = 3;
-  state.CurLineType = 4;
-  state.CurLineWidth = 5;
-  state.ZFlags = 6;
-  ElementHeader header;
-  FillElementHeader(state, header);
-  EXPECT_EQ(header.HhpNumber, 9);
-  EXPECT_EQ(header.LayerGroup, 1);
-  EXPECT_EQ(header.Layer, 2);
-  EXPECT_EQ(header.Color, 3);
-  EXPECT_EQ(header.LineType, 4);
-  EXPECT_EQ(header.LineWidth, 5);
-  EXPECT_EQ(header.ZFlags, 6);
-
-  AddOrderEntry(state, kCircle, 0);
-  ASSERT_EQ(state.OrderList.size(), 1u);
-  EXPECT_EQ(state.OrderList[0].Kind, kCircle);
-  EXPECT_EQ(state.OrderList[0].Index, 0);
-}
-
 }  // namespace
 }  // namespace morven::exchange

@@ -591,16 +591,6 @@ TEST_F(KeywordRows, OrderListFollowsTheFile) {
   }
 }
 
-TEST_F(KeywordRows, TheThousandAndFirstElementOpensASecondBlock) {
-  for (int i = 0; i < 1000; ++i) Read({"0 0 1 1"});
-  EXPECT_EQ(state.Lines.capacity(), 1000u);
-  EXPECT_EQ(state.OrderList.capacity(), 1000u);
-  Read({"0 0 1 1"});
-  EXPECT_EQ(state.Lines.capacity(), 2000u);
-  EXPECT_EQ(state.OrderList.capacity(), 2000u);
-  EXPECT_EQ(state.OrderList[1000].Index, 1000);
-}
-
 // Each line read in turn, in one state: what the reader says it was, and for an element the kind
 // that went into the order list.
 TEST(AppliedRows, EachLineTellsWhichRowApplied) {

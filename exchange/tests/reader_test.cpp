@@ -139,25 +139,6 @@ TEST_F(ReadFile, ALoneLeadByteBeforeTheLineEndDoesNotSwallowTheNextLine) {
   EXPECT_EQ(state.HkAngle, 5.0);
 }
 
-TEST_F(ReadFile, ACarriageReturnInsideALineIsDropped) {
-  EXPECT_TRUE(ReadExchangeFile(state, Write("h\rk 3\r0\r\nch 0 0 1 0 \"\x82\r\xa0!\r\n")));
-  EXPECT_EQ(state.HkAngle, 30.0);
-  ASSERT_EQ(state.Texts.size(), 1u);
-  EXPECT_EQ(state.Texts[0].Text, "\x82\xa0!");
-}
-
-TEST_F(ReadFile, EndOfFileMarkStopsReading) {
-  EXPECT_TRUE(ReadExchangeFile(state, Write("hk 5\r\n\x1a\r\nhk 6\r\n")));
-  EXPECT_EQ(state.HkAngle, 5.0);
-}
-
-TEST_F(ReadFile, OverflowInsideTheFileKeepsThePointsThatFollow) {
-  EXPECT_TRUE(ReadExchangeFile(state, Write("hk 1e400\nhp1 1 2\nhp2 3 4\nhp3 5 6\n")));
-  EXPECT_EQ(state.HkAngle, 0.0);
-  EXPECT_EQ(state.HpPointCount, 3);
-  EXPECT_EQ(state.HpPoints[3].X, 5.0);
-}
-
 TEST_F(ReadFile, ManyLinesAcrossChunks) {
   std::string file;
   for (int i = 0; i < 150000; ++i) file += std::to_string(i) + " 0 " + std::to_string(i) + " 1\r\n";

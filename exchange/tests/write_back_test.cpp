@@ -74,11 +74,6 @@ TEST_F(WriteBack, LinesEndingInAQuoteJoinNothing) {
             "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
 }
 
-TEST_F(WriteBack, AMissingFileIsCreated) {
-  EXPECT_TRUE(WriteBackExchangeFile(ExchangeState{}, Path("new.txt")));
-  EXPECT_EQ(test::ReadBytes(Path("new.txt")), "hq\r\n");
-}
-
 TEST_F(WriteBack, AMissingFolderFailsWithoutAFile) {
   const std::string path = (folder_ / "missing" / "JWC_TEMP.TXT").string();
   EXPECT_FALSE(WriteBackExchangeFile(WithEntries({{"lg0"}}), path));
