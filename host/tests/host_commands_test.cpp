@@ -9,7 +9,6 @@
 #include <thread>
 #include <utility>
 
-#include "host/host_input.h"
 #include "host/tests/test_files.h"
 
 namespace {
@@ -79,11 +78,6 @@ TEST(RunTest, HostCycleWithAFakeProgram) {
   EXPECT_EQ(result.Code, 0) << result.Err;
   EXPECT_EQ(result.Err, "");
 
-  morven::host::HostInput input;
-  input.Points = {{{0, 0}, {1000, 0}, {500, 500}}};
-  input.Scale = 100;
-  EXPECT_EQ(ReadBytes(dir.Path() / "prog" / "seen.txt"), morven::host::BuildExchangeText(input));
-
   const std::string answerFile = (dir.Path() / "prog" / "JWC_TEMP.TXT").string();
   EXPECT_EQ(result.Out.rfind("file: " + answerFile + "\ncontents: answer\n", 0), 0u) << result.Out;
   EXPECT_NE(result.Out.find("  message line (0, 500) to (1000, 500), text \"1,000.000\""),
@@ -99,10 +93,16 @@ TEST(RunTest, HostCycleWithAFakeProgram) {
             std::string::npos);
 }
 
-TEST(RunTest, PreparedExchangeFileIsHandedOverAsItIs) {
+TEST(RunTest, PreparedExchangeFileIsHandedOverAsItIsAndAMissingOneRunsNothing) {
   TempDir dir;
   const std::string program =
       dir.WriteScript("morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
+  const std::string missing = (dir.Path() / "nope.txt").string();
+  const auto refused = RunHost({"run", "--exchange", missing, "--program", program});
+  EXPECT_EQ(refused.Code, 1);
+  EXPECT_EQ(refused.Err, "morven-host: no such file: " + missing + "\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "seen.txt"));
+
   const std::string prepared = dir.Write("prepared.txt", "hk 45\r\nhp1 1 2\r\nodd line\n");
   const auto result = RunHost({"run", "--exchange", prepared, "--program", program});
   EXPECT_EQ(result.Code, 0) << result.Err;
@@ -245,15 +245,6 @@ TEST(RunTest, TimeoutEndsTheProgramAndItsChildrenAndSaysWhatItLeft) {
   }
 }
 
-TEST(RunTest, ATimeoutThatIsNotReachedChangesNothing) {
-  TempDir dir;
-  const std::string program =
-      dir.WriteScript("morven", FakeProgram("printf 'hq\\r\\n' > \"$dir/JWC_TEMP.TXT\""));
-  const auto result = RunHost(RunArgs(program, {"--timeout", "30"}));
-  EXPECT_EQ(result.Code, 0) << result.Err;
-  EXPECT_EQ(result.Out, "nothing was drawn (the program answered \"hq\")\n");
-}
-
 // The signal comes from the program itself, to the host, which is this test.
 TEST(RunTest, SigintAndSigtermEndTheProgramBeforeTheHost) {
   struct Case {
@@ -289,16 +280,6 @@ TEST(RunTest, ASignalTheHostIgnoresStaysIgnored) {
   std::signal(SIGINT, before);
   EXPECT_EQ(result.Code, 0) << result.Err;
   EXPECT_EQ(result.Out, "nothing was drawn (the program answered \"hq\")\n");
-}
-
-TEST(RunTest, MissingExchangeFileToHandOver) {
-  TempDir dir;
-  const std::string program = dir.WriteScript("morven", FakeProgram("true"));
-  const std::string missing = (dir.Path() / "nope.txt").string();
-  const auto result = RunHost({"run", "--exchange", missing, "--program", program});
-  EXPECT_EQ(result.Code, 1);
-  EXPECT_EQ(result.Err, "morven-host: no such file: " + missing + "\n");
-  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "seen.txt"));
 }
 
 }  // namespace

@@ -174,11 +174,6 @@ const BuildCase kBuildCases[] = {
      kHostAttributes, WorkedExampleWithText("cs -187.5 550 10 0 \" A1,000.000")},
     {"SuffixAfterValue", NoChange, WithEntries([](DimensionEntries& e) { e.suffix = "mm"; }),
      kHostAttributes, WorkedExampleWithText("cs -187.5 550 10 0 \"1,000.000mm")},
-    {"FullWidthPrefixCountsFullWidth", NoChange,
-     WithEntries([](DimensionEntries& e) { e.prefix = "\x90\xA1"; }),  // 寸
-     kHostAttributes,
-     WorkedExampleWithText("cs -187.5 550 10 0 \"\x90\xA1"
-                           "1,000.000")},
     // Left in, each would add half a gap to the text's drawn length.
     {"LineBreaksInPrefixDropped", [](ExchangeState& s) { s.TextTypes[0].Gap = 0.5; },
      WithEntries([](DimensionEntries& e) {
@@ -234,12 +229,6 @@ const BuildCase kBuildCases[] = {
      kHostAttributes,
      {"z3", "0 0 0 500", "z3", "1000 0 1000 500", "cn1", "msg", "0 500 1000 500",
       "cs -62.5 500 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1"}},
-    {"ChosenTextTypeThenHostsTypeRestored",
-     [](ExchangeState& s) { s.InitialTextType = 5; },
-     WithEntries([](DimensionEntries& e) { e.textTypeChoice = 3; }),
-     kHostAttributes,
-     {"z3", "0 200 0 700", "z3", "1000 200 1000 700", "cn3", "msg", "0 500 1000 500",
-      "cs -175 550 10 0 \"1,000.000", "z3", "pt 0 500 1 180 1", "z3", "pt 1000 500 1 0 1", "cn5"}},
     {"TextTypeNo10ThenHostsTypeRestored",
      [](ExchangeState& s) {
        s.InitialTextType = 5;
@@ -325,10 +314,6 @@ const RefusalCase kRefusalCases[] = {
     {"ScaleZero", WithEntries([](DimensionEntries& e) { e.endMarkScale = "0"; }),
      DimensionResult::kEndMarkScaleNotPositive},
     {"ScaleNegative", WithEntries([](DimensionEntries& e) { e.endMarkScale = "-1"; }),
-     DimensionResult::kEndMarkScaleNotPositive},
-    {"ScaleEmpty", WithEntries([](DimensionEntries& e) { e.endMarkScale = ""; }),
-     DimensionResult::kEndMarkScaleNotPositive},
-    {"ScaleUnreadable", WithEntries([](DimensionEntries& e) { e.endMarkScale = "1,5"; }),
      DimensionResult::kEndMarkScaleNotPositive},
     {"GapNegative", WithEntries([](DimensionEntries& e) { e.extensionGap = "-0.1"; }),
      DimensionResult::kExtensionGapNegative},

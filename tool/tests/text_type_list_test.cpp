@@ -13,16 +13,6 @@ namespace {
 // "現在の文字種("
 const std::string kCurrent = "\x8C\xBB\x8D\xDD\x82\xCC\x95\xB6\x8E\x9A\x8E\xED(";
 
-TEST(TextTypeListTest, StartValuesOfTheExchangeState) {
-  exchange::ExchangeState state;
-  exchange::ResetExchangeState(state);
-  const std::vector<std::string> items = TextTypeListItems(state, {});
-  ASSERT_EQ(items.size(), 11u);
-  EXPECT_EQ(items[0], kCurrent + "No1)");
-  EXPECT_EQ(items[1], "No1: W3 H3 D0");
-  EXPECT_EQ(items[10], "No10: W3 H3 D0");
-}
-
 TEST(TextTypeListTest, HostsValuesAndRegionalDecimalSeparator) {
   exchange::ExchangeState state;
   exchange::ResetExchangeState(state);
@@ -35,7 +25,6 @@ TEST(TextTypeListTest, HostsValuesAndRegionalDecimalSeparator) {
   } cases[] = {
       {0, {}, kCurrent + "Free)", "No2: W0.333333333333333 H1E-5 D100000", "No10: W2.5 H2.5 D0.5"},
       {3, {}, kCurrent + "No3)", "No2: W0.333333333333333 H1E-5 D100000", "No10: W2.5 H2.5 D0.5"},
-      {15, {}, kCurrent + "No15)", "No2: W0.333333333333333 H1E-5 D100000", "No10: W2.5 H2.5 D0.5"},
       {-1,
        {',', '.'},
        kCurrent + "No-1)",
