@@ -46,7 +46,7 @@ fail() {
 }
 
 # start NAME: starts the program on the sample and waits for its window and for it to open the
-# file (a key that comes while it reads waits its turn); sets pid. Returns 1 after reporting a
+# file (a key that comes while it reads waits its turn); sets pid and window. Returns 1 after reporting a
 # failure.
 start() {
   cp "$samples/JWC_TEMP.TXT" "$app/JWC_TEMP.TXT"
@@ -55,7 +55,6 @@ start() {
   read -r -t 10 -u "$watch" line || true
   (cd / && exec "${as_user[@]}" "$app/morven") &
   pid=$!
-  local window
   window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
   read -r -t 30 -u "$watch" line || line=""
   exec {watch}<&-
@@ -90,6 +89,9 @@ ended() {
 }
 
 if start "Esc answers hq"; then
+  # The window's class, by which a desktop groups it, is the application's title.
+  xprop -id "$window" -f WM_CLASS 8u WM_CLASS | grep -q '"Morven－水平寸法の作図"$' ||
+    fail "the window's class" "$(xprop -id "$window" WM_CLASS)"
   xdotool key --clearmodifiers Escape
   ended "Esc answers hq" 0 "$work/hq.txt"
 fi
