@@ -9,7 +9,7 @@ namespace {
 
 // DBL_MAX plus half its last place: from here on a value rounds to infinity. Checked before the
 // conversion, which is undefined for values outside the double range.
-constexpr long double kFirstOverflowing = 0x1.fffffffffffffcp1023L;
+constexpr long double kFirstOverflowing = 0x1.fffffffffffff8p1023L;
 
 }  // namespace
 

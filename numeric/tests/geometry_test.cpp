@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "numeric/extended_precision.h"
 #include "numeric/float_error.h"
 #include "numeric/tests/same_double.h"
 
@@ -39,6 +40,10 @@ TEST(PointDistanceTest, ResultBeyondTheDoubleRangeThrowsOverflow) {
   }
   EXPECT_THROW(PointDistance(0, 0, INFINITY, 0), FloatingPointError);
   EXPECT_THROW(PointDistance(0, 0, NAN, 0), FloatingPointError);
+  // DBL_MAX and half its last place rounds to infinity; the value below it does not.
+  constexpr long double kFirstOverflowing = 0x1.fffffffffffff8p1023L;
+  EXPECT_THROW(ToCheckedDouble(kFirstOverflowing), FloatingPointError);
+  EXPECT_EQ(ToCheckedDouble(std::nextafter(kFirstOverflowing, 0.0L)), DBL_MAX);
 }
 
 TEST(VectorAngleRadTest, CoversAllQuadrants) {
