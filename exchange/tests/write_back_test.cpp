@@ -15,8 +15,6 @@
 namespace morven::exchange {
 namespace {
 
-namespace fs = std::filesystem;
-
 class WriteBack : public ::testing::Test {
  protected:
   std::string Path(const char* name = "JWC_TEMP.TXT") const { return (folder_ / name).string(); }
@@ -72,18 +70,6 @@ TEST_F(WriteBack, LinesEndingInAQuoteJoinNothing) {
   ASSERT_TRUE(WriteBackExchangeFile(state, Path()));
   EXPECT_EQ(test::ReadBytes(Path()),
             "cn\"$ab\"\r\nz3\r\nmsg\r\n0 0 10 0\r\ncs 0 1 10 0 \"1\"\r\nz3\r\n");
-}
-
-TEST_F(WriteBack, AMissingFolderFailsWithoutAFile) {
-  const std::string path = (folder_ / "missing" / "JWC_TEMP.TXT").string();
-  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({{"lg0"}}), path));
-  EXPECT_FALSE(fs::exists(path));
-}
-
-TEST_F(WriteBack, AFolderInPlaceOfTheFileFails) {
-  fs::create_directories(Path());
-  EXPECT_FALSE(WriteBackExchangeFile(WithEntries({{"lg0"}}), Path()));
-  EXPECT_TRUE(fs::is_directory(Path()));
 }
 
 }  // namespace

@@ -120,14 +120,6 @@ std::vector<std::string> WorkedExampleWithText(const std::string& csLine) {
 
 const BuildCase kBuildCases[] = {
     {"WorkedExample", NoChange, kStart, kHostAttributes, kWorkedExample},
-    {"DimensionLineBelow",
-     [](ExchangeState& s) {
-       s.HpPoints[3] = {true, 500.0, -500.0, 0};
-     },
-     kStart,
-     kHostAttributes,
-     {"z3", "0 -200 0 -700", "z3", "1000 -200 1000 -700", "cn1", "msg", "0 -500 1000 -500",
-      "cs -62.5 -450 10 0 \"1,000.000", "z3", "pt 0 -500 1 180 1", "z3", "pt 1000 -500 1 0 1"}},
     {"MeasuredPointsOnBothSides",
      [](ExchangeState& s) {
        s.HpPoints[2] = {true, 1000.0, 800.0, 0};
@@ -197,9 +189,6 @@ const BuildCase kBuildCases[] = {
      kHostAttributes,
      {"z3", "0 200 0 700", "z3", "2.0004 200 2.0004 700", "cn1", "msg", "0 500 2.0004 500",
       "cs -311.4998 550 10 0 \"2.000", "z3", "pt 0 500 1 180 1", "z3", "pt 2.0004 500 1 0 1"}},
-    {"TinyMarkScaleWrittenAsOne", NoChange,
-     WithEntries([](DimensionEntries& e) { e.endMarkScale = "0.000000001"; }), kHostAttributes,
-     kWorkedExample},
     {"MarksAndScaleFromLists",
      NoChange,
      WithEntries([](DimensionEntries& e) {
