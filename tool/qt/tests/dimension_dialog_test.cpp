@@ -536,11 +536,12 @@ void DimensionDialogTest::boxesSayItInJapanese() {
   form->reject();
 }
 
-enum class Closing { kOkButton, kEnter, kAltY, kCancelButton, kAltN, kEscape, kCloseBox, kClose };
+enum class Closing { kOkButton, kEnter, kAltY, kCancelButton, kAltN, kEscape, kCloseBox };
 Q_DECLARE_METATYPE(Closing)
 
 // With the folder gone meanwhile, the answer cannot be written: its box comes, and Retry, once the
-// folder is back, writes it.
+// folder is back, writes it. Cancel, Esc and the close box have the folder gone: a route that
+// ended the program instead of closing the dialog would not ask.
 void DimensionDialogTest::everyWayOfClosingAnswers_data() {
   QTest::addColumn<Closing>("closing");
   QTest::addColumn<bool>("folderGone");
@@ -548,11 +549,7 @@ void DimensionDialogTest::everyWayOfClosingAnswers_data() {
   QTest::newRow("OK") << Closing::kOkButton << false << kWorkedExampleAnswer;
   QTest::newRow("Enter") << Closing::kEnter << false << kWorkedExampleAnswer;
   QTest::newRow("Alt+Y") << Closing::kAltY << false << kWorkedExampleAnswer;
-  QTest::newRow("Cancel") << Closing::kCancelButton << false << QByteArray("hq\r\n");
   QTest::newRow("Alt+N") << Closing::kAltN << false << QByteArray("hq\r\n");
-  QTest::newRow("Esc") << Closing::kEscape << false << QByteArray("hq\r\n");
-  QTest::newRow("close box or Alt+F4") << Closing::kCloseBox << false << QByteArray("hq\r\n");
-  QTest::newRow("close()") << Closing::kClose << false << QByteArray("hq\r\n");
   QTest::newRow("Cancel, folder gone") << Closing::kCancelButton << true << QByteArray("hq\r\n");
   QTest::newRow("Esc, folder gone") << Closing::kEscape << true << QByteArray("hq\r\n");
   QTest::newRow("close box, folder gone") << Closing::kCloseBox << true << QByteArray("hq\r\n");
@@ -592,9 +589,6 @@ void DimensionDialogTest::everyWayOfClosingAnswers() {
     case Closing::kCloseBox:
       // What the window manager asks for when the close box or Alt+F4 is used.
       form->windowHandle()->close();
-      break;
-    case Closing::kClose:
-      form->close();
       break;
   }
   // Access keys click their button after a short animation.
