@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "exchange/exchange_state.h"
 
@@ -66,6 +67,18 @@ TEST(BlockTable, ReleaseEmptiesTheTable) {
   table.Release();
   EXPECT_TRUE(table.empty());
   EXPECT_EQ(table.capacity(), 0u);
+  EXPECT_EQ(table.Append(), "");
+}
+
+// A state is reset by assigning a new one: what was there goes, the source is left empty.
+TEST(BlockTable, AMoveTakesTheRecordsAndLeavesTheSourceEmpty) {
+  BlockTable<std::string> table, source;
+  table.Append("old");
+  source.Append("new");
+  table = std::move(source);
+  EXPECT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0], "new");
+  EXPECT_TRUE(source.empty());  // NOLINT(bugprone-use-after-move): its state is the contract
   EXPECT_EQ(table.Append(), "");
 }
 

@@ -120,11 +120,11 @@ TEST(CommandWriter, TextTypes) {
        {"cn3"}},
       {"free size, repeat, new colour",
        [](ExchangeState& s) {
-         SetTextType(s, 0, 1, 0, 2.5, 2.5, 0);
-         SetTextType(s, 0, 1, 0, 2.5, 2.5, 0);
+         SetTextType(s, 0, 7, 0, 2.5, 2.5, 0);
+         SetTextType(s, 0, 7, 0, 2.5, 2.5, 0);
          SetTextType(s, 0, 2, 0, 2.5, 2.5, 0);
        },
-       {"cn0 2.5 2.5 0 1", "cn0 2.5 2.5 0 2"}},
+       {"cn0 2.5 2.5 0 7", "cn0 2.5 2.5 0 2"}},
       {"free size after a type",
        [](ExchangeState& s) { SetTextType(s, 2, 1, 0, 0, 0, 0), SetTextType(s, 0, 1, 0, 2, 2, 0); },
        {"cn2", "cn0 2 2 0 1"}},

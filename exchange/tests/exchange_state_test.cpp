@@ -114,10 +114,11 @@ TEST(ExchangeState, ResetCommandWriterKeepsReadingState) {
 TEST(ExchangeState, ReleaseFreesTablesAndReadingAfterwardsIsHarmless) {
   ExchangeState state;
   ParseExchangeLine(state, "1 2 3 4");
+  ParseExchangeLine(state, "ch 0 0 1 0 \"a");
   state.CommandBuffer.Append({"x"});
   ReleaseExchangeState(state);
   EXPECT_TRUE(state.Lines.empty());
-  EXPECT_EQ(state.Lines.capacity(), 0u);
+  EXPECT_EQ(state.Lines.capacity() + state.Texts.capacity(), 0u);
   EXPECT_TRUE(state.HpPoints.empty());
   EXPECT_TRUE(state.LayerName.empty());
   EXPECT_TRUE(state.CommandBuffer.empty());
