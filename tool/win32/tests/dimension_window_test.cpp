@@ -493,7 +493,15 @@ TEST_F(DimensionWindowTest, InputMethodIsOffExactlyInTheNumberFieldsAndTheTextTy
   EXPECT_EQ(off, expected);
 }
 
-enum class Entry { kTyping, kCtrlV, kShiftInsert, kMenuPaste, kInputMethod, kInputMethodUnderWine };
+enum class Entry {
+  kTyping,
+  kShiftA,  // with text on the clipboard
+  kCtrlV,
+  kShiftInsert,
+  kMenuPaste,
+  kInputMethod,
+  kInputMethodUnderWine
+};
 
 // Each way into a field goes through the field's rule (tested in the core) before the field takes
 // it; Ctrl+Z takes a cut entry back. Number fields hold 16 bytes, the prefix and suffix fields 32;
@@ -513,6 +521,8 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
        u"1234567890.1234567890", u"1234567890.12345"},
       {"characters code page 932 lacks are refused, a surrogate pair whole", kPrefixField, u"|",
        Entry::kTyping, u"a\u00E9\U0001F600\u20ACb\uFF5E\u2225\u2460", u"ab\uFF5E\u2225\u2460"},
+      {"Shift with a letter types it; only Shift+Insert pastes", kSuffixField, u"m|",
+       Entry::kShiftA, u"pasted", u"mA"},
       {"a paste over a selection whose end equals the paste's end", kOvershootField, u"[2]",
        Entry::kCtrlV, u"3.141592653589792", u"3.14159265358979"},
       {"a paste in the middle", kMarkScaleField, u"1|2", Entry::kShiftInsert, u"34567890123456789",
@@ -536,6 +546,10 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
     switch (edit.entry) {
       case Entry::kTyping:
         TypeUnits(edit.entered);
+        break;
+      case Entry::kShiftA:
+        SetClipboardText(edit.entered);
+        PressKeys({VK_SHIFT, 'A'});
         break;
       case Entry::kCtrlV:
         SetClipboardText(edit.entered);
