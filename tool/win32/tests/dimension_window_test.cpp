@@ -350,6 +350,7 @@ TEST_F(DimensionWindowTest, ControlsHaveTheTablesClassPlaceAndSizeAtEveryResolut
       RECT suggested{40, 30, 1040, 1030};
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                    reinterpret_cast<LPARAM>(&suggested));
+      EXPECT_TRUE(GetUpdateRect(window, nullptr, FALSE)) << "not drawn again";
       const PixelRect frame = PlaceInParent(window);
       EXPECT_EQ((PixelPoint{frame.left, frame.top}), (PixelPoint{40, 30}));
     }
@@ -531,6 +532,8 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
        std::u16string(40, u'\u3042'), u"ab" + std::u16string(15, u'\u3042')},
       {"a paste that does not fit changes nothing", kPrefixField, u"[z]" + z32.substr(1),
        Entry::kCtrlV, u"\u3042", z32},
+      {"a space is a character like any, held to the limit", kPrefixField, z32 + u"|",
+       Entry::kTyping, u" ", z32},
       {"an input method's result ends at its first character that does not fit", kPrefixField,
        a29 + u"|", Entry::kInputMethod, u"\u3042\u3044b", a29 + u"\u3042"},
       {"under Wine a number field keeps its input context, and the digits committed there are its",
