@@ -142,6 +142,13 @@ TEST(MarkShapesTest, EachKindHasItsShape) {
             "<polygon class=\"mark mark-1\" fill=\"none\" points=\"10,20 -20,-80 40,-80\"/>");
   EXPECT_EQ(morven::host::MarkSvg(3, 10, 20, 100, 0),
             "<circle class=\"mark mark-3\" fill=\"none\" cx=\"10\" cy=\"20\" r=\"40\"/>");
+  // The chevron, the slash and the arrow, each 100 long at (10, 20), pointing along +x.
+  EXPECT_EQ(morven::host::MarkSvg(9, 10, 20, 100, 0),
+            "<polyline class=\"mark mark-9\" fill=\"none\" points=\"-50,50 10,20 -50,-10\"/>");
+  EXPECT_EQ(morven::host::MarkSvg(10, 10, 20, 100, 0),
+            "<polyline class=\"mark mark-10\" fill=\"none\" points=\"-25,-15 45,55\"/>");
+  EXPECT_EQ(morven::host::MarkSvg(11, 10, 20, 100, 0),
+            "<polygon class=\"mark mark-11\" fill=\"none\" points=\"10,20 110,50 110,-10\"/>");
 }
 
 }  // namespace
