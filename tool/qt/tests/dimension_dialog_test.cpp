@@ -355,7 +355,8 @@ void DimensionDialogTest::tabOrderAndStartValues() {
 void DimensionDialogTest::entriesAreCutToFit_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("before");
-  QTest::addColumn<int>("cursor");  // -1: the field's text selected, to be replaced
+  // -1: the field's text selected, to be replaced; -2: the same, selected from its end back
+  QTest::addColumn<int>("cursor");
   QTest::addColumn<QString>("entered");
   QTest::addColumn<QString>("after");
   // typing, Ctrl+V, Shift+Insert, the context menu's Paste, an input method's result or a drop
@@ -373,6 +374,10 @@ void DimensionDialogTest::entriesAreCutToFit_data() {
       << "ab" << 2 << QString(40, QChar(0x3042)) << "ab" + QString(15, QChar(0x3042)) << "Ctrl+V";
   QTest::newRow("Ctrl+V that does not fit changes nothing")
       << "Edit2" << QString(32, u'z') << 5 << "q" << QString(32, u'z') << "Ctrl+V";
+  QTest::newRow("Ctrl+V over a selection made backwards replaces it") << "Edit6"
+                                                                      << "2" << -2 << "3"
+                                                                      << "3"
+                                                                      << "Ctrl+V";
   QTest::newRow("Shift+Insert in the middle") << "Edit1"
                                               << "1" << 0 << "23456789012345678"
                                               << "2345678901234561"
@@ -416,7 +421,9 @@ void DimensionDialogTest::entriesAreCutToFit() {
   edit->setFocus();
   edit->clear();
   Type(edit, before);  // typing that Ctrl+Z must leave alone
-  if (cursor < 0) {
+  if (cursor == -2) {
+    edit->setSelection(static_cast<int>(before.size()), -static_cast<int>(before.size()));
+  } else if (cursor < 0) {
     edit->selectAll();
   } else {
     edit->setCursorPosition(cursor);
