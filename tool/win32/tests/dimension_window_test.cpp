@@ -501,7 +501,8 @@ enum class Entry {
   kShiftInsert,
   kMenuPaste,
   kInputMethod,
-  kInputMethodUnderWine
+  kInputMethodUnderWine,
+  kPastUnicode,  // WM_UNICHAR of 0xA20400, whose UTF-16 halves computed blindly would begin "A"
 };
 
 // Each way into a field goes through the field's rule (tested in the core) before the field takes
@@ -534,6 +535,8 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
        Entry::kCtrlV, u"\u3042", z32},
       {"a space is a character like any, held to the limit", kPrefixField, z32 + u"|",
        Entry::kTyping, u" ", z32},
+      {"a code point past Unicode, sent by another program, types nothing", kSuffixField, u"m|",
+       Entry::kPastUnicode, u"", u"m"},
       {"an input method's result ends at its first character that does not fit", kPrefixField,
        a29 + u"|", Entry::kInputMethod, u"\u3042\u3044b", a29 + u"\u3042"},
       {"under Wine a number field keeps its input context, and the digits committed there are its",
@@ -549,6 +552,9 @@ TEST_F(DimensionWindowTest, FieldsTakeWhatFitsAndCtrlZTakesItBack) {
     switch (edit.entry) {
       case Entry::kTyping:
         TypeUnits(edit.entered);
+        break;
+      case Entry::kPastUnicode:
+        SendMessageW(field, WM_UNICHAR, 0xA20400, 0);
         break;
       case Entry::kShiftA:
         SetClipboardText(edit.entered);
