@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "exchange/exchange_state.h"
 #include "exchange/locked_file_wait.h"
@@ -25,17 +24,38 @@ using namespace std::chrono_literals;
 
 constexpr char kHostInput[] = "hk 5\r\n";
 
-// Holds the file open without sharing it for `hold`, as a virus scanner, a backup tool or a sync
-// client may. Windows checks sharing between handles, not programs, so a thread serves.
-std::thread HoldOpen(const fs::path& file, std::chrono::milliseconds hold) {
-  const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  EXPECT_NE(handle, INVALID_HANDLE_VALUE);
-  return std::thread([handle, hold] {
-    std::this_thread::sleep_for(hold);
-    CloseHandle(handle);
-  });
-}
+// Holds the file open without sharing it, as a virus scanner, a backup tool or a sync client may,
+// until the wait's pause numbered `letGoAt` (never at 0). Windows checks sharing between handles,
+// not programs, so one of this test's serves. The wait runs on a clock that only its pauses move.
+class HeldFile {
+ public:
+  HeldFile(const fs::path& file, int letGoAt)
+      : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)),
+        letGoAt_(letGoAt) {
+    EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
+  }
+  ~HeldFile() { LetGo(); }
+
+  WaitPacing Pacing() {
+    return {[this](std::chrono::milliseconds time) {
+              now_ += time;
+              if (++pauses_ == letGoAt_) LetGo();
+            },
+            [this] { return now_; }};
+  }
+  int Pauses() const { return pauses_; }
+
+ private:
+  void LetGo() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE));
+  }
+
+  HANDLE handle_;
+  int letGoAt_;
+  int pauses_ = 0;
+  std::chrono::steady_clock::time_point now_;
+};
 
 class WindowsFile : public ::testing::Test {
  protected:
@@ -48,28 +68,29 @@ TEST_F(WindowsFile, HeldOpenByAnotherProgram) {
   struct Case {
     const char* name;
     bool write;
-    std::chrono::milliseconds hold;
+    int letGoAt;
+    int pauses;
     std::optional<FileFailure> failure;
   };
   const Case cases[] = {
-      {"read while held shortly", false, 500ms, std::nullopt},
-      {"write while held shortly", true, 500ms, std::nullopt},
-      {"write while held past the wait: the file can be neither written nor deleted", true,
-       kLockedFileWait + 2000ms, FileFailure::kHeldByAnotherProgram},
+      {"read while held shortly", false, 3, 3, std::nullopt},
+      {"write while held shortly", true, 3, 3, std::nullopt},
+      {"write while held past the wait (60 pauses of 50 ms): neither written nor deleted", true, 0,
+       60, FileFailure::kHeldByAnotherProgram},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     folder_.Write("JWC_TEMP.TXT", kHostInput);
-    std::thread holder = HoldOpen(Exchange(), c.hold);
     ExchangeState state;
-    const auto start = std::chrono::steady_clock::now();
-    const FileResult done =
-        c.write ? WriteBackExchangeFile(state, Exchange()) : ReadExchangeFile(state, Exchange());
-    const auto waited = std::chrono::steady_clock::now() - start;
-    holder.join();
+    FileResult done;
+    {
+      HeldFile held(Exchange(), c.letGoAt);
+      done = c.write ? WriteBackExchangeFile(state, Exchange(), held.Pacing())
+                     : ReadExchangeFile(state, Exchange(), held.Pacing());
+      EXPECT_EQ(held.Pauses(), c.pauses);
+    }
     EXPECT_EQ(done.Failure(), c.failure);
     EXPECT_EQ(state.HkAngle, c.write ? 0.0 : 5.0);
-    EXPECT_LT(waited, kLockedFileWait + 1500ms);
     EXPECT_EQ(test::ReadBytes(Exchange()), c.write && done ? "hq\r\n" : kHostInput);
   }
 }
