@@ -52,16 +52,17 @@ run_case() {
   shift 2
   cp "$samples/JWC_TEMP.TXT" "$app/JWC_TEMP.TXT"
   local watch line
-  exec {watch}< <(exec python3 "$here/../../../scripts/await_file_open.py" "$app/JWC_TEMP.TXT" 60)
+  exec {watch}< <(exec python3 "$here/../../../scripts/await_file_open.py" "$app/JWC_TEMP.TXT" 120)
   read -r -t 10 -u "$watch" line || true
   (cd / && exec wine "$app/morven.exe") &
   local pid=$!
+  # Wine's first window in a new prefix can take a minute on a busy machine.
   local window
-  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
-  read -r -t 60 -u "$watch" line || line=""
+  window=$(timeout 120 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
+  read -r -t 120 -u "$watch" line || line=""
   exec {watch}<&-
   if [ -z "$window" ] || [ "$line" != opened ]; then
-    fail "$name: no window, or the file was never opened"
+    fail "$name: window '${window}', the file ${line:-not} opened"
     stop_program "$pid"
     return
   fi
